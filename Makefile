@@ -1,0 +1,32 @@
+# make test: install what is missing, build both architectures, run every test.
+# make demo: the same set-up, then the sample program under Wine.
+BUILD := build
+JOBS := $(shell nproc)
+
+.PHONY: all deps build test demo fuzz clean
+
+all: build
+
+deps:
+	@tools/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD)/x86_64 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake \
+	  -DZEK_I686_DLL=$(CURDIR)/$(BUILD)/i686/bin/ZEK2.dll
+	cmake -S . -B $(BUILD)/i686 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
+	  -DZEK_BUILD_TESTS=OFF
+	cmake --build $(BUILD)/i686 -j $(JOBS)
+	cmake --build $(BUILD)/x86_64 -j $(JOBS)
+
+test: build
+	tools/with-wine.sh $(BUILD)/x86_64 ctest --test-dir $(BUILD)/x86_64 --output-on-failure -j $(JOBS)
+	@if [ -x tools/run-native-tests.sh ]; then tools/run-native-tests.sh short; fi
+
+demo: build
+	tools/with-wine.sh $(BUILD)/x86_64 tools/run-demo.sh $(BUILD)/x86_64
+
+fuzz: deps
+	tools/run-native-tests.sh long
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,16 @@
+/* ZEK2.dll: the shared run-time library of the surveying and drafting suite.
+   Programs include this one header and link with the import library. */
+#ifndef ZEK2_H
+#define ZEK2_H
+
+#include <windows.h>
+
+#include "zek2/base.h"
+#include "zek2/runtime.h"
+#include "zek2/args.h"
+#include "zek2/shared.h"
+#include "zek2/strings.h"
+#include "zek2/platform.h"
+#include "zek2/survey.h"
+
+#endif

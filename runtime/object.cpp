@@ -1,0 +1,96 @@
+// Object memory and the layer-by-layer destruction common to every class.
+#include "object.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+void ZEKAPI empty_deleting_dtor(ZEK_object *object, int32_t flags)
+{
+    if (flags & 1)
+        std::free(object);
+}
+
+}  // namespace
+
+const ZEK_vtbl zek_empty_vtbl = {empty_deleting_dtor};
+
+ZEK_object *zek_object_alloc(int layers)
+{
+    size_t bytes = offsetof(ZEK_object, layer) + size_t(layers) * sizeof(ZEK_layer);
+    return static_cast<ZEK_object *>(std::calloc(1, bytes));
+}
+
+void zek_link_layers(ZEK_layer *base, ZEK_layer *derived)
+{
+    derived->pBase = base;
+    base->pDerived = derived;
+}
+
+void zek_release_layer(ZEK_object *object, const ZEK_vtbl *vtbl, ZEK_layer *layer)
+{
+    object->vtbl = vtbl;
+    if (layer->pSlot && layer->nMethodRow > 0 && layer->pSlot[0])
+        reinterpret_cast<void(ZEKAPI *)(ZEK_object *)>(layer->pSlot[0])(object);
+    if (layer->pfnFree)
+        layer->pfnFree(object, layer);
+}
+
+void zek_finish_delete(ZEK_object *object, int32_t flags)
+{
+    object->vtbl = &zek_empty_vtbl;
+    if (flags & 1)
+        std::free(object);
+}
+
+void zek_abandon_object(ZEK_object *object, int builtLayers, bool ownsMemory)
+{
+    for (int level = builtLayers - 1; level >= 0; --level) {
+        ZEK_layer *layer = ZEK_layer_at(object, level);
+        if (!layer->bKeepSlots)
+            std::free(layer->pSlot);
+        layer->pSlot = nullptr;
+        layer->pDataArea = nullptr;
+    }
+    if (ownsMemory)
+        std::free(object);
+}
+
+extern "C" int32_t ZEKAPI ZEK_dtor(ZEK_object *object, ZEK_layer *layer)
+{
+    if (!layer)
+        return 0;
+    int32_t moduleNew = object ? object->bModuleNew : 0;
+    if (!layer->bKeepSlots)
+        std::free(layer->pSlot);
+    layer->pSlot = nullptr;
+    layer->pDataArea = nullptr;
+    if (!layer->pszClass || std::strcmp(layer->pszClass, "ZEK_class") != 0)
+        return 0;
+    // The root goes last: release the modules that supplied the classes above it.
+    for (ZEK_layer *l = layer; l; l = l->pDerived) {
+        void *module = l->hModule;
+        if (!module)
+            continue;
+        if (l->pDerived) {
+            l->hModule = nullptr;
+            zek_module_release(module);
+        } else if (!moduleNew) {
+            // The running deleting destructor may be this module's code.
+            l->hModule = nullptr;
+            zek_module_release_later(module);
+        }
+    }
+    return 0;
+}
+
+// Layouts that class modules built by other compilers rely on.
+#if defined(__i386__)
+static_assert(sizeof(ZEK_member) == 20, "descriptor row: five 32-bit fields");
+static_assert(offsetof(ZEK_member, place) == 8 && offsetof(ZEK_member, count) == 16, "row");
+static_assert(sizeof(ZEK_layer) == 72, "class layer");
+static_assert(offsetof(ZEK_layer, hModule) == 44 && offsetof(ZEK_layer, pSlot) == 64, "layer");
+static_assert(offsetof(ZEK_object, bModuleNew) == 12 && offsetof(ZEK_object, layer) == 16,
+              "object header");
+#endif

@@ -1,0 +1,34 @@
+// Internal helpers shared by the class constructors and destructors.
+#ifndef ZEK_RUNTIME_OBJECT_H
+#define ZEK_RUNTIME_OBJECT_H
+
+#include "zek2/runtime.h"
+
+// Zero-filled object with the given number of class layers, or null.
+ZEK_object *zek_object_alloc(int layers);
+
+// Makes derived the layer above base (the hand-linked classes).
+void zek_link_layers(ZEK_layer *base, ZEK_layer *derived);
+
+// One step of a deleting destructor: with the class's virtual table in place,
+// runs the layer's dtor slot and then its release function.
+void zek_release_layer(ZEK_object *object, const ZEK_vtbl *vtbl, ZEK_layer *layer);
+
+// Last step of a deleting destructor: empty virtual table, memory freed when
+// bit 0 of flags is set.
+void zek_finish_delete(ZEK_object *object, int32_t flags);
+
+// Undoes the layers that a failed constructor had already built.
+void zek_abandon_object(ZEK_object *object, int builtLayers, bool ownsMemory);
+
+// Releases a class module now.
+void zek_module_release(void *module);
+// Queues a module whose code may still be running (the destructor that is
+// releasing it may live in it); released once the library's caller regains
+// control or by the next library call on this thread.
+void zek_module_release_later(void *module);
+void zek_module_release_pending();
+
+extern const ZEK_vtbl zek_empty_vtbl;
+
+#endif
