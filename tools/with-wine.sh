@@ -38,12 +38,16 @@ done
 fvwm >/dev/null 2>&1 &
 pids+=($!)
 
-# The prefix is made once, before anything runs in parallel.
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  mkdir -p "$WINEPREFIX"
-  "$tools/wine64" wineboot -i >/dev/null 2>&1
-  wineserver -w
-fi
+# One server for the whole run; the prefix is made once, before anything
+# runs in parallel.
+mkdir -p "$WINEPREFIX"
 wineserver -p >/dev/null 2>&1
+if [ ! -f "$WINEPREFIX/.zek-ready" ]; then
+  "$tools/wine64" wineboot -i >/dev/null 2>&1 && touch "$WINEPREFIX/.zek-ready"
+else
+  # Starts Wine's service processes here, with output going nowhere: started
+  # by a test instead, they would hold CTest's output pipe open for ever.
+  "$tools/wine64" wineboot >/dev/null 2>&1
+fi
 
 "$@"

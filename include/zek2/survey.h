@@ -57,8 +57,8 @@ double ZEKAPI cdms(double degrees);
 
 /* Writes "D MM SS.ss" ("D-MM-SS.ss" with hyphen != 0), seconds rounded half up to
  * decimals (0..6, clamped) places. out needs ZEK_DMS_TEXT_SIZE bytes. Returns 1, or 0
- * with an empty text for values that are not finite or too large to hold their
- * seconds exactly at that many decimals. */
+ * with an empty text for values that are not finite or reach 10^13 units of the last
+ * decimal of the seconds (2777 degrees at 6 decimals). */
 int ZEKAPI ChgDegToDms(double degrees, int decimals, char *out, int hyphen);
 /* ChgDegToDms(cdeg(packed), ...). */
 int ZEKAPI ChgDmsToDms(double packed, int decimals, char *out, int hyphen);

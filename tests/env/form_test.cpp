@@ -1,0 +1,45 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+#include "zek2/strings.h"
+
+TEST(Form, FormatsAndKeepsRecentResults)
+{
+    char *a = form("%d-%s-%5.2f", 42, "x", 3.14159);
+    char *b = form("%04X", 0xBEEF);
+    EXPECT_STREQ("42-x- 3.14", a);
+    EXPECT_STREQ("BEEF", b);
+    EXPECT_NE(a, b);
+    EXPECT_STREQ("", form(nullptr));
+}
+
+TEST(Form, LongResultsAreCut)
+{
+    const std::string longText(2000, 'q');
+    const char *r = form("%s", longText.c_str());
+    EXPECT_EQ(511u, std::strlen(r));
+    EXPECT_EQ(std::string(511, 'q'), r);
+}
+
+// Results of many calls, short and overlong, all lie in one 4000-byte span,
+// and the ring is reused once about 4000 bytes have been formatted.
+TEST(Form, WrapsInsideTheRing)
+{
+    const std::string big(600, 'w');
+    uintptr_t low = UINTPTR_MAX, high = 0;
+    const char *first = form("first");
+    bool reused = false;
+    for (int i = 0; i < 200; ++i) {
+        const char *r = (i % 3 == 0) ? form("%s", big.c_str()) : form("item %d", i);
+        const uintptr_t p = reinterpret_cast<uintptr_t>(r);
+        low = std::min(low, p);
+        high = std::max(high, p + std::strlen(r) + 1);
+        reused = reused || r == first;
+    }
+    EXPECT_LE(high - low, 4000u);
+    EXPECT_TRUE(reused || std::strcmp(first, "first") != 0);
+}

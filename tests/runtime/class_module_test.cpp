@@ -1,0 +1,116 @@
+// Loading class modules, making objects from them and releasing them.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "probe_class.h"
+
+namespace {
+
+struct ModuleProbe {
+    int32_t factoryCalls;
+    int32_t dtorCalls;
+    void *moduleSeen;
+};
+
+const char kModule[] = "zektestmod.dll";
+
+bool loaded(const char *name)
+{
+    return GetModuleHandleA(name) != nullptr;
+}
+
+TEST(ClassModule, NewMakesAnObjectAndDeleteReleasesTheModuleOnce)
+{
+    ASSERT_FALSE(loaded(kModule));
+    // An extra reference of our own shows that exactly one is released.
+    HMODULE ours = LoadLibraryA(kModule);
+    ASSERT_NE(ours, nullptr);
+    ModuleProbe probe{};
+    ZEK_object *object = ZEK_new(kModule, reinterpret_cast<intptr_t>(&probe));
+    ASSERT_NE(object, nullptr);
+    EXPECT_EQ(probe.factoryCalls, 1);
+    EXPECT_EQ(probe.moduleSeen, static_cast<void *>(ours));
+    EXPECT_EQ(object->bModuleNew, 1);
+    ZEK_layer *survey = ZEK_layer_at(object, 0)->pDerived;
+    ASSERT_NE(survey, nullptr);
+    EXPECT_STREQ(survey->pszClass, "Survey");
+    int slot = ZEK_NameSearch(survey, "Answer");
+    ASSERT_EQ(slot, 1);
+    EXPECT_EQ(reinterpret_cast<int32_t(ZEKAPI *)(ZEK_object *)>(survey->pSlot[slot])(object), 42);
+
+    ZEK_delete(object);
+    EXPECT_EQ(probe.dtorCalls, 1);
+    EXPECT_TRUE(loaded(kModule)) << "our own reference must still hold it";
+    FreeLibrary(ours);
+    EXPECT_FALSE(loaded(kModule));
+}
+
+TEST(ClassModule, ObjectMadeWithoutNewReleasesItsModuleAfterItsDestructor)
+{
+    // The program loads the module and calls the factory itself: the object
+    // owns that reference, and its destructor's code lies in the module.
+    HMODULE module = LoadLibraryA(kModule);
+    ASSERT_NE(module, nullptr);
+    auto factory = reinterpret_cast<ZEK_factory_fn>(
+        reinterpret_cast<void *>(GetProcAddress(module, "_ZEK_new")));
+    ASSERT_NE(factory, nullptr);
+    ModuleProbe probe{};
+    ZEK_object *object = factory(reinterpret_cast<intptr_t>(&probe), module);
+    ASSERT_NE(object, nullptr);
+    EXPECT_EQ(object->bModuleNew, 0);
+    ZEK_dtorC(object);
+    EXPECT_EQ(probe.dtorCalls, 1);
+    EXPECT_FALSE(loaded(kModule));
+}
+
+TEST(ClassModule, FailedFactoryOrMissingEntryLeavesNothingLoaded)
+{
+    EXPECT_EQ(ZEK_new(kModule, 0), nullptr);
+    EXPECT_FALSE(loaded(kModule));
+    EXPECT_EQ(ZEK_new("zekplain.dll", 1), nullptr);
+    EXPECT_FALSE(loaded("zekplain.dll"));
+    EXPECT_EQ(ZEK_new("no-such-module.dll", 1), nullptr);
+    EXPECT_EQ(ZEK_new(nullptr, 1), nullptr);
+}
+
+TEST(ClassModule, LoadHandsOutTheSetUpEntry)
+{
+    void *module = nullptr;
+    void *setUp = nullptr;
+    EXPECT_EQ(ZEK_load(kModule, &module, &setUp, nullptr), 0);
+    ASSERT_NE(module, nullptr);
+    EXPECT_EQ(setUp, reinterpret_cast<void *>(GetProcAddress(static_cast<HMODULE>(module), "_ZEK_SetUp")));
+
+    // With a module given, nothing more is loaded.
+    void *again = nullptr;
+    EXPECT_EQ(ZEK_load("ignored.dll", &again, &setUp, module), 0);
+    EXPECT_EQ(again, module);
+    FreeLibrary(static_cast<HMODULE>(module));
+    EXPECT_FALSE(loaded(kModule));
+
+    // No set-up entry: -1, but the module stays loaded and is handed out.
+    void *plain = nullptr;
+    setUp = reinterpret_cast<void *>(1);
+    EXPECT_EQ(ZEK_load("zekplain.dll", &plain, &setUp, nullptr), -1);
+    EXPECT_NE(plain, nullptr);
+    EXPECT_EQ(setUp, nullptr);
+    FreeLibrary(static_cast<HMODULE>(plain));
+
+    plain = nullptr;
+    EXPECT_EQ(ZEK_load("no-such-module.dll", &plain, &setUp, nullptr), -1);
+    EXPECT_EQ(plain, nullptr);
+}
+
+TEST(ClassModule, DeleteOfAnObjectWithoutModulesOnlyDestroysIt)
+{
+    probe_calls().clear();
+    ZEK_object *object = probe_new();
+    ASSERT_NE(object, nullptr);
+    ZEK_delete(object);
+    const std::vector<std::string> expected = {"Probe_dtor:probe", "release:Probe",
+                                               "release:ZEK_class"};
+    EXPECT_EQ(probe_calls(), expected);
+}
+
+}  // namespace

@@ -1,0 +1,78 @@
+// The block shared by every process that loads the library.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+#include "ZEK2.h"
+#include "shared_section.h"
+
+namespace {
+
+DWORD run_peer(const std::string &arguments)
+{
+    std::string line = "zek_shared_peer.exe " + arguments;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        return 0xFFFFFFFF;
+    WaitForSingleObject(process.hProcess, 30000);
+    DWORD code = 0xFFFFFFFF;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return code;
+}
+
+TEST(SharedBlock, MainArgStartsWithTheSystemFont)
+{
+    const LOGFONTA &lf = Get_gMainArg()->lf;
+    EXPECT_EQ(Get_gMainArg(), &gMainArg);
+    EXPECT_EQ(lf.lfHeight, 12);
+    EXPECT_EQ(lf.lfWidth, 6);
+    EXPECT_EQ(lf.lfWeight, 400);
+    EXPECT_EQ(lf.lfCharSet, SHIFTJIS_CHARSET);
+    EXPECT_EQ(lf.lfOutPrecision, 3);
+    EXPECT_EQ(lf.lfClipPrecision, 2);
+    EXPECT_EQ(lf.lfQuality, 1);
+    EXPECT_EQ(lf.lfPitchAndFamily, 0x31);
+    // "ＭＳ ゴシック" in Shift-JIS.
+    EXPECT_STREQ(lf.lfFaceName, "\x82\x6C\x82\x72\x20\x83\x53\x83\x56\x83\x62\x83\x4E");
+    LOGFONTA made{};
+    ASSERT_NE(Get_ghFont(), nullptr);
+    ASSERT_EQ(GetObjectA(Get_ghFont(), sizeof made, &made), int(sizeof made));
+    EXPECT_EQ(made.lfHeight, 12);
+    EXPECT_EQ(made.lfCharSet, SHIFTJIS_CHARSET);
+}
+
+TEST(SharedBlock, SeenByASecondProcessInBothDirections)
+{
+    ASSERT_NE(zek_shared_section(), nullptr);
+    // Other programs of the run are kept away from this test; count relatively
+    // all the same.
+    unsigned before = zek_attach_count();
+    EXPECT_GE(before, 1u);
+    EXPECT_EQ(run_peer("count"), before + 1) << "the peer counts itself and this process";
+    EXPECT_EQ(zek_attach_count(), before) << "the peer's detach uncounts it";
+
+    LOGFONTA saved = gMainArg.lf;
+    std::string face = "Face" + std::to_string(GetCurrentProcessId());
+    lstrcpynA(gMainArg.lf.lfFaceName, face.c_str(), LF_FACESIZE);
+    EXPECT_EQ(run_peer("face " + face), 0u);
+
+    std::string back = "Back" + std::to_string(GetCurrentProcessId());
+    EXPECT_EQ(run_peer("setface " + back), 0u);
+    EXPECT_STREQ(gMainArg.lf.lfFaceName, back.c_str());
+    gMainArg.lf = saved;
+}
+
+TEST(SharedBlock, CursorFlagIsStoredAndReturned)
+{
+    EXPECT_EQ(SetCursorOnFlag(1), 1);
+    EXPECT_EQ(SetCursorOnFlag(0), 0);
+}
+
+}  // namespace
