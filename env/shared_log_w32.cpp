@@ -2,6 +2,7 @@
 // screen. The window's members are reached by name, so any object that has
 // the text-screen members and methods can show the log.
 #include <cstdio>
+#include <vector>
 
 #include "zek2/shared.h"
 #include "zek2/strings.h"
@@ -28,9 +29,20 @@ extern "C" void ZEKAPI Shared__printf(ZEK_object *window, const char *format, va
 {
     if (!format)
         return;
-    char text[kLogLineBytes];
-    std::vsnprintf(text, sizeof text, format, arguments);
-    shared_log_write(&zek_shared_tail()->log, text);
+    // Format whole, so that the line feeds of a long text still end its lines;
+    // each line is cut to the slot size when it is stored.
+    char small[kLogLineBytes];
+    va_list again;
+    va_copy(again, arguments);
+    int length = std::vsnprintf(small, sizeof small, format, arguments);
+    if (length >= int(sizeof small)) {
+        std::vector<char> large(size_t(length) + 1);
+        std::vsnprintf(large.data(), large.size(), format, again);
+        shared_log_write(&zek_shared_tail()->log, large.data());
+    } else if (length >= 0) {
+        shared_log_write(&zek_shared_tail()->log, small);
+    }
+    va_end(again);
     if (window)
         if (auto invalidate = reinterpret_cast<InvalidateFn>(zek_find_method(window, "InvalidateRect")))
             invalidate(window, nullptr, 0);

@@ -1,0 +1,137 @@
+// Printing into the shared log and showing it on an object found by names.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstddef>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "ZEK2.h"
+
+namespace {
+
+// A text screen that records what is shown on it.
+struct Screen {
+    int32_t WinWdCx;
+    int32_t WinWdCy;
+};
+struct Shown {
+    std::vector<int> rows;
+    std::vector<std::string> texts;
+    int invalidations = 0;
+} shown;
+
+void ZEKAPI screen_dtor(ZEK_object *) {}
+void ZEKAPI screen_cursor(ZEK_object *, int x, int y)
+{
+    EXPECT_EQ(x, 0);
+    shown.rows.push_back(y);
+}
+ZEK_object *ZEKAPI screen_putsn(ZEK_object *o, const char *text)
+{
+    shown.texts.push_back(text);
+    return o;
+}
+int ZEKAPI screen_invalidate(ZEK_object *, const RECT *rect, int erase)
+{
+    EXPECT_EQ(rect, nullptr);
+    EXPECT_EQ(erase, 0);
+    ++shown.invalidations;
+    return 1;
+}
+
+const ZEK_member kRows[] = {
+    {ZEK_KIND_DATA, "WinWdCx", offsetof(Screen, WinWdCx), 4, 1},
+    {ZEK_KIND_DATA, "WinWdCy", offsetof(Screen, WinWdCy), 4, 1},
+    {ZEK_KIND_METHOD, "dtor", reinterpret_cast<uintptr_t>(screen_dtor), 0, 0},
+    {ZEK_KIND_METHOD, "InvalidateRect", reinterpret_cast<uintptr_t>(screen_invalidate), 4, 1},
+    {ZEK_KIND_METHOD, "Cursor", reinterpret_cast<uintptr_t>(screen_cursor), 0, 0},
+    {ZEK_KIND_METHOD, "putsn", reinterpret_cast<uintptr_t>(screen_putsn), 4, 1},
+};
+
+struct ScreenObject {
+    ZEK_object *object = nullptr;
+    ScreenObject(int columns, int rows)
+    {
+        object = static_cast<ZEK_object *>(
+            std::calloc(1, offsetof(ZEK_object, layer) + 2 * sizeof(ZEK_layer)));
+        ZEK_class_ctor2(object);
+        ZEK_layer *layer = ZEK_layer_at(object, 1);
+        ZEK_tbl_Init1(layer, kRows, 6, 4 * sizeof(void *), sizeof(Screen));
+        layer->pszClass = "Screen";
+        ZEK_overwrite(layer, ZEK_layer_at(object, 0), nullptr, 0, nullptr);
+        auto *screen = static_cast<Screen *>(layer->pDataArea);
+        screen->WinWdCx = columns;
+        screen->WinWdCy = rows;
+        shown = Shown();
+    }
+    ~ScreenObject()
+    {
+        for (int level = 1; level >= 0; --level)
+            ZEK_dtor(object, ZEK_layer_at(object, level));
+        std::free(object);
+    }
+};
+
+TEST(SharedLog, ShowsTheNewestLinesPaddedOldestFirst)
+{
+    for (int i = 0; i < 100; ++i)
+        Shared_printf0("line %d\n", i);
+    ScreenObject screen(10, 3);
+    EXPECT_EQ(Shared_Paint(screen.object), 0);
+    EXPECT_EQ(shown.rows, (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(shown.texts, (std::vector<std::string>{"line 97   ", "line 98   ", "line 99   "}));
+}
+
+TEST(SharedLog, UnfinishedTextIsOverwrittenByTheNextPrint)
+{
+    Shared_printf0("unfinished");
+    Shared_printf0("%s-%d\n", "done", 5);
+    ScreenObject screen(6, 2);
+    Shared_Paint(screen.object);
+    ASSERT_EQ(shown.texts.size(), 2u);
+    EXPECT_EQ(shown.texts[1], "done-5");
+}
+
+TEST(SharedLog, PrintingForAWindowAsksItToRepaint)
+{
+    ScreenObject screen(8, 1);
+    Shared_printf(screen.object, "repaint %d\n", 1);
+    EXPECT_EQ(shown.invalidations, 1);
+    Shared_printf(nullptr, "no window\n");
+    Shared_printf0(nullptr);
+}
+
+TEST(SharedLog, TallWindowsAndLongLinesStayInBounds)
+{
+    std::string longText(3000, 'q');
+    Shared_printf0("%s\n", longText.c_str());
+    ScreenObject screen(600, 130);
+    Shared_Paint(screen.object);
+    ASSERT_EQ(shown.texts.size(), 130u);
+    EXPECT_EQ(shown.texts[99].substr(0, 10), "qqqqqqqqqq") << "the newest line is the last";
+    EXPECT_EQ(shown.texts[100].find_first_not_of(' '), std::string::npos);
+    EXPECT_EQ(Shared_Paint(nullptr), 0);
+}
+
+TEST(SharedLog, LinesFromAnotherProcessAppear)
+{
+    std::string text = "peer" + std::to_string(GetCurrentProcessId());
+    std::string line = "zek_shared_peer.exe log " + text;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                               &startup, &process));
+    WaitForSingleObject(process.hProcess, 30000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    ScreenObject screen(20, 1);
+    Shared_Paint(screen.object);
+    ASSERT_EQ(shown.texts.size(), 1u);
+    EXPECT_EQ(shown.texts[0].substr(0, text.size()), text);
+}
+
+}  // namespace
