@@ -9,6 +9,7 @@
 #include "zek2/runtime.h"
 #include "zek2/args.h"
 #include "zek2/shared.h"
+#include "zek2/records.h"
 #include "zek2/strings.h"
 #include "zek2/platform.h"
 #include "zek2/survey.h"
