@@ -79,26 +79,7 @@ ZEK_layer *fd_mem_layer(ZEK_object *object)
 
 extern "C" ZEK_object *ZEKAPI Fd_Mem_ctor2(ZEK_object *object)
 {
-    bool owns = object == nullptr;
-    if (owns) {
-        object = zek_object_alloc(2);
-        if (!object)
-            return nullptr;
-        object->vtbl = &ZEK_class_vtbl;
-        if (!ZEK_class_ctor2(object)) {
-            std::free(object);
-            return nullptr;
-        }
-        object->vtbl = &Fd_Mem_vtbl;
-    }
-    ZEK_layer *layer = ZEK_layer_at(object, 1);
-    if (!fd_mem_init_layer(object, layer)) {
-        if (owns)
-            zek_abandon_object(object, 1, true);
-        return nullptr;
-    }
-    zek_link_layers(ZEK_layer_at(object, 0), layer);
-    return object;
+    return zek_construct_derived(object, &Fd_Mem_vtbl, fd_mem_init_layer);
 }
 
 extern "C" void ZEKAPI Fd_Mem_dtor(ZEK_object *object)

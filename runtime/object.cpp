@@ -1,6 +1,8 @@
 // Object memory and the layer-by-layer destruction common to every class.
 #include "object.h"
 
+#include "zek_class.h"
+
 #include <cstdlib>
 #include <cstring>
 
@@ -42,6 +44,30 @@ void zek_finish_delete(ZEK_object *object, int32_t flags)
     object->vtbl = &zek_empty_vtbl;
     if (flags & 1)
         std::free(object);
+}
+
+ZEK_object *zek_construct_derived(ZEK_object *object, const ZEK_vtbl *vtbl, ZekLayerInit init)
+{
+    bool owns = object == nullptr;
+    if (owns) {
+        object = zek_object_alloc(2);
+        if (!object)
+            return nullptr;
+        object->vtbl = &ZEK_class_vtbl;
+        if (!ZEK_class_ctor2(object)) {
+            std::free(object);
+            return nullptr;
+        }
+        object->vtbl = vtbl;
+    }
+    ZEK_layer *layer = ZEK_layer_at(object, 1);
+    if (!init(object, layer)) {
+        if (owns)
+            zek_abandon_object(object, 1, true);
+        return nullptr;
+    }
+    zek_link_layers(ZEK_layer_at(object, 0), layer);
+    return object;
 }
 
 void zek_abandon_object(ZEK_object *object, int builtLayers, bool ownsMemory)

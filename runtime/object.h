@@ -18,6 +18,13 @@ void zek_release_layer(ZEK_object *object, const ZEK_vtbl *vtbl, ZEK_layer *laye
 // bit 0 of flags is set.
 void zek_finish_delete(ZEK_object *object, int32_t flags);
 
+// Constructor of a class derived directly from the root. With a null object
+// it makes the whole object (root layer first, each with its class's virtual
+// table in place); with an object it builds only the class's own layer.
+// init fills the layer from the class's table; false means it failed.
+using ZekLayerInit = bool (*)(ZEK_object *object, ZEK_layer *layer);
+ZEK_object *zek_construct_derived(ZEK_object *object, const ZEK_vtbl *vtbl, ZekLayerInit init);
+
 // Undoes the layers that a failed constructor had already built.
 void zek_abandon_object(ZEK_object *object, int builtLayers, bool ownsMemory);
 
