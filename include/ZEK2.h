@@ -10,8 +10,12 @@
 #include "zek2/args.h"
 #include "zek2/shared.h"
 #include "zek2/records.h"
+#include "zek2/record_file.h"
 #include "zek2/strings.h"
 #include "zek2/platform.h"
 #include "zek2/survey.h"
+#include "zek2/filenames.h"
+#include "zek2/files.h"
+#include "zek2/win.h"
 
 #endif

@@ -1,0 +1,104 @@
+// The shared directory table, set here and in a second process.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "win_helpers.h"
+#include "zek2/files.h"
+
+namespace {
+
+char *(ZEKAPI *const kDirs[])(void) = {GetUxRootDir, GetUxProgDir, GetUxDataDir, GetUxFontDir,
+                                       GetUxHelpDir, GetUxTempDir, GetUxLogDir, GetUxToolDir,
+                                       GetUxSnbolDir, GetUxSakuhyoDir, GetUxAutoBackupDir};
+char *(ZEKAPI *const kFiles[])(const char *, char *) = {
+    GetUxProgFile, GetUxDataFile, GetUxFontFile, GetUxHelpFile, GetUxTempFile,
+    GetUxLogFile, GetUxToolFile, GetUxSnbolFile, GetUxSakuhyoFile, GetUxAutoBackupFile};
+const char *const kBelowRoot[] = {"UxData", "UxFont", "UxHelp", "UxTemp", "UxLog",
+                                  "UxTool", "UxSnbol", "UxSakuhyo", "UxBackup"};
+
+std::string parentOf(const std::string &path)
+{
+    return path.substr(0, path.rfind('\\'));
+}
+
+DWORD runPeer(const std::string &arguments)
+{
+    std::string line = "zek_dirs_peer.exe " + arguments;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        return 0xFFFFFFFF;
+    WaitForSingleObject(process.hProcess, 30000);
+    DWORD code = 0xFFFFFFFF;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return code;
+}
+
+// Other programs share the table: it is put back as it was.
+class DirectoryTable : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (int i = 0; i < 11; ++i)
+            std::strcpy(saved_[i], kDirs[i]());
+        ASSERT_EQ(SetUxProgDir("test_files.exe"), 1);
+    }
+    void TearDown() override
+    {
+        for (int i = 0; i < 11; ++i)
+            std::strcpy(kDirs[i](), saved_[i]);
+    }
+    char saved_[11][264];
+};
+
+TEST_F(DirectoryTable, FilledFromTheProgramFoundOnThePath)
+{
+    char self[MAX_PATH];
+    GetModuleFileNameA(nullptr, self, sizeof self);
+    const std::string prog = parentOf(self), root = parentOf(prog);
+    EXPECT_EQ(std::string(GetUxProgDir()), prog);
+    EXPECT_EQ(std::string(GetUxRootDir()), root);
+    for (int i = 0; i < 9; ++i)
+        EXPECT_EQ(std::string(kDirs[2 + i]()), root + "\\" + kBelowRoot[i]);
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(std::string(kFiles[i]("a.dat", nullptr)), std::string(kDirs[1 + i]()) + "\\a.dat");
+    char buffer[MAX_PATH] = "";
+    EXPECT_EQ(GetUxTempFile("t.tmp", buffer), buffer);
+    EXPECT_EQ(std::string(buffer), root + "\\UxTemp\\t.tmp");
+    // No cut paths: a result beyond 259 bytes, or no name, gives "".
+    EXPECT_EQ(GetUxLogFile(std::string(MAX_PATH, 'n').c_str(), buffer), buffer);
+    EXPECT_STREQ(buffer, "");
+    EXPECT_STREQ(GetUxDataFile(nullptr, nullptr), "");
+}
+
+TEST_F(DirectoryTable, UnchangedWhenTheProgramIsNotFound)
+{
+    char before[11][264];
+    for (int i = 0; i < 11; ++i)
+        std::strcpy(before[i], kDirs[i]());
+    const std::string missing = "zek_missing_" + std::to_string(GetCurrentProcessId()) + ".exe";
+    EXPECT_EQ(SetUxProgDir(missing.c_str()), 0);
+    EXPECT_EQ(SetUxProgDir(nullptr), 0);
+    for (int i = 0; i < 11; ++i)
+        EXPECT_STREQ(kDirs[i](), before[i]) << i;
+}
+
+TEST_F(DirectoryTable, SeenAndSetByASecondProcess)
+{
+    const std::string root = GetUxRootDir();
+    EXPECT_EQ(runPeer("expect 10 \"" + std::string(GetUxAutoBackupDir()) + "\""), 0u);
+    std::strcpy(GetUxRootDir(), "X:\\Elsewhere");
+    std::strcpy(GetUxDataDir(), "X:\\Elsewhere\\UxData");
+    EXPECT_EQ(runPeer("expect 2 X:\\Elsewhere\\UxData"), 0u);
+    EXPECT_EQ(runPeer("set zek_dirs_peer.exe"), 1u);
+    EXPECT_EQ(std::string(GetUxRootDir()), root);
+    EXPECT_EQ(std::string(GetUxDataDir()), root + "\\UxData");
+}
+
+}  // namespace

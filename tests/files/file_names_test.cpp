@@ -1,0 +1,136 @@
+// Splitting and joining Shift-JIS file names; no file-system access.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "zek2/filenames.h"
+
+namespace {
+
+// Two-byte characters whose trail byte is 0x5C ('\'): 表, ソ, 能.
+#define HYO "\x95\x5C"
+#define SO "\x83\x5C"
+#define NOU "\x94\x5C"
+
+std::string pathOf(const char *name)
+{
+    char out[1024] = "garbage";
+    GetFileNameToPathName(name, out);
+    return out;
+}
+
+std::string fileOf(const char *name)
+{
+    char out[1024] = "garbage";
+    EXPECT_EQ(GetFileNameToFileName(name, out), int(std::strlen(out))) << name;
+    return out;
+}
+
+std::string keyOf(const char *name)
+{
+    char out[1024] = "garbage";
+    EXPECT_EQ(GetFileNameToKeyName(name, out), int(std::strlen(out))) << name;
+    return out;
+}
+
+std::string withExtension(const char *name, const char *extension)
+{
+    char buffer[1024];
+    std::strcpy(buffer, name);
+    EXPECT_EQ(SetFileNameToCheck(buffer, extension), 1) << name;
+    return buffer;
+}
+
+std::string outputName(const char *text)
+{
+    char out[1024];
+    EXPECT_EQ(SetOutputFileName(text, out), int(std::strlen(out)));
+    return out;
+}
+
+TEST(FileNames, DirectoryFileAndKeyParts)
+{
+    EXPECT_EQ(pathOf("C:\\a\\b.txt"), "C:\\a");
+    EXPECT_EQ(pathOf("C:\\b.txt"), "C:");
+    EXPECT_EQ(pathOf("C:b.txt"), "C:");
+    EXPECT_EQ(pathOf("b.txt"), "b.txt");
+    EXPECT_EQ(pathOf(""), "");
+    EXPECT_EQ(fileOf("C:b.txt"), "b.txt");
+    EXPECT_EQ(fileOf("C:\\a\\"), "");
+    EXPECT_EQ(keyOf("C:\\a.b\\c.txt"), "c");
+    EXPECT_EQ(keyOf("C:\\a\\.txt"), "");
+    EXPECT_EQ(keyOf("C:\\a.b\\c"), "c") << "a full stop of a directory is not the extension";
+    EXPECT_EQ(keyOf("a.tar.gz"), "a.tar");
+
+    const char *name = "a.tar.gz";
+    EXPECT_EQ(GetFileNameToFileType(name), name + 6);
+    EXPECT_EQ(GetFileNameToFileType(name + 6), name + 8) << "the empty end of a name without '.'";
+    EXPECT_STREQ(GetFileNameToFileType("C:\\a.b\\c"), "b\\c") << "searched over the whole name";
+    EXPECT_EQ(GetFileNameToFileType(""), nullptr);
+}
+
+TEST(FileNames, TrailByte5CIsNeverASeparator)
+{
+    EXPECT_EQ(pathOf("C:\\" HYO SO), "C:");
+    EXPECT_EQ(pathOf("C:\\" HYO "\\" SO ".dat"), "C:\\" HYO);
+    EXPECT_EQ(fileOf("C:\\" HYO "\\" SO ".dat"), SO ".dat");
+    EXPECT_EQ(keyOf("C:\\x\\" NOU HYO ".dat"), NOU HYO);
+    EXPECT_EQ(pathOf(NOU), NOU);
+    EXPECT_STREQ(GetFileNameToFileType("D:\\" HYO ".csv"), "csv");
+    EXPECT_EQ(withExtension("C:\\" HYO "\\" SO ".dat", "bak"), "C:\\" HYO "\\" SO ".bak");
+    EXPECT_EQ(fileOf("C:\\a\\b\x95"), "b\x95") << "a lead byte at the end stands alone";
+}
+
+TEST(FileNames, ExtensionIsReplacedAndTheDirectoryKept)
+{
+    EXPECT_EQ(withExtension("C:\\x\\y.dat", "bak"), "C:\\x\\y.bak");
+    EXPECT_EQ(withExtension("y.dat", "bak"), "y.bak");
+    EXPECT_EQ(withExtension("C:y.dat", "bak"), "C:y.bak");
+    EXPECT_EQ(withExtension("C:\\a.b\\c", "bak"), "C:\\a.b\\c.bak");
+    EXPECT_EQ(withExtension("C:\\x\\y.dat", ""), "C:\\x\\y");
+}
+
+TEST(FileNames, LongNamesAreRefusedNotCut)
+{
+    char out[2048];
+    const std::string fits = "C:\\" + std::string(ZEK_NAME_MAX_CHARS - 7, 'a') + ".txt";
+    EXPECT_EQ(GetFileNameToFileName(fits.c_str(), out), ZEK_NAME_MAX_CHARS - 3);
+    EXPECT_EQ(GetFileNameToPathName((fits + "x").c_str(), out), nullptr);
+    EXPECT_STREQ(out, "");
+
+    std::string wide;  // the limit counts characters, not bytes
+    for (int i = 0; i < ZEK_NAME_MAX_CHARS; ++i)
+        wide += HYO;
+    EXPECT_EQ(GetFileNameToFileName(wide.c_str(), out), 2 * ZEK_NAME_MAX_CHARS);
+
+    std::strcpy(out, fits.c_str());
+    EXPECT_EQ(SetFileNameToCheck(out, "text"), 0) << "the longer result would not fit";
+    EXPECT_EQ(std::string(out), fits);
+}
+
+TEST(FileNames, NullArgumentsGiveTheFailureResult)
+{
+    char out[16] = "a.dat";
+    EXPECT_EQ(GetFileNameToPathName("a\\b", nullptr), nullptr);
+    EXPECT_EQ(GetFileNameToKeyName("a", nullptr), 0);
+    EXPECT_EQ(SetFileNameToCheck(nullptr, "bak"), 0);
+    EXPECT_EQ(SetFileNameToCheck(out, nullptr), 0);
+    EXPECT_STREQ(out, "a.dat");
+    EXPECT_EQ(GetFileNameToFileName(nullptr, out), 0);
+    EXPECT_STREQ(out, "");
+    EXPECT_EQ(SetOutputFileName("a", nullptr), 0);
+}
+
+TEST(OutputFileName, ForbiddenCharactersBecomeFullWidthOtherBytesUnderscores)
+{
+    EXPECT_EQ(outputName("a/b:c"), "a\x81\x5E" "b\x81\x46" "c");
+    EXPECT_EQ(outputName("\"*./:;<>?\\|"),
+              "\x81\x68\x81\x96\x81\x44\x81\x5E\x81\x46\x81\x47\x81\x83\x81\x84\x81\x48\x81\x8F"
+              "\x81\x62");
+    EXPECT_EQ(outputName(HYO "\xB1\xDF" "A z~"), HYO "\xB1\xDF" "A z~");
+    EXPECT_EQ(outputName("a\tb\x7F\x80\xA0\xFD"), "a_b____");
+    EXPECT_EQ(outputName("\x95\x0A" "b\x95"), "__b_") << "lead bytes without a valid trail byte";
+}
+
+}  // namespace

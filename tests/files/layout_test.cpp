@@ -1,0 +1,75 @@
+// The levels CreateTreeDirectory creates and the directory table derived from
+// a program's path.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "../../env/dir_table.h"
+#include "../../env/tree_levels.h"
+
+namespace {
+
+using Levels = std::vector<std::string>;
+
+Levels levels(const char *path)
+{
+    Levels made;
+    for (size_t end : zek_tree_levels(path))
+        made.emplace_back(path, end);
+    return made;
+}
+
+TEST(TreeLevels, EveryCreatableLevel)
+{
+    EXPECT_EQ(levels("C:\\a\\b\\"), (Levels{"C:\\a", "C:\\a\\b"}));
+    EXPECT_EQ(levels("C:/a\\\\b"), (Levels{"C:/a", "C:/a\\\\b"}));
+    EXPECT_EQ(levels("\\a\\b"), (Levels{"\\a", "\\a\\b"}));
+    EXPECT_EQ(levels("a\\b"), (Levels{"a", "a\\b"}));
+    EXPECT_EQ(levels("C:a\\b"), (Levels{"C:a", "C:a\\b"}));
+    EXPECT_EQ(levels("\\\\pc\\share\\a\\b"), (Levels{"\\\\pc\\share\\a", "\\\\pc\\share\\a\\b"}));
+    EXPECT_EQ(levels("\\\\pc\\share"), Levels{});
+    EXPECT_EQ(levels("C:\\"), Levels{});
+    EXPECT_EQ(levels(nullptr), Levels{});
+}
+
+TEST(TreeLevels, TrailByte5CDoesNotSplitAName)
+{
+    // 表 = 0x95 0x5C, ソ = 0x83 0x5C.
+    EXPECT_EQ(levels("C:\\\x95\x5C\\\x83\x5C" "x"), (Levels{"C:\\\x95\x5C", "C:\\\x95\x5C\\\x83\x5C" "x"}));
+    EXPECT_EQ(levels("\x95\x5C\x83\x5C"), (Levels{"\x95\x5C\x83\x5C"}));
+}
+
+TEST(DirTable, DerivedFromTheProgramPath)
+{
+    char table[kDirCount][kDirBytes] = {};
+    ASSERT_TRUE(zek_make_dir_table("D:\\Root\\Prog\\x.exe", table));
+    const char *expected[kDirCount] = {
+        "D:\\Root", "D:\\Root\\Prog", "D:\\Root\\UxData", "D:\\Root\\UxFont", "D:\\Root\\UxHelp",
+        "D:\\Root\\UxTemp", "D:\\Root\\UxLog", "D:\\Root\\UxTool", "D:\\Root\\UxSnbol",
+        "D:\\Root\\UxSakuhyo", "D:\\Root\\UxBackup"};
+    for (int i = 0; i < kDirCount; ++i)
+        EXPECT_STREQ(table[i], expected[i]) << i;
+
+    ASSERT_TRUE(zek_make_dir_table("C:\\app.exe", table));
+    EXPECT_STREQ(table[kDirRoot], "C:");
+    EXPECT_STREQ(table[kDirProg], "C:");
+}
+
+TEST(DirTable, AllOrNothingWhenADirectoryWouldNotFit)
+{
+    char table[kDirCount][kDirBytes];
+    std::memset(table, 'k', sizeof table);
+    // The longest entry is root + "\UxSakuhyo": a root of 253 bytes just fits.
+    const std::string root = "C:\\" + std::string(250, 'r');
+    ASSERT_TRUE(zek_make_dir_table((root + "\\b\\x").c_str(), table));
+    EXPECT_EQ(std::strlen(table[kDirSakuhyo]), size_t(kDirBytes - 1));
+
+    char before[kDirCount][kDirBytes];
+    std::memcpy(before, table, sizeof table);
+    EXPECT_FALSE(zek_make_dir_table((root + "r\\b\\x").c_str(), table));
+    EXPECT_EQ(std::memcmp(table, before, sizeof table), 0);
+}
+
+}  // namespace

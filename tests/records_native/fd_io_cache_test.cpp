@@ -1,0 +1,333 @@
+// Record file cache on an in-memory disk: arguments, closed objects, the
+// write-back order and what failing reads and writes leave behind.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+#include <vector>
+
+#include "fd_io_support.h"
+
+namespace {
+
+std::vector<uint8_t> rec_of(size_t size, uint8_t v)
+{
+    return std::vector<uint8_t>(size, v);
+}
+
+// Header of 16 bytes 'H', records 0..11 of 8 bytes each filled with 1..12.
+std::vector<uint8_t> sample_file()
+{
+    std::vector<uint8_t> f(16, 'H');
+    for (int r = 0; r < 12; ++r)
+        for (int i = 0; i < 8; ++i)
+            f.push_back(uint8_t(r + 1));
+    return f;
+}
+
+struct FdIoCache : ::testing::Test, FdIoFile {
+    void SetUp() override { disk.put_bytes(name, sample_file()); }
+};
+
+TEST(FdIoClosed, EveryRecordCallOnAClosedOrMissingObjectGivesZero)
+{
+    FdIoFile f;
+    f.disk.put_bytes(f.name, sample_file());
+    auto all_zero = [](ZEK_object *o) {
+        EXPECT_EQ(Fd_Io_Get(o, 0), 0);
+        EXPECT_EQ(Fd_Io_Seek(o, 0), 0);
+        EXPECT_EQ(Fd_Io_Put(o, 0), 0);
+        EXPECT_EQ(Fd_Io_Put0(o, 0), 0);
+        EXPECT_EQ(Fd_Io_InitData(o), 0);
+        EXPECT_EQ(Fd_Io_InitCount(o), 0);
+        EXPECT_EQ(Fd_Io_InsData(o, 0, 1), 0);
+        EXPECT_EQ(Fd_Io_DelData(o, 0, 1), 0);
+        EXPECT_EQ(Fd_Io_InsDataDir(o, 3, 0, 1), 0);
+        EXPECT_EQ(Fd_Io_DelDataDir(o, 3, 0, 1), 0);
+        EXPECT_EQ(Fd_Io_Sort(o, 0, 3, [](const void *, const void *) { return 1; }), 0);
+        EXPECT_EQ(Fd_Io_Flush(o), 0);
+        EXPECT_EQ(Fd_Io_PutOffset(o), 0);
+        EXPECT_EQ(Fd_Io_GetOffset(o), nullptr);
+        EXPECT_EQ(Fd_Io_GetOffsetPtr(o), nullptr);
+        EXPECT_EQ(Fd_Io_PushBuf(o), 0);
+        EXPECT_EQ(Fd_Io_PopBuf(o), 0);
+        EXPECT_EQ(Fd_Io_Close(o), 0);
+    };
+    all_zero(f.o);
+    all_zero(nullptr);
+    EXPECT_EQ(Fd_Io_SetFileName(nullptr, "x"), 0);
+    EXPECT_EQ(Fd_Io_Open(nullptr, 4, 0, 1), 0);
+    EXPECT_EQ(Fd_Io_Create(nullptr, 0), 0);
+    EXPECT_EQ(Fd_Io_Unlink(nullptr), 0);
+    EXPECT_NE(Fd_Io_GetOpenCk(nullptr), 0);  // 0 would claim the file opens
+
+    ASSERT_EQ(f.open(8, 4, 16, 2), 1);
+    ASSERT_EQ(Fd_Io_Close(f.o), 1);
+    all_zero(f.o);
+    EXPECT_EQ(f.disk.bytes(f.name), sample_file());
+}
+
+TEST_F(FdIoCache, OpenRefusesBadArgumentsAndLeavesNothingOpen)
+{
+    EXPECT_EQ(open(0, 4, 16, 1), 0);
+    EXPECT_EQ(open(-8, 4, 16, 1), 0);
+    EXPECT_EQ(open(8, 0, 16, 1), 0);
+    EXPECT_EQ(open(8, -4, 16, 1), 0);
+    EXPECT_EQ(open(8, 4, -16, 1), 0);
+    EXPECT_EQ(open(65536, 65536, 0, 1), 0);          // block of 4 GiB
+    EXPECT_EQ(open(INT32_MAX, 2, 0, 10), 0);
+    EXPECT_EQ(open(8, INT32_MAX / 8 + 1, 0, 1), 0);  // block just over 2 GiB
+    EXPECT_EQ(d().bOpenFlag, 0);
+    EXPECT_EQ(disk.openFiles, 0);
+
+    Fd_Io_SetFileName(o, "missing.dat");
+    EXPECT_EQ(open(8, 4, 16, 1), 0);
+    EXPECT_EQ(disk.openFiles, 0);
+    Fd_Io_SetFileName(o, name.c_str());
+
+    ASSERT_EQ(open(8, 4, 16, 1), 1);
+    EXPECT_EQ(open(8, 4, 16, 1), 0);  // already open: the first stays usable
+    EXPECT_EQ(disk.openFiles, 1);
+    EXPECT_EQ(get(0, 8), rec_of(8, 1));
+    EXPECT_EQ(Fd_Io_Close(o), 1);
+    EXPECT_EQ(disk.bytes(name), sample_file());
+}
+
+TEST_F(FdIoCache, BufferCountOutsideOneToTenMeansOne)
+{
+    for (int n : {0, 11, -3}) {
+        ASSERT_EQ(open(8, 4, 16, n), 1);
+        EXPECT_EQ(d().block_n, 1);
+        EXPECT_EQ(Fd_Io_Close(o), 1);
+    }
+    ASSERT_EQ(open(8, 4, 16, 10), 1);
+    EXPECT_EQ(d().block_n, 10);
+}
+
+TEST_F(FdIoCache, UnreadableHeaderFailsOpenSoItIsNeverWrittenBack)
+{
+    disk.readsFail = true;
+    EXPECT_EQ(open(8, 4, 16, 1), 0);
+    EXPECT_EQ(disk.openFiles, 0);
+    EXPECT_EQ(d().bOpenFlag, 0);
+    disk.healthy();
+    EXPECT_EQ(disk.bytes(name), sample_file());
+}
+
+TEST_F(FdIoCache, EvictionWritesTheChangedBlockBeforeReadingTheNext)
+{
+    ASSERT_EQ(open(8, 4, 16, 1), 1);
+    ASSERT_TRUE(put(1, rec_of(8, 0xAA)));
+    ASSERT_EQ(Fd_Io_Get(o, 5), 1);
+    std::vector<uint8_t> want = sample_file();
+    std::fill(want.begin() + 16 + 8, want.begin() + 16 + 16, 0xAA);
+    EXPECT_EQ(disk.bytes(name), want);
+    EXPECT_EQ(get(5, 8), rec_of(8, 6));
+}
+
+TEST_F(FdIoCache, FileGrowsInWholeZeroPaddedBlocksBehindTheHeader)
+{
+    ASSERT_EQ(open(8, 4, 16, 2), 1);
+    EXPECT_EQ(get(20, 8), rec_of(8, 0));  // beyond the end: zeros
+    ASSERT_TRUE(put(13, rec_of(8, 0x77)));
+    std::memset(Fd_Io_GetOffsetPtr(o), 'h', 16);
+    ASSERT_EQ(Fd_Io_Close(o), 1);
+    std::vector<uint8_t> want = sample_file();
+    want.resize(16 + 16 * 8, 0);  // block 3 holds records 12..15
+    std::fill(want.begin(), want.begin() + 16, 'h');
+    std::fill(want.begin() + 16 + 13 * 8, want.begin() + 16 + 14 * 8, 0x77);
+    EXPECT_EQ(disk.bytes(name), want);
+}
+
+TEST_F(FdIoCache, ChangeWithoutPutIsWrittenOnlyWithAPutInTheSameBlock)
+{
+    ASSERT_EQ(open(8, 4, 16, 3), 1);
+    ASSERT_EQ(Fd_Io_Get(o, 0), 1);
+    std::memset(o->pRecord, 0x11, 8);  // no Put
+    ASSERT_EQ(Fd_Io_Get(o, 5), 1);
+    std::memset(o->pRecord, 0x55, 8);  // no Put
+    ASSERT_TRUE(put(6, rec_of(8, 0x66)));
+    ASSERT_EQ(Fd_Io_Close(o), 1);
+    std::vector<uint8_t> f = disk.bytes(name);
+    EXPECT_EQ(f[16], 1);
+    EXPECT_EQ(f[16 + 5 * 8], 0x55);
+    EXPECT_EQ(f[16 + 6 * 8], 0x66);
+}
+
+TEST_F(FdIoCache, FailedWritesAreReportedAndRetriedLater)
+{
+    ASSERT_EQ(open(8, 4, 16, 2), 1);
+    ASSERT_TRUE(put(2, rec_of(8, 0x22)));
+    disk.writesFail = true;
+    EXPECT_EQ(Fd_Io_Flush(o), 0);
+    EXPECT_EQ(Fd_Io_PutOffset(o), 0);
+    EXPECT_EQ(Fd_Io_PushBuf(o), 0);
+    EXPECT_EQ(d().rwct[0], 1);
+    disk.healthy();
+    EXPECT_EQ(Fd_Io_Flush(o), 1);
+    EXPECT_EQ(d().rwct[0], 0);
+    EXPECT_EQ(disk.bytes(name)[16 + 2 * 8], 0x22);
+
+    ASSERT_TRUE(put(3, rec_of(8, 0x33)));
+    disk.writesFail = true;
+    EXPECT_EQ(Fd_Io_Close(o), 0);
+    EXPECT_EQ(d().bOpenFlag, 0);
+    EXPECT_EQ(disk.openFiles, 0);
+}
+
+TEST_F(FdIoCache, FailedEvictionLeavesTheChangedBlockMappedAndPutHarmless)
+{
+    ASSERT_EQ(open(8, 4, 16, 1), 1);
+    ASSERT_TRUE(put(0, rec_of(8, 0xA0)));
+    disk.writesFail = true;
+    EXPECT_EQ(Fd_Io_Get(o, 9), 0);
+    std::memset(o->pRecord, 0xEE, 8);  // a program that ignores the result
+    EXPECT_EQ(Fd_Io_Put(o, 9), 0);
+    disk.healthy();
+    ASSERT_EQ(Fd_Io_Close(o), 1);
+    std::vector<uint8_t> want = sample_file();
+    std::fill(want.begin() + 16, want.begin() + 24, 0xA0);
+    EXPECT_EQ(disk.bytes(name), want);
+}
+
+TEST_F(FdIoCache, FailedReadIsReportedAndItsZerosNeverReachTheFile)
+{
+    ASSERT_EQ(open(8, 4, 16, 1), 1);
+    disk.readsFail = true;
+    EXPECT_EQ(Fd_Io_Get(o, 6), 0);
+    std::memset(o->pRecord, 0xEE, 8);
+    EXPECT_EQ(Fd_Io_Put(o, 6), 0);
+    EXPECT_EQ(Fd_Io_Put0(o, 7), 0);
+    EXPECT_EQ(Fd_Io_Seek(o, 5), 0);
+    disk.healthy();
+    EXPECT_EQ(Fd_Io_Flush(o), 1);
+    EXPECT_EQ(get(6, 8), rec_of(8, 7));  // read again, not the zeros
+    ASSERT_EQ(Fd_Io_Close(o), 1);
+    EXPECT_EQ(disk.bytes(name), sample_file());
+}
+
+TEST_F(FdIoCache, PopBufWritesChangesToTheirOwnBlocksFirst)
+{
+    ASSERT_EQ(open(8, 4, 16, 1), 1);
+    ASSERT_EQ(Fd_Io_Get(o, 1), 1);
+    ASSERT_EQ(Fd_Io_PushBuf(o), 1);
+    ASSERT_TRUE(put(9, rec_of(8, 0x99)));  // block 2 now in the only buffer
+    ASSERT_EQ(Fd_Io_PopBuf(o), 1);
+    EXPECT_EQ(d().b_sp[0], 0);
+    EXPECT_EQ(get(1, 8), rec_of(8, 2));
+    EXPECT_EQ(Fd_Io_Put(o, 1), 1);
+    ASSERT_EQ(Fd_Io_Close(o), 1);
+    std::vector<uint8_t> want = sample_file();
+    std::fill(want.begin() + 16 + 9 * 8, want.begin() + 16 + 10 * 8, 0x99);
+    EXPECT_EQ(disk.bytes(name), want);
+}
+
+TEST_F(FdIoCache, PopBufWithoutPushNeverWritesOverTheHeader)
+{
+    ASSERT_EQ(open(8, 4, 16, 2), 1);
+    ASSERT_TRUE(put(4, rec_of(8, 0x44)));
+    ASSERT_EQ(Fd_Io_PopBuf(o), 1);
+    EXPECT_EQ(Fd_Io_Put(o, 4), 0);  // nothing positioned any more
+    ASSERT_EQ(Fd_Io_Close(o), 1);
+    std::vector<uint8_t> want = sample_file();
+    std::fill(want.begin() + 16 + 4 * 8, want.begin() + 16 + 5 * 8, 0x44);
+    EXPECT_EQ(disk.bytes(name), want);
+}
+
+TEST_F(FdIoCache, PopBufThatCannotWriteRemapsNothing)
+{
+    ASSERT_EQ(open(8, 4, 16, 1), 1);
+    ASSERT_EQ(Fd_Io_Get(o, 0), 1);
+    ASSERT_EQ(Fd_Io_PushBuf(o), 1);
+    ASSERT_TRUE(put(10, rec_of(8, 0xBB)));
+    disk.writesFail = true;
+    EXPECT_EQ(Fd_Io_PopBuf(o), 0);
+    EXPECT_EQ(d().b_sp[0], 8);
+    disk.healthy();
+    ASSERT_EQ(Fd_Io_Close(o), 1);
+    EXPECT_EQ(disk.bytes(name)[16 + 10 * 8], 0xBB);
+    EXPECT_EQ(disk.bytes(name)[0], 'H');
+}
+
+TEST_F(FdIoCache, MembersRewrittenByAProgramDoNotRedirectWrites)
+{
+    ASSERT_EQ(open(8, 4, 16, 2), 1);
+    ASSERT_TRUE(put(5, rec_of(8, 0x5A)));
+    d().base[0] = d().base[1] = 0;
+    d().b_sp[0] = d().b_ep[0] = d().b_sp[1] = d().b_ep[1] = 0;
+    d().bufsize = 1 << 30;
+    d().block_n = 10;
+    d().offset = 0;
+    ASSERT_EQ(Fd_Io_Close(o), 1);
+    std::vector<uint8_t> want = sample_file();
+    std::fill(want.begin() + 16 + 5 * 8, want.begin() + 16 + 6 * 8, 0x5A);
+    EXPECT_EQ(disk.bytes(name), want);
+}
+
+TEST_F(FdIoCache, PositionsBeyondFourGiBAreExact)
+{
+    const int32_t recsize = 1000, bufcnt = 10, offset = 24, rec = 5000003;
+    ASSERT_EQ(open(recsize, bufcnt, offset, 2), 1);
+    ASSERT_TRUE(put(rec, rec_of(recsize, 0x4B)));
+    const uint64_t pos = uint64_t(offset) + uint64_t(rec / bufcnt) * recsize * bufcnt;
+    EXPECT_EQ(d().base[d().block], uint32_t(pos));
+    EXPECT_EQ(d().hBase[d().block], uint32_t(pos >> 32));
+    ASSERT_EQ(Fd_Io_Close(o), 1);
+    EXPECT_EQ(disk.files[name].size, pos + uint64_t(recsize) * bufcnt);
+    ASSERT_EQ(open(recsize, bufcnt, offset, 2), 1);
+    EXPECT_EQ(get(rec, recsize), rec_of(recsize, 0x4B));
+    EXPECT_EQ(get(rec - 1, recsize), rec_of(recsize, 0));
+    EXPECT_EQ(get(INT32_MAX, recsize), rec_of(recsize, 0));
+}
+
+TEST_F(FdIoCache, FileNamesThatDoNotFitAreRefused)
+{
+    std::string fits(259, 'a'), too_long(260, 'b');
+    EXPECT_EQ(Fd_Io_SetFileName(o, fits.c_str()), 1);
+    EXPECT_EQ(Fd_Io_SetFileName(o, too_long.c_str()), 0);
+    EXPECT_EQ(std::string(d()._filename), fits);
+    EXPECT_EQ(Fd_Io_SetFileName(o, nullptr), 0);
+    EXPECT_EQ(d().filename, d()._filename);
+}
+
+TEST_F(FdIoCache, CreateAndUnlinkWaitForClose)
+{
+    ASSERT_EQ(open(8, 4, 16, 1), 1);
+    EXPECT_EQ(Fd_Io_Create(o, 0), 0);
+    EXPECT_EQ(Fd_Io_Unlink(o), 0);
+    ASSERT_EQ(Fd_Io_Close(o), 1);
+    EXPECT_EQ(disk.bytes(name), sample_file());
+    EXPECT_EQ(Fd_Io_Create(o, -1), 0);
+    EXPECT_EQ(Fd_Io_Create(o, 10000), 1);
+    EXPECT_EQ(disk.bytes(name), std::vector<uint8_t>(10000, 0));
+    EXPECT_EQ(Fd_Io_Unlink(o), 1);
+    EXPECT_EQ(Fd_Io_GetOpenCk(o), 2);
+    EXPECT_EQ(Fd_Io_Unlink(o), 0);
+}
+
+TEST_F(FdIoCache, DestroyingAnOpenObjectKeepsItsChanges)
+{
+    ASSERT_EQ(open(8, 4, 16, 1), 1);
+    ASSERT_TRUE(put(0, rec_of(8, 0xD0)));
+    o->vtbl->deleting_dtor(o, 1);
+    o = Fd_Io_ctor2(nullptr);
+    EXPECT_EQ(disk.openFiles, 0);
+    EXPECT_EQ(disk.bytes(name)[16], 0xD0);
+}
+
+TEST_F(FdIoCache, GetOffsetRereadsTheHeaderOrKeepsItOnFailure)
+{
+    ASSERT_EQ(open(8, 4, 16, 1), 1);
+    char *h = static_cast<char *>(Fd_Io_GetOffsetPtr(o));
+    ASSERT_NE(h, nullptr);
+    EXPECT_EQ(h, d().offbuf);
+    h[0] = 'x';
+    disk.readsFail = true;
+    EXPECT_EQ(Fd_Io_GetOffset(o), nullptr);
+    EXPECT_EQ(h[0], 'x');
+    disk.healthy();
+    EXPECT_EQ(Fd_Io_GetOffset(o), h);
+    EXPECT_EQ(h[0], 'H');
+}
+
+}  // namespace
