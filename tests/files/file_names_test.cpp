@@ -23,14 +23,16 @@ std::string pathOf(const char *name)
 std::string fileOf(const char *name)
 {
     char out[1024] = "garbage";
-    EXPECT_EQ(GetFileNameToFileName(name, out), int(std::strlen(out))) << name;
+    const int n = GetFileNameToFileName(name, out);
+    EXPECT_EQ(n, int(std::strlen(out))) << name;
     return out;
 }
 
 std::string keyOf(const char *name)
 {
     char out[1024] = "garbage";
-    EXPECT_EQ(GetFileNameToKeyName(name, out), int(std::strlen(out))) << name;
+    const int n = GetFileNameToKeyName(name, out);
+    EXPECT_EQ(n, int(std::strlen(out))) << name;
     return out;
 }
 
@@ -45,7 +47,8 @@ std::string withExtension(const char *name, const char *extension)
 std::string outputName(const char *text)
 {
     char out[1024];
-    EXPECT_EQ(SetOutputFileName(text, out), int(std::strlen(out)));
+    const int n = SetOutputFileName(text, out);
+    EXPECT_EQ(n, int(std::strlen(out)));
     return out;
 }
 
