@@ -92,12 +92,18 @@ void empty_block(Fd_Io_area *a, uint32_t i)
 // Reads block b into buffer i; on failure the buffer is left empty.
 bool load_block(Fd_Io_area *a, uint32_t i, const FdIoBlock &b)
 {
-    empty_block(a, i);
+    a->cache[i] = FdIoBlock{};
+    if (a->current == int32_t(i))
+        a->current = -1;
+    char *to = buffer(a, i);
     uint32_t got = 0;
-    if (!a->io->read(b.pos, buffer(a, i), a->bufsize, &got)) {
-        std::memset(buffer(a, i), 0, a->bufsize);
+    if (!a->io->read(b.pos, to, a->bufsize, &got)) {
+        std::memset(to, 0, a->bufsize);
+        publish_block(a, i);
         return false;
     }
+    if (got < a->bufsize)
+        std::memset(to + got, 0, a->bufsize - got);  // behind the end of the file
     a->cache[i] = FdIoBlock{b.pos, b.first, b.end, false};
     publish_block(a, i);
     return true;

@@ -2,9 +2,7 @@
 // operations on the file as a whole.
 #include "fd_io.h"
 
-#include <cstdlib>
 #include <cstring>
-#include <new>
 
 #include "../runtime/class_rows.h"
 #include "../runtime/object.h"
@@ -143,26 +141,7 @@ ZEK_layer *fd_io_open_layer(ZEK_object *object)
 
 extern "C" ZEK_object *ZEKAPI Fd_Io_ctor2(ZEK_object *object)
 {
-    bool owns = object == nullptr;
-    if (owns) {
-        object = zek_object_alloc(2);
-        if (!object)
-            return nullptr;
-        object->vtbl = &ZEK_class_vtbl;
-        if (!ZEK_class_ctor2(object)) {
-            std::free(object);
-            return nullptr;
-        }
-        object->vtbl = &Fd_Io_vtbl;
-    }
-    ZEK_layer *layer = ZEK_layer_at(object, 1);
-    if (!fd_io_init_layer(object, layer)) {
-        if (owns)
-            zek_abandon_object(object, 1, true);
-        return nullptr;
-    }
-    zek_link_layers(ZEK_layer_at(object, 0), layer);
-    return object;
+    return zek_construct_derived(object, &Fd_Io_vtbl, fd_io_init_layer);
 }
 
 // A file left open is closed here so that its changes are not lost and its

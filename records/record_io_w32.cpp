@@ -3,6 +3,7 @@
 
 #include <new>
 
+#include "zek2/files.h"
 #include "record_io.h"
 
 namespace {
@@ -81,22 +82,7 @@ public:
     RecordIo *open(const char *name) override { return make(name, OPEN_EXISTING); }
     RecordIo *create(const char *name) override { return make(name, CREATE_ALWAYS); }
 
-    int check(const char *name) override
-    {
-        QuietErrors quiet;
-        HANDLE h = CreateFileA(name, GENERIC_READ | GENERIC_WRITE,
-                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                               FILE_ATTRIBUTE_NORMAL, nullptr);
-        DWORD error = GetLastError();
-        SetLastError(0);
-        if (h != INVALID_HANDLE_VALUE) {
-            CloseHandle(h);
-            return 0;
-        }
-        if (error == ERROR_NOT_READY)
-            return 1;
-        return error == ERROR_ACCESS_DENIED ? 3 : 2;
-    }
+    int check(const char *name) override { return TestDriveCheck(name); }
 
     bool remove(const char *name) override { return DeleteFileA(name) != 0; }
 

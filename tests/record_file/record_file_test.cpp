@@ -95,18 +95,6 @@ TEST_F(RecordFile, HeaderThenRecordsInWholeBlocksAndBackAfterReopen)
     }
 }
 
-TEST_F(RecordFile, EvictedBlockIsOnDiskBeforeTheNextIsRead)
-{
-    ASSERT_EQ(Fd_Io_Create(o, 0), 1);
-    ASSERT_EQ(open(4, 4, 0, 1), 1);
-    put(1, 0x11, 4);
-    EXPECT_TRUE(file_bytes(name).empty());
-    ASSERT_EQ(Fd_Io_Get(o, 5), 1);
-    std::vector<uint8_t> want(16, 0);
-    std::memset(want.data() + 4, 0x11, 4);
-    EXPECT_EQ(file_bytes(name), want);
-}
-
 TEST_F(RecordFile, MissingFilesDoNotOpenAndUnlinkRemovesTheFile)
 {
     EXPECT_EQ(Fd_Io_GetOpenCk(o), 2);
@@ -145,26 +133,6 @@ TEST_F(RecordFile, RecordsBeyondFourGiBLandAtTheirPlace)
     EXPECT_EQ(p[recsize - 1], 0x5E);
     ASSERT_EQ(Fd_Io_Get(o, rec - 1), 1);
     EXPECT_EQ(static_cast<uint8_t *>(o->pRecord)[0], 0);
-}
-
-TEST_F(RecordFile, NamesThatDoNotFitAreRefused)
-{
-    std::string too_long(260, 'x');
-    EXPECT_EQ(Fd_Io_SetFileName(o, too_long.c_str()), 0);
-    EXPECT_EQ(std::string(&member<char>(o, "_filename")), name);
-    EXPECT_EQ(member<char *>(o, "filename"), &member<char>(o, "_filename"));
-}
-
-TEST_F(RecordFile, DestroyingAnOpenObjectWritesItsChanges)
-{
-    ASSERT_EQ(Fd_Io_Create(o, 4), 1);
-    ASSERT_EQ(open(4, 1, 4, 1), 1);
-    std::memcpy(Fd_Io_GetOffsetPtr(o), "HDR", 4);
-    put(0, 0x7A, 4);
-    o->vtbl->deleting_dtor(o, 1);
-    o = Fd_Io_ctor2(nullptr);
-    std::vector<uint8_t> want{'H', 'D', 'R', 0, 0x7A, 0x7A, 0x7A, 0x7A};
-    EXPECT_EQ(file_bytes(name), want);
 }
 
 TEST_F(RecordFile, ClassTableAndLayers)

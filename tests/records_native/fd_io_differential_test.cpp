@@ -7,12 +7,6 @@
 
 namespace {
 
-void PrintTo(const Shape &s, std::ostream *out)
-{
-    *out << s.nbuf << " buffers of " << s.bufcnt << " x " << s.recsize << " bytes, header "
-         << s.offset;
-}
-
 class FdIoDifferential : public ::testing::TestWithParam<Shape> {};
 
 TEST_P(FdIoDifferential, FileAndRecordsAgreeWithThePictureAfterEveryReopen)

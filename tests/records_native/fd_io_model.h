@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <ostream>
 #include <random>
 #include <vector>
 
@@ -14,6 +15,12 @@
 struct Shape {
     int32_t nbuf, bufcnt, recsize, offset;
 };
+
+inline void PrintTo(const Shape &s, std::ostream *out)
+{
+    *out << s.nbuf << " buffers of " << s.bufcnt << " x " << s.recsize << " bytes, header "
+         << s.offset;
+}
 
 using Bytes = std::vector<uint8_t>;
 
