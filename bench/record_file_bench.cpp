@@ -1,10 +1,14 @@
-// Prints record reads and writes per second of the record file for a few
-// cache shapes on a real file, beside plain pread/pwrite of the same blocks,
-// and the record file's sort beside the memory array's. Not a test: it
-// asserts nothing about speed.
+// Prints, on a real file, record reads and writes per second of the record
+// file for a few cache shapes beside plain pread/pwrite of the same blocks;
+// the time to insert at record 0 with the file and the memory array; and both
+// sorts beside std::sort, checking that the two sorts give the same order.
+// Not a test: it asserts nothing about speed.
+//   record_file_bench [scale]   scale in (0, 1] shrinks every size
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +17,7 @@
 #include <vector>
 
 #include "../records/fd_io.h"
+#include "../records/fd_mem.h"
 #include "zek2/records.h"
 
 namespace {
@@ -55,9 +60,12 @@ public:
     bool remove(const char *name) override { return unlink(name) == 0; }
 };
 
-constexpr int32_t kRecords = 1000000;
 constexpr int32_t kRecSize = 32;
-constexpr int32_t kRandom = 100000;  // random accesses per run
+constexpr double kRandomBytes = 512.0 * 1024 * 1024;  // bound on random block traffic
+
+int32_t g_records = 1000000;  // records in the file
+int32_t g_random = 100000;    // random accesses per run, at most
+int32_t g_sorted = 100000;    // records sorted and shifted by inserts
 
 double seconds_since(Clock::time_point t)
 {
@@ -70,15 +78,24 @@ uint32_t next(uint64_t &s)
     return uint32_t(s >> 20);
 }
 
-// Records per second through Get (and Put when writing).
-double run_records(ZEK_object *o, bool write, bool random)
+constexpr uint64_t kSeed = 88172645463325252ull;
+
+// Random accesses for one block size: fewer for big blocks, to stay quick.
+int32_t random_count(int32_t bufcnt)
 {
-    uint64_t seed = 88172645463325252ull;
+    double cap = kRandomBytes / (double(bufcnt) * kRecSize);
+    return std::max<int32_t>(1000, std::min<int32_t>(g_random, int32_t(cap)));
+}
+
+// Records per second through Get (and Put when writing).
+double run_records(ZEK_object *o, bool write, int32_t random)
+{
+    uint64_t seed = kSeed;
     auto t = Clock::now();
     uint32_t sum = 0;
-    const int32_t count = random ? kRandom : kRecords;
+    const int32_t count = random ? random : g_records;
     for (int32_t i = 0; i < count; ++i) {
-        int32_t rec = random ? int32_t(next(seed) % kRecords) : i;
+        int32_t rec = random ? int32_t(next(seed) % uint32_t(g_records)) : i;
         Fd_Io_Get(o, rec);
         if (write) {
             std::memcpy(o->pRecord, &i, sizeof i);
@@ -93,21 +110,26 @@ double run_records(ZEK_object *o, bool write, bool random)
     return count / seconds_since(t);
 }
 
-// The same bytes moved with one pread or pwrite per block.
-double run_plain(const char *name, int32_t bufcnt, bool write)
+// The same records reached with one pread or pwrite of their whole block:
+// sequential moves every block once, random moves the block of each record
+// drawn (same draws as run_records). Records per second.
+double run_plain(const char *name, int32_t bufcnt, bool write, int32_t random)
 {
     int fd = ::open(name, O_RDWR);
     std::vector<char> block(size_t(bufcnt) * kRecSize);
+    uint64_t seed = kSeed;
     auto t = Clock::now();
-    for (int32_t rec = 0; rec < kRecords; rec += bufcnt) {
-        off_t pos = off_t(rec) * kRecSize;
+    const int32_t count = random ? random : (g_records + bufcnt - 1) / bufcnt;
+    for (int32_t i = 0; i < count; ++i) {
+        int32_t rec = random ? int32_t(next(seed) % uint32_t(g_records)) : i * bufcnt;
+        off_t pos = off_t(rec / bufcnt) * bufcnt * kRecSize;
         if (write)
             pwrite(fd, block.data(), block.size(), pos);
         else if (pread(fd, block.data(), block.size(), pos) < 0)
             break;
     }
     ::close(fd);
-    return kRecords / seconds_since(t);
+    return (random ? random : g_records) / seconds_since(t);
 }
 
 int ZEKAPI by_key(const void *a, const void *b)
@@ -116,6 +138,18 @@ int ZEKAPI by_key(const void *a, const void *b)
     std::memcpy(&x, a, 4);
     std::memcpy(&y, b, 4);
     return x > y ? 1 : x < y ? -1 : 0;
+}
+
+using Rec = std::array<char, kRecSize>;
+
+// Record r: a key with many equal values, then r itself to tell ties apart.
+Rec make_record(int32_t r, uint64_t &seed)
+{
+    Rec rec{};
+    uint32_t key = next(seed) % 1000;
+    std::memcpy(rec.data(), &key, 4);
+    std::memcpy(rec.data() + 4, &r, 4);
+    return rec;
 }
 
 }  // namespace
@@ -135,49 +169,129 @@ extern "C" ZEK_object *ZEKAPI ZEK_new(const char *, intptr_t)
     return nullptr;
 }
 
-int main()
+int main(int argc, char **argv)
 {
+    double scale = argc > 1 ? std::atof(argv[1]) : 1.0;
+    if (!(scale > 0 && scale <= 1)) {
+        std::fprintf(stderr, "usage: %s [scale in (0, 1]]\n", argv[0]);
+        return 2;
+    }
+    g_records = std::max<int32_t>(10000, int32_t(g_records * scale));
+    g_random = std::max<int32_t>(1000, int32_t(g_random * scale));
+    g_sorted = std::max<int32_t>(1000, int32_t(g_sorted * scale));
+
     std::string name = "/tmp/zek_record_bench_" + std::to_string(getpid()) + ".dat";
     ZEK_object *o = Fd_Io_ctor2(nullptr);
     Fd_Io_SetFileName(o, name.c_str());
-    Fd_Io_Create(o, kRecords * kRecSize);
+    Fd_Io_Create(o, g_records * kRecSize);
     fd_io_area(fd_io_layer(o))->data.bRecSize = kRecSize;
 
-    std::printf("%d records of %d bytes; records per second (millions)\n", kRecords, kRecSize);
-    std::printf("%-22s %9s %9s %9s %9s %11s %11s\n", "buffers x records", "seq read",
-                "seq write", "rnd read", "rnd write", "plain read", "plain write");
+    std::printf("file of %d records of %d bytes; millions of records per second\n", g_records,
+                kRecSize);
+    std::printf("plain: one pread/pwrite of the record's whole block (block = records)\n");
+    std::printf("overhead: plain rate / record file rate\n");
+    std::printf("%-8s %-7s %-10s %8s %8s %9s %8s\n", "buffers", "block", "access", "count",
+                "records", "plain", "overhead");
     const int32_t shapes[][2] = {{1, 16}, {10, 16}, {1, 256}, {10, 256}, {10, 4096}};
     for (const auto &s : shapes) {
+        const int32_t rnd = random_count(s[1]);
         Fd_Io_Open(o, s[1], 0, s[0]);
-        double sr = run_records(o, false, false), sw = run_records(o, true, false);
-        double rr = run_records(o, false, true), rw = run_records(o, true, true);
+        double lib[4] = {run_records(o, false, 0), run_records(o, true, 0),
+                         run_records(o, false, rnd), run_records(o, true, rnd)};
         Fd_Io_Close(o);
-        double pr = run_plain(name.c_str(), s[1], false), pw = run_plain(name.c_str(), s[1], true);
-        std::printf("%6d x %-13d %9.2f %9.2f %9.2f %9.2f %11.2f %11.2f\n", s[0], s[1], sr / 1e6,
-                    sw / 1e6, rr / 1e6, rw / 1e6, pr / 1e6, pw / 1e6);
+        const char *n = name.c_str();
+        double plain[4] = {run_plain(n, s[1], false, 0), run_plain(n, s[1], true, 0),
+                           run_plain(n, s[1], false, rnd), run_plain(n, s[1], true, rnd)};
+        const char *what[4] = {"seq read", "seq write", "rnd read", "rnd write"};
+        for (int k = 0; k < 4; ++k)
+            std::printf("%-8d %-7d %-10s %8d %8.3f %9.3f %7.2fx\n", s[0], s[1], what[k],
+                        k < 2 ? g_records : rnd, lib[k] / 1e6, plain[k] / 1e6,
+                        plain[k] / lib[k]);
     }
 
-    // Sorting 100,000 records: the file's and the memory array's Shell sort.
-    const int32_t n = 100000;
-    uint64_t seed = 1;
+    // The same records in the file (10 buffers of 256), the memory array and a vector.
+    const int32_t n = g_sorted;
+    const int32_t maxInserts = 50;
     Fd_Io_Open(o, 256, 0, 10);
     ZEK_object *m = Fd_Mem_ctor2(nullptr);
-    static_cast<int32_t *>(ZEK_layer_at(m, 1)->pDataArea)[4] = kRecSize;
-    Fd_Mem_Alloc(m, n);
-    for (int32_t r = 0; r < n; ++r) {
-        uint32_t key = next(seed);
-        Fd_Io_Get(o, r);
-        std::memcpy(o->pRecord, &key, 4);
-        Fd_Io_Put(o, r);
-        std::memcpy(static_cast<char *>(m->pBlock) + size_t(r) * kRecSize, &key, 4);
+    ZEK_layer *ml = fd_mem_layer(m);
+    fd_mem_area(ml)->data.bRecSize = kRecSize;
+    Fd_Mem_Alloc(m, n + maxInserts + 1);
+    std::vector<Rec> orig, v;
+    uint64_t seed = 1;
+    for (int32_t r = 0; r < n; ++r)
+        orig.push_back(make_record(r, seed));
+    auto load = [&] {
+        v = orig;
+        for (int32_t r = 0; r < n; ++r) {
+            Fd_Io_Get(o, r);
+            std::memcpy(o->pRecord, orig[size_t(r)].data(), kRecSize);
+            Fd_Io_Put(o, r);
+        }
+        Fd_Io_Flush(o);
+        std::memcpy(m->pBlock, orig.data(), size_t(n) * kRecSize);
+    };
+
+    // Best of three runs each, from the same unsorted records.
+    double io_sort = 1e9, mem_sort = 1e9, std_sort = 1e9;
+    for (int run = 0; run < 3; ++run) {
+        load();
+        auto t = Clock::now();
+        Fd_Io_Sort(o, 0, n - 1, by_key);
+        io_sort = std::min(io_sort, seconds_since(t));
+        t = Clock::now();
+        Fd_Mem_Sort(m, 0, n - 1, by_key);
+        mem_sort = std::min(mem_sort, seconds_since(t));
+        t = Clock::now();
+        std::sort(v.begin(), v.end(),
+                  [](const Rec &a, const Rec &b) { return by_key(&a, &b) < 0; });
+        std_sort = std::min(std_sort, seconds_since(t));
     }
-    auto t = Clock::now();
-    Fd_Io_Sort(o, 0, n - 1, by_key);
-    double file_sort = seconds_since(t);
-    t = Clock::now();
-    Fd_Mem_Sort(m, 0, n - 1, by_key);
-    double mem_sort = seconds_since(t);
-    std::printf("sort of %d records: Fd_Io %.3f s, Fd_Mem %.3f s\n", n, file_sort, mem_sort);
+    bool same = true;
+    for (int32_t r = 0; r < n && same; ++r)
+        same = Fd_Io_Get(o, r) &&
+               std::memcmp(o->pRecord, static_cast<char *>(m->pBlock) + size_t(r) * kRecSize,
+                           kRecSize) == 0;
+    std::printf("\nsort of %d records (keys 0..999, ties told apart by payload), seconds\n", n);
+    std::printf("  %-12s %8.4f\n", "std::sort", std_sort);
+    std::printf("  %-12s %8.4f  %7.1fx std::sort\n", "Fd_Mem_Sort", mem_sort, mem_sort / std_sort);
+    std::printf("  %-12s %8.4f  %7.1fx std::sort  %5.2fx Fd_Mem_Sort\n", "Fd_Io_Sort", io_sort,
+                io_sort / std_sort, io_sort / mem_sort);
+    std::printf("  same order (Fd_Io_Sort vs Fd_Mem_Sort, ties included): %s\n",
+                same ? "yes" : "no");
+
+    // Inserting one record at 0, repeated until half a second or maxInserts.
+    auto inserts = [&](auto insert, int32_t *done) {
+        auto t0 = Clock::now();
+        int32_t k = 0;
+        while (k < maxInserts && (k < 3 || seconds_since(t0) < 0.5)) {
+            insert();
+            ++k;
+        }
+        *done = k;
+        return seconds_since(t0) / k;
+    };
+    int32_t io_n = 0, mem_n = 0, move_n = 0;
+    fd_io_area(fd_io_layer(o))->data.bDatE = n - 1;
+    double io_ins = inserts([&] { Fd_Io_InsData(o, 0, 1); }, &io_n);
+    Fd_Io_Flush(o);
+    fd_mem_area(ml)->data.bDatE = n - 1;
+    double mem_ins = inserts([&] { Fd_Mem_InsData(m, 0, 1); }, &mem_n);
+    std::vector<char> raw(size_t(n + maxInserts + 1) * kRecSize);
+    int32_t len = n;
+    double move_ins = inserts(
+        [&] {
+            std::memmove(raw.data() + kRecSize, raw.data(), size_t(len++) * kRecSize);
+            std::memset(raw.data(), 0, kRecSize);
+        },
+        &move_n);
+    std::printf("\ninsert of one record at record 0 of %d records, ms per insert\n", n);
+    std::printf("  %-14s %8.3f  (%d inserts)\n", "memmove", move_ins * 1e3, move_n);
+    std::printf("  %-14s %8.3f  (%d inserts)  %7.1fx memmove\n", "Fd_Mem_InsData", mem_ins * 1e3,
+                mem_n, mem_ins / move_ins);
+    std::printf("  %-14s %8.3f  (%d inserts)  %7.1fx memmove  %5.1fx Fd_Mem_InsData\n",
+                "Fd_Io_InsData", io_ins * 1e3, io_n, io_ins / move_ins, io_ins / mem_ins);
+
     Fd_Io_Close(o);
     m->vtbl->deleting_dtor(m, 1);
     o->vtbl->deleting_dtor(o, 1);

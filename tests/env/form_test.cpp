@@ -7,22 +7,14 @@
 
 #include "zek2/strings.h"
 
-TEST(Form, FormatsAndKeepsRecentResults)
+TEST(Form, FormatsCutsAndKeepsRecentResults)
 {
     char *a = form("%d-%s-%5.2f", 42, "x", 3.14159);
     char *b = form("%04X", 0xBEEF);
     EXPECT_STREQ("42-x- 3.14", a);
     EXPECT_STREQ("BEEF", b);
-    EXPECT_NE(a, b);
     EXPECT_STREQ("", form(nullptr));
-}
-
-TEST(Form, LongResultsAreCut)
-{
-    const std::string longText(2000, 'q');
-    const char *r = form("%s", longText.c_str());
-    EXPECT_EQ(511u, std::strlen(r));
-    EXPECT_EQ(std::string(511, 'q'), r);
+    EXPECT_EQ(std::string(511, 'q'), form("%s", std::string(2000, 'q').c_str()));
 }
 
 // Results of many calls, short and overlong, all lie in one 4000-byte span,

@@ -20,20 +20,15 @@ TEST(SetByteToWordStr, OneUnitPerCharacter)
 {
     unsigned short wide[8] = {1, 1, 1, 1, 1, 1, 1, 1};
     EXPECT_EQ(3, SetByteToWordStr("A\x83\x5C" "B", wide));
-    EXPECT_EQ(0x41, wide[0]);
-    EXPECT_EQ(0x835C, wide[1]);
-    EXPECT_EQ(0x42, wide[2]);
-    EXPECT_EQ(0, wide[3]);
-
-    EXPECT_EQ(0, SetByteToWordStr("", wide));
-    EXPECT_EQ(0, wide[0]);
-    EXPECT_EQ(0, SetByteToWordStr(nullptr, wide));
-    EXPECT_EQ(0, wide[0]);
-
+    EXPECT_TRUE(wide[0] == 0x41 && wide[1] == 0x835C && wide[2] == 0x42 && wide[3] == 0);
+    for (const char *empty : {"", static_cast<const char *>(nullptr)}) {
+        wide[0] = 1;
+        EXPECT_EQ(0, SetByteToWordStr(empty, wide));
+        EXPECT_EQ(0, wide[0]);
+    }
     // A lead byte cut off by the end is a character of its own.
     EXPECT_EQ(2, SetByteToWordStr("a\x83", wide));
-    EXPECT_EQ(0x83, wide[1]);
-    EXPECT_EQ(0, wide[2]);
+    EXPECT_TRUE(wide[1] == 0x83 && wide[2] == 0);
 }
 
 TEST(Scanners, TrailBytesAreNotSeparators)
@@ -43,47 +38,34 @@ TEST(Scanners, TrailBytesAreNotSeparators)
     EXPECT_EQ(nullptr, strrchrJ("\x83\x5C", '\\'));
     EXPECT_EQ(nullptr, strrchrJ("", 'a'));
     EXPECT_EQ(nullptr, strrchrJ(nullptr, 'a'));
-
-    const char *path = "c:/dir\\\x83\x5C.txt";
+    const char *path = "c:/dir\\\x83\x5C.txt", *later = "a\\b/c";
     EXPECT_EQ(path + 6, strrchrS(path));
-    const char *later = "a\\b/c";
     EXPECT_EQ(later + 3, strrchrS(later));
     EXPECT_EQ(nullptr, strrchrS("\x83\x5C"));
     EXPECT_EQ(nullptr, strrchrS(nullptr));
+    char upper[] = "ab\x82\x61z1";
+    strupperJ(upper);
+    EXPECT_STREQ("AB\x82\x61Z1", upper);
+    strupperJ(nullptr);
 }
 
 TEST(Scanners, SerchCStartIndex)
 {
     const char *text = "\x83\x5C\\a\\";
-    EXPECT_EQ(2, serch_c(text, 0, '\\'));
-    EXPECT_EQ(2, serch_c(text, 1, '\\'));  // start on a trail byte
-    EXPECT_EQ(4, serch_c(text, 3, '\\'));
-    EXPECT_EQ(-1, serch_c(text, 5, '\\'));  // start at the end
-    EXPECT_EQ(-1, serch_c(text, 100, '\\'));
-    EXPECT_EQ(-1, serch_c(text, -1, '\\'));
+    // start on a trail byte, at the end, past the end, before the start
+    const int cases[][2] = {{0, 2}, {1, 2}, {3, 4}, {5, -1}, {100, -1}, {-1, -1}};
+    for (const auto &c : cases) EXPECT_EQ(c[1], serch_c(text, c[0], '\\')) << c[0];
     EXPECT_EQ(-1, serch_c(text, 0, 'z'));
     EXPECT_EQ(-1, serch_c(nullptr, 0, 'a'));
 }
 
-TEST(Scanners, StrupperJLeavesTwoByteCharacters)
-{
-    char text[] = "ab\x82\x61z1";
-    strupperJ(text);
-    EXPECT_STREQ("AB\x82\x61Z1", text);
-    strupperJ(nullptr);
-}
-
-TEST(Scanners, StNcmpFindsBytes)
+TEST(Scanners, StNcmpAndStNcpy)
 {
     EXPECT_EQ(2, st_ncmp("abcabc", "ca"));
     EXPECT_EQ(3, st_ncmp("abcd", "d"));
     EXPECT_EQ(-1, st_ncmp("abc", "abcd"));
     EXPECT_EQ(-1, st_ncmp("abc", "x"));
     EXPECT_EQ(-1, st_ncmp(nullptr, "a"));
-}
-
-TEST(Scanners, StNcpyClipsToTheSource)
-{
     char dst[16] = "junk";
     EXPECT_EQ(dst, st_ncpy(dst, "abcdef", 1, 3));
     EXPECT_STREQ("bcd", dst);
@@ -92,12 +74,11 @@ TEST(Scanners, StNcpyClipsToTheSource)
     EXPECT_STREQ("", st_ncpy(dst, "abc", 10, 20));
     EXPECT_STREQ("ab", st_ncpy(dst, "abc", -5, 1));
     EXPECT_STREQ("", st_ncpy(dst, nullptr, 0, 3));
-
     char inPlace[] = "0123456";
     EXPECT_STREQ("234", st_ncpy(inPlace, inPlace, 2, 4));
 }
 
-TEST(Compare, StrcmpUFoldsOnlyLetters)
+TEST(Compare, StrcmpUAndStrncmpU)
 {
     EXPECT_EQ('C' - 'D', strcmpU("abc", "ABD"));
     EXPECT_EQ(0, strcmpU("MixEd", "mIXed"));
@@ -106,43 +87,23 @@ TEST(Compare, StrcmpUFoldsOnlyLetters)
     EXPECT_GT(strcmpU("\xE0", "z"), 0);  // bytes are unsigned
     EXPECT_NE(0, strcmpU("[", "{"));     // only a-z fold
     EXPECT_EQ(-1, strcmpU(nullptr, "a"));
-}
-
-TEST(Compare, StrncmpUStopsAtCount)
-{
     EXPECT_EQ(0, strncmpU("abcX", "ABCy", 3));
     EXPECT_NE(0, strncmpU("abcX", "ABCy", 4));
-    EXPECT_EQ(0, strncmpU("a", "b", 0));
     EXPECT_EQ(0, strncmpU("a", "b", -3));
     EXPECT_EQ(-1, strncmpU("ab", "abc", 5));
 }
 
 TEST(Compare, StCmpNaturalOrder)
 {
-    EXPECT_EQ(-1, st_cmp("x9", "x10"));
-    EXPECT_EQ(-1, st_cmp("x10", "y1"));
-    EXPECT_EQ(0, st_cmp("a12b3", "a12b3"));
-    EXPECT_EQ(-1, st_cmp("a2b10", "a10b2"));
-    EXPECT_EQ(-1, st_cmp("a", "a1"));
-    EXPECT_EQ(-1, st_cmp("", "a"));
+    const std::string stem(300, 'p'), ones(40, '1');
+    const struct { std::string a, b; int want; } cases[] = {
+        {"x9", "x10", -1}, {"x10", "y1", -1}, {"a12b3", "a12b3", 0}, {"a2b10", "a10b2", -1},
+        {"a", "a1", -1}, {"", "a", -1},
+        {"123456789012345", "99", 1},  // runs of 15 digits or more are not padded
+        {stem + "x9", stem + "x10", -1}, {stem + "b", stem + "a", 1}, {stem + "7", stem + "7", 0},
+        {ones, ones.substr(1) + "2", -1}};
+    for (const auto &c : cases) EXPECT_EQ(c.want, st_cmp(c.a.c_str(), c.b.c_str())) << c.a;
     EXPECT_EQ(0, st_cmp(nullptr, ""));
-    // Runs of 15 digits or more are not padded.
-    EXPECT_EQ(1, st_cmp("123456789012345", "99"));
-}
-
-TEST(Compare, StCmpLongStringsCompareWhole)
-{
-    const std::string stem(300, 'p');
-    EXPECT_EQ(-1, st_cmp((stem + "x9").c_str(), (stem + "x10").c_str()));
-    EXPECT_EQ(1, st_cmp((stem + "b").c_str(), (stem + "a").c_str()));
-    EXPECT_EQ(0, st_cmp((stem + "7").c_str(), (stem + "7").c_str()));
-    std::string digits1(40, '1'), digits2(40, '1');
-    digits2.back() = '2';
-    EXPECT_EQ(-1, st_cmp(digits1.c_str(), digits2.c_str()));
-}
-
-TEST(Compare, DbKeyCmpNumberFirst)
-{
     EXPECT_EQ(-1, DbKeyCmp(-1, "z", 1, "a"));
     EXPECT_EQ(1, DbKeyCmp(2, "a", 1, "z"));
     EXPECT_EQ(-1, DbKeyCmp(5, "n2", 5, "n10"));
@@ -153,15 +114,12 @@ TEST(Doubles, SwapAndOrder)
     double v[4] = {1, 2, 3, 4};
     ChgSwab2(&v[0], &v[1], &v[2], &v[3]);
     EXPECT_TRUE(v[0] == 3 && v[1] == 4 && v[2] == 1 && v[3] == 2);
-
     double r[4] = {5, -1, 2, 7};  // corners (5, -1) and (2, 7)
     ChgMinMax2(&r[0], &r[1], &r[2], &r[3]);
     EXPECT_TRUE(r[0] == 2 && r[1] == -1 && r[2] == 5 && r[3] == 7);
-
     double n = NAN, m = 1;
     ChgMinMax(&n, &m);
     EXPECT_TRUE(std::isnan(n) && m == 1);
-
     ChgSwab(&m, nullptr);
     ChgMinMax(nullptr, &m);
     EXPECT_EQ(1, m);

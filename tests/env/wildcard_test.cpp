@@ -9,9 +9,7 @@ namespace {
 struct WildCase {
     const char *pattern;
     int kind;
-    const char *first;
-    const char *second;
-    const char *patternAfter;
+    const char *first, *second, *patternAfter;
 };
 
 const WildCase kCases[] = {

@@ -1,28 +1,18 @@
 // Clothoids against Fresnel integrals summed independently here.
-#include <gtest/gtest.h>
-
-#include <cmath>
-
-#include "zek2/survey.h"
+#include "survey_test.h"
 
 namespace {
 
-const double kPi = 3.14159265358979323846;
-double rad(double deg) { return deg * kPi / 180.0; }
+using namespace survey_test;
 
-// x = int_0^L cos(s^2 / 2A^2) ds, y = int_0^L sin(s^2 / 2A^2) ds by their power series,
-// summed until the terms no longer change the sums.
+// x = int_0^L cos(s^2 / 2A^2) ds, y = int_0^L sin(s^2 / 2A^2) ds by their power series.
 void fresnel(double L, double A, double *x, double *y) {
     const double t = L * L / (2 * A * A);
     double sx = 0, sy = 0, term = 1;  // term = t^k / k!
     for (int k = 0; k < 80; ++k) {
         if (k > 0) term *= t / k;
-        const double sign = (k / 2) % 2 ? -1.0 : 1.0;
-        const double add = sign * term / (2 * k + 1);
-        if (k % 2 == 0)
-            sx += add;
-        else
-            sy += add;
+        const double add = ((k / 2) % 2 ? -1.0 : 1.0) * term / (2 * k + 1);
+        (k % 2 == 0 ? sx : sy) += add;
         if (term < 1e-19 && k > 4) break;
     }
     *x = L * sx;
@@ -41,16 +31,21 @@ struct Spiral {
     }
     double tangent(double L) const { return azo + sense * L * L / (2 * A * A) * 180 / kPi; }
     double radius(double L) const { return sense * A * A / L; }
+    void expectAt(double L, double X, double Y, double tol = 1e-5) const {
+        double Px, Py;
+        point(L, &Px, &Py);
+        EXPECT_NEAR(Px, X, tol) << L;
+        EXPECT_NEAR(Py, Y, tol) << L;
+    }
 };
 
-class Clothoid : public ::testing::Test {
+class Clothoid : public Degrees {
 protected:
-    void SetUp() override { MathMode(2); }
-    void TearDown() override { MathMode(2); }
     const Spiral s{-35000.0, 12000.0, 30.0, 1.0, 100.0};
+    const double L1 = 40.0, L2 = 120.0, R1 = s.radius(L1), R2 = s.radius(L2);
     double X1, Y1, X2, Y2;
-    const double L1 = 40.0, L2 = 120.0;
-    void SetUpPiece() {
+    void SetUp() override {
+        Degrees::SetUp();
         s.point(L1, &X1, &Y1);
         s.point(L2, &X2, &Y2);
     }
@@ -61,13 +56,13 @@ TEST_F(Clothoid, SeriesMatchesFresnelIntegrals) {
         for (double ratio : {0.05, 0.3, 0.7, 1.0, 1.5, 2.0}) {  // L / R
             const double L = A * std::sqrt(ratio), R = A * A / L;
             double x, y, l, fx, fy;
-            GetCrdXYL(R, A, &x, &y, &l);
             fresnel(L, A, &fx, &fy);
-            EXPECT_NEAR(L, l, 1e-12 * L);
-            EXPECT_NEAR(fx, x, 1e-8) << A << " " << ratio;
-            EXPECT_NEAR(fy, y, 1e-8) << A << " " << ratio;
-            GetCrdXYL(-R, A, &x, &y, &l);  // the sign of R does not matter here
-            EXPECT_NEAR(fy, y, 1e-8);
+            for (double sign : {1.0, -1.0}) {  // the sign of R does not matter here
+                GetCrdXYL(sign * R, A, &x, &y, &l);
+                EXPECT_NEAR(L, l, 1e-12 * L);
+                EXPECT_NEAR(fx, x, 1e-8) << A << " " << ratio;
+                EXPECT_NEAR(fy, y, 1e-8) << A << " " << ratio;
+            }
         }
     double x = 1, y = 1, l = 1;
     GetCrdXYL(0, 50, &x, &y, &l);
@@ -78,48 +73,33 @@ TEST_F(Clothoid, SeriesMatchesFresnelIntegrals) {
 }
 
 TEST_F(Clothoid, DirectionAndFlag) {
-    EXPECT_EQ(0, GetCrdMuki(0, 100));
-    EXPECT_EQ(1, GetCrdMuki(100, 0));
-    EXPECT_EQ(1, GetCrdMuki(100, -200));
-    EXPECT_EQ(0, GetCrdMuki(-200, 100));
-    EXPECT_EQ(1.0, GetCrdFlag(100, 0));
-    EXPECT_EQ(-1.0, GetCrdFlag(-200, 100));
-    EXPECT_EQ(1.0, GetCrdFlag(-100, 200));
-    EXPECT_EQ(-1.0, GetCrdFlag(0, -5));
+    const double muki[][3] = {{0, 100, 0}, {100, 0, 1}, {100, -200, 1}, {-200, 100, 0}};
+    const double flag[][3] = {{100, 0, 1}, {-200, 100, -1}, {-100, 200, 1}, {0, -5, -1}};
+    for (const auto &c : muki) EXPECT_EQ(c[2], GetCrdMuki(c[0], c[1])) << c[0] << " " << c[1];
+    for (const auto &c : flag) EXPECT_EQ(c[2], GetCrdFlag(c[0], c[1])) << c[0] << " " << c[1];
 }
 
-TEST_F(Clothoid, ElementsOfAPieceInEitherDirection) {
-    SetUpPiece();
-    const double R1 = s.radius(L1), R2 = s.radius(L2);
-    double Xo, Yo, Rs, azo, r1, r2;
-    EXPECT_EQ(0, GetCrdElm(X1, Y1, X2, Y2, R1, R2, s.A, &Xo, &Yo, &Rs, &azo, &r1, &r2));
-    EXPECT_NEAR(s.Xo, Xo, 1e-6);
-    EXPECT_NEAR(s.Yo, Yo, 1e-6);
-    EXPECT_NEAR(s.azo, azo, 1e-8);
-    EXPECT_NEAR(R2, Rs, 1e-9);
-    EXPECT_NEAR(L1, r1, 1e-9);
-    EXPECT_NEAR(L2, r2, 1e-9);
-    // Walked backwards the piece turns the other way.
-    EXPECT_EQ(1, GetCrdElm(X2, Y2, X1, Y1, -R2, -R1, s.A, &Xo, &Yo, &Rs, &azo, &r1, &r2));
-    EXPECT_NEAR(s.Xo, Xo, 1e-6);
-    EXPECT_NEAR(s.Yo, Yo, 1e-6);
-    EXPECT_NEAR(s.azo, azo, 1e-8);
-    EXPECT_NEAR(R2, Rs, 1e-9);
-    // From the origin itself, and counter-clockwise.
-    EXPECT_EQ(0, GetCrdElm(s.Xo, s.Yo, X2, Y2, 0, R2, s.A, &Xo, &Yo, &Rs, &azo, &r1, &r2));
-    EXPECT_EQ(s.Xo, Xo);
-    EXPECT_NEAR(s.azo, azo, 1e-8);
-    EXPECT_EQ(0.0, r1);
+TEST_F(Clothoid, ElementsOfAPieceInEitherDirectionAndSense) {
     const Spiral m{500.0, -800.0, 250.0, -1.0, 80.0};
     double a, b, c, d;
     m.point(10, &a, &b);
     m.point(70, &c, &d);
-    EXPECT_EQ(1, GetCrdElm(c, d, a, b, -m.radius(70), -m.radius(10), m.A, &Xo, &Yo, &Rs, &azo,
-                           &r1, &r2));
-    EXPECT_NEAR(m.Xo, Xo, 1e-6);
-    EXPECT_NEAR(m.Yo, Yo, 1e-6);
-    EXPECT_NEAR(m.azo, azo, 1e-8);
-    EXPECT_LT(Rs, 0.0);
+    const struct { const Spiral &sp; double Xa, Ya, Xb, Yb, Ra, Rb, La, Lb; int back; } cases[] = {
+        {s, X1, Y1, X2, Y2, R1, R2, L1, L2, 0},
+        {s, X2, Y2, X1, Y1, -R2, -R1, L1, L2, 1},  // walked backwards it turns the other way
+        {s, s.Xo, s.Yo, X2, Y2, 0, R2, 0, L2, 0},
+        {m, c, d, a, b, -m.radius(70), -m.radius(10), 10, 70, 1}};
+    for (const auto &k : cases) {
+        double Xo, Yo, Rs, azo, r1, r2;
+        EXPECT_EQ(k.back, GetCrdElm(k.Xa, k.Ya, k.Xb, k.Yb, k.Ra, k.Rb, k.sp.A, &Xo, &Yo, &Rs,
+                                    &azo, &r1, &r2));
+        EXPECT_NEAR(k.sp.Xo, Xo, 1e-6);
+        EXPECT_NEAR(k.sp.Yo, Yo, 1e-6);
+        EXPECT_NEAR(k.sp.azo, azo, 1e-8);
+        EXPECT_NEAR(k.sp.radius(k.Lb), Rs, 1e-9);
+        EXPECT_NEAR(k.La, r1, 1e-9);
+        EXPECT_NEAR(k.Lb, r2, 1e-9);
+    }
 }
 
 TEST_F(Clothoid, NotAClothoid) {
@@ -132,89 +112,60 @@ TEST_F(Clothoid, NotAClothoid) {
     EXPECT_EQ(0, KoutenKC(0, 0, 0, 10, 10, 50, 50, 100, 0, 0, 5, &X, &Y, nullptr, nullptr));
 }
 
-TEST_F(Clothoid, PerpendicularFoot) {
-    SetUpPiece();
-    for (double Lq : {45.0, 80.0, 117.0})
+TEST_F(Clothoid, PerpendicularFootAndCrossingLine) {
+    for (double Lq : {45.0, 80.0, 117.0}) {
+        double Px, Py, X, Y, R, L;
+        s.point(Lq, &Px, &Py);
         for (double off : {-20.0, 3.0, 15.0}) {
-            double Px, Py;
-            s.point(Lq, &Px, &Py);
             const double n = rad(s.tangent(Lq) + 90);
-            double X, Y, R, L;
-            ASSERT_EQ(1, KoutenK90(X1, Y1, X2, Y2, s.radius(L1), s.radius(L2), s.A,
-                                   Px + off * std::cos(n), Py + off * std::sin(n), &X, &Y, &R, &L))
-                << Lq << " " << off;
-            EXPECT_NEAR(Px, X, 1e-5);
-            EXPECT_NEAR(Py, Y, 1e-5);
+            ASSERT_EQ(1, KoutenK90(X1, Y1, X2, Y2, R1, R2, s.A, Px + off * std::cos(n),
+                                   Py + off * std::sin(n), &X, &Y, &R, &L)) << Lq << " " << off;
+            s.expectAt(Lq, X, Y);
             EXPECT_NEAR(Lq, L, 1e-5);
             EXPECT_NEAR(s.A * s.A / Lq, R, 1e-4);
         }
-}
-
-TEST_F(Clothoid, CrossingLine) {
-    SetUpPiece();
-    for (double Lq : {50.0, 99.0}) {
-        double Px, Py;
-        s.point(Lq, &Px, &Py);
         const double n = rad(s.tangent(Lq) + 80);  // nearly square to the curve
-        double X, Y, R, L;
-        ASSERT_EQ(1, KoutenKT(0, X1, Y1, X2, Y2, s.radius(L1), s.radius(L2), s.A,
-                              Px - 30 * std::cos(n), Py - 30 * std::sin(n), Px + 30 * std::cos(n),
-                              Py + 30 * std::sin(n), &X, &Y, &R, &L));
-        EXPECT_NEAR(Px, X, 1e-5);
-        EXPECT_NEAR(Py, Y, 1e-5);
+        ASSERT_EQ(1, KoutenKT(0, X1, Y1, X2, Y2, R1, R2, s.A, Px - 30 * std::cos(n),
+                              Py - 30 * std::sin(n), Px + 30 * std::cos(n), Py + 30 * std::sin(n),
+                              &X, &Y, &R, &L)) << Lq;
+        s.expectAt(Lq, X, Y);
         EXPECT_NEAR(Lq, L, 1e-5);
     }
 }
 
-// The result lies on the clothoid where its length says.
-void expectOnSpiral(const Spiral &s, double X, double Y, double L) {
-    double Px, Py;
-    s.point(L, &Px, &Py);
-    EXPECT_NEAR(Px, X, 1e-5);
-    EXPECT_NEAR(Py, Y, 1e-5);
-}
-
 TEST_F(Clothoid, CircleEllipseAndClothoidCrossings) {
-    SetUpPiece();
-    const double R1 = s.radius(L1), R2 = s.radius(L2);
-    double Px, Py;
+    double Px, Py, X, Y, R, L;
     s.point(70, &Px, &Py);
     const double t = rad(s.tangent(70) + 45);
+    const double a = 30, b = 12, tilt = rad(20), th = rad(200);
+    const double ex = a * std::cos(th), ey = b * std::sin(th);
+    const double Xe = Px - (ex * std::cos(tilt) - ey * std::sin(tilt));
+    const double Ye = Py - (ey * std::cos(tilt) + ex * std::sin(tilt));
     for (int mode = 0; mode < 2; ++mode) {
-        double X, Y, R, L;
-        // A circle through the point at L = 70, crossing the curve there.
+        // A circle and a tilted ellipse through the point at L = 70.
         const double Xc = Px + 25 * std::cos(t), Yc = Py + 25 * std::sin(t);
         ASSERT_EQ(1, KoutenKC(mode, X1, Y1, X2, Y2, R1, R2, s.A, Xc, Yc, 25, &X, &Y, &R, &L));
         EXPECT_NEAR(25.0, std::hypot(X - Xc, Y - Yc), 1e-6);
-        expectOnSpiral(s, X, Y, L);
+        s.expectAt(L, X, Y);
         EXPECT_NEAR(s.A * s.A / L, R, 1e-6 * R);
-        // A tilted ellipse through the same point.
-        const double a = 30, b = 12, tilt = 20, th = rad(200);
-        double ex = a * std::cos(th), ey = b * std::sin(th);
-        const double Xe = Px - (ex * std::cos(rad(tilt)) - ey * std::sin(rad(tilt)));
-        const double Ye = Py - (ey * std::cos(rad(tilt)) + ex * std::sin(rad(tilt)));
-        ASSERT_EQ(1, KoutenKD(mode, X1, Y1, X2, Y2, R1, R2, s.A, Xe, Ye, a, b, tilt, &X, &Y, &R, &L));
-        double u = X - Xe, v = Y - Ye;
-        const double lx = u * std::cos(rad(tilt)) + v * std::sin(rad(tilt));
-        const double ly = -u * std::sin(rad(tilt)) + v * std::cos(rad(tilt));
+        ASSERT_EQ(1, KoutenKD(mode, X1, Y1, X2, Y2, R1, R2, s.A, Xe, Ye, a, b, 20, &X, &Y, &R, &L));
+        const double u = X - Xe, v = Y - Ye;
+        const double lx = u * std::cos(tilt) + v * std::sin(tilt);
+        const double ly = -u * std::sin(tilt) + v * std::cos(tilt);
         EXPECT_NEAR(1.0, lx * lx / (a * a) + ly * ly / (b * b), 1e-6);
-        expectOnSpiral(s, X, Y, L);
+        s.expectAt(L, X, Y);
     }
     // A second clothoid turning the other way through the point at L = 70.
     Spiral o{0, 0, s.tangent(70) + 60, -1.0, 90.0};
-    double ox, oy;
+    double ox, oy, A1x, A1y, A2x, A2y;
     o.point(60, &ox, &oy);
     o.Xo = Px - ox, o.Yo = Py - oy;
-    double A1x, A1y, A2x, A2y;
     o.point(20, &A1x, &A1y);
     o.point(100, &A2x, &A2y);
-    double X, Y, R, L;
     ASSERT_EQ(1, KoutenKK(0, X1, Y1, X2, Y2, R1, R2, s.A, A1x, A1y, A2x, A2y, o.radius(20),
                           o.radius(100), o.A, &X, &Y, &R, &L));
-    EXPECT_NEAR(Px, X, 1e-5);
-    EXPECT_NEAR(Py, Y, 1e-5);
-    expectOnSpiral(s, X, Y, L);
-    // A circle that misses the piece.
+    s.expectAt(70, X, Y);
+    s.expectAt(L, X, Y);
     EXPECT_EQ(0, KoutenKC(0, X1, Y1, X2, Y2, R1, R2, s.A, Px + 500, Py, 10, &X, &Y, &R, &L));
 }
 

@@ -1,14 +1,12 @@
 // Geodetic conversion against PROJ, closed forms, round trips and bad input.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cmath>
 #include <cstdio>
-#include <limits>
 
-#include "zek2/survey.h"
+#include "survey_test.h"
 
 namespace {
+
+using namespace survey_test;
+class Geodetic : public Degrees {};
 
 struct ProjPlanePoint {
     int ellipsoid, zone;
@@ -20,21 +18,14 @@ struct ProjGeocentricPoint {
 
 #include "proj_reference.inc"
 
-const double kPi = 3.14159265358979323846;
-const double kNaN = std::numeric_limits<double>::quiet_NaN();
-const double kInf = std::numeric_limits<double>::infinity();
-
 // Zone origins as published for the plane rectangular system (degrees, minutes).
-struct Origin {
-    int latD, lonD, lonM;
-};
-const Origin kOrigins[20] = {{0, 0, 0},    {33, 129, 30}, {33, 131, 0},  {36, 132, 10},
+const int kOrigins[20][3] = {{0, 0, 0},     {33, 129, 30}, {33, 131, 0},  {36, 132, 10},
                              {33, 133, 30}, {36, 134, 20}, {36, 136, 0},  {36, 137, 10},
                              {36, 138, 30}, {36, 139, 50}, {40, 140, 50}, {44, 140, 15},
                              {44, 142, 15}, {44, 144, 15}, {26, 142, 0},  {26, 127, 30},
                              {26, 124, 0},  {26, 131, 0},  {20, 136, 0},  {26, 154, 0}};
-
-double originLon(int zone) { return kOrigins[zone].lonD + kOrigins[zone].lonM / 60.0; }
+double originLat(int zone) { return kOrigins[zone][0]; }
+double originLon(int zone) { return kOrigins[zone][1] + kOrigins[zone][2] / 60.0; }
 
 // Meridian arc from the textbook series in e^2 (not the tabulated coefficients).
 double meridianArc(double a, double invF, double phiDeg) {
@@ -48,83 +39,56 @@ double meridianArc(double a, double invF, double phiDeg) {
                      10395.0 / 16384 * e10;
     const double D = 35.0 / 512 * e6 + 315.0 / 2048 * e8 + 31185.0 / 131072 * e10;
     const double E = 315.0 / 16384 * e8 + 3465.0 / 65536 * e10;
-    const double p = phiDeg * kPi / 180.0;
+    const double p = rad(phiDeg);
     return a * (1 - e2) *
            (A * p - B / 2 * std::sin(2 * p) + C / 4 * std::sin(4 * p) -
             D / 6 * std::sin(6 * p) + E / 8 * std::sin(8 * p));
 }
 
-class Geodetic : public ::testing::Test {
-protected:
-    void SetUp() override { MathMode(2); }
-    void TearDown() override { MathMode(2); }
-};
-
-TEST_F(Geodetic, MatchesProjOverEveryZone) {
-    double worst[2][20] = {};
-    double worstInv[2][20] = {};
-    for (const ProjPlanePoint &p : kProjPlane) {
-        double X = kNaN, Y = kNaN;
-        ASSERT_EQ(1, WGS84_BL_XY(p.ellipsoid, p.zone, p.B, p.L, &X, &Y));
-        const double d = std::hypot(X - p.X, Y - p.Y);
-        double &w = worst[p.ellipsoid][p.zone];
-        w = std::max(w, d);
-        // PROJ's plane point back to latitude and longitude, as a distance.
-        double B = kNaN, L = kNaN;
-        ASSERT_EQ(1, WGS84_XY_BL(p.ellipsoid, p.zone, p.X, p.Y, &B, &L, nullptr));
-        const double north = (B - p.B) * 111e3;
-        const double east = (L - p.L) * 111e3 * std::cos(p.B * kPi / 180.0);
-        double &wi = worstInv[p.ellipsoid][p.zone];
-        wi = std::max(wi, std::hypot(north, east));
-    }
-    for (int e = 0; e < 2; ++e)
-        for (int z = 1; z <= 19; ++z) {
-            std::printf("[ PROJ     ] %s zone %2d: forward %.3g m, inverse %.3g m\n",
-                        e ? "GRS80 " : "Bessel", z, worst[e][z], worstInv[e][z]);
-            EXPECT_LT(worst[e][z], 1e-4) << "ellipsoid " << e << " zone " << z;
-            EXPECT_LT(worstInv[e][z], 1e-4) << "ellipsoid " << e << " zone " << z;
-        }
+// Plane to latitude/longitude and back; both results are checked by the caller.
+void roundTrip(int e, int z, double B0, double L0, double *B, double *L) {
+    double X, Y;
+    ASSERT_EQ(1, WGS84_BL_XY(e, z, B0, L0, &X, &Y)) << e << " " << z << " " << B0 << " " << L0;
+    ASSERT_EQ(1, WGS84_XY_BL(e, z, X, Y, B, L, nullptr)) << e << " " << z << " " << B0;
 }
 
-TEST_F(Geodetic, FarSouthAndSouthernHemisphereMatchProj) {
-    for (const ProjPlanePoint &p : kProjFar) {
+// Inside the zones to 0.1 mm on the ground; far south and a degree off the central
+// meridian, where the series in longitude difference holds to 1 mm, B and L to 1e-8.
+TEST_F(Geodetic, MatchesProjOverEveryZoneAndFarSouth) {
+    auto check = [](const ProjPlanePoint &p, bool far) {
         double X, Y, B, L;
         ASSERT_EQ(1, WGS84_BL_XY(p.ellipsoid, p.zone, p.B, p.L, &X, &Y)) << p.B;
-        // The series in longitude difference holds to a millimetre up to a degree.
-        EXPECT_LT(std::hypot(X - p.X, Y - p.Y), 1e-3) << p.B << " " << p.L;
-        ASSERT_EQ(1, WGS84_XY_BL(p.ellipsoid, p.zone, p.X, p.Y, &B, &L, nullptr))
-            << p.B << " " << p.L;
-        EXPECT_NEAR(p.B, B, 1e-8) << p.L;
-        EXPECT_NEAR(p.L, L, 1e-8) << p.B;
-    }
+        EXPECT_LT(std::hypot(X - p.X, Y - p.Y), far ? 1e-3 : 1e-4)
+            << p.ellipsoid << " " << p.zone << " " << p.B << " " << p.L;
+        ASSERT_EQ(1, WGS84_XY_BL(p.ellipsoid, p.zone, p.X, p.Y, &B, &L, nullptr)) << p.B;
+        const double north = (B - p.B) * 111e3, east = (L - p.L) * 111e3 * std::cos(rad(p.B));
+        EXPECT_LT(far ? std::fmax(std::fabs(B - p.B), std::fabs(L - p.L)) / 1e-8
+                      : std::hypot(north, east) / 1e-4, 1.0)
+            << p.ellipsoid << " " << p.zone << " " << p.B << " " << p.L;
+    };
+    for (const ProjPlanePoint &p : kProjPlane) check(p, false);
+    for (const ProjPlanePoint &p : kProjFar) check(p, true);
 }
 
 TEST_F(Geodetic, EveryOriginMapsToZero) {
     for (int e = 0; e < 2; ++e)
         for (int z = 1; z <= 19; ++z) {
-            double X = 1, Y = 1;
-            ASSERT_EQ(1, WGS84_BL_XY(e, z, kOrigins[z].latD, originLon(z), &X, &Y));
-            EXPECT_NEAR(0.0, X, 1e-9) << z;
-            EXPECT_NEAR(0.0, Y, 1e-9) << z;
-            double B = 0, L = 0, g = 1;
+            double X = 1, Y = 1, B = 0, L = 0, g = 1;
+            ASSERT_EQ(1, WGS84_BL_XY(e, z, originLat(z), originLon(z), &X, &Y));
+            EXPECT_EQ(0.0, X) << z;
+            EXPECT_EQ(0.0, Y) << z;
             ASSERT_EQ(1, WGS84_XY_BL(e, z, 0.0, 0.0, &B, &L, &g));
-            EXPECT_NEAR(kOrigins[z].latD, B, 1e-12) << z;
+            EXPECT_NEAR(originLat(z), B, 1e-12) << z;
             EXPECT_NEAR(originLon(z), L, 1e-12) << z;
             EXPECT_EQ(0.0, g);
         }
-    double X = 1, Y = 1;
-    WGS84_BL_XY(1, 9, 36, 139.83333333333334, &X, &Y);
-    EXPECT_EQ(0.0, X);
-    EXPECT_EQ(0.0, Y);
     // Entry 20 repeats zone III, entry 0 is the point 0/0.
-    double X3, Y3, X20, Y20;
+    double X3, Y3, X20, Y20, X = 1, Y = 1;
     WGS84_BL_XY(1, 3, 35.1, 133.2, &X3, &Y3);
     WGS84_BL_XY(1, 20, 35.1, 133.2, &X20, &Y20);
-    EXPECT_EQ(X3, X20);
-    EXPECT_EQ(Y3, Y20);
+    EXPECT_TRUE(X3 == X20 && Y3 == Y20);
     WGS84_BL_XY(1, 0, 0.0, 0.0, &X, &Y);
-    EXPECT_EQ(0.0, X);
-    EXPECT_EQ(0.0, Y);
+    EXPECT_TRUE(X == 0.0 && Y == 0.0);
 }
 
 TEST_F(Geodetic, CentralMeridianIsScaledMeridianArc) {
@@ -140,31 +104,39 @@ TEST_F(Geodetic, CentralMeridianIsScaledMeridianArc) {
         }
 }
 
-TEST_F(Geodetic, PlaneRoundTrip) {
+TEST_F(Geodetic, PlaneRoundTripPolesAndSouth) {
+    double B, L;
     for (int e = 0; e < 2; ++e)
         for (int z = 1; z <= 19; ++z)
             for (double dB = -3.0; dB <= 3.0; dB += 0.75)
                 for (double dL = -1.5; dL <= 1.5; dL += 0.375) {
-                    const double B0 = kOrigins[z].latD + dB, L0 = originLon(z) + dL;
-                    double X, Y, B, L, g;
-                    ASSERT_EQ(1, WGS84_BL_XY(e, z, B0, L0, &X, &Y));
-                    ASSERT_EQ(1, WGS84_XY_BL(e, z, X, Y, &B, &L, &g));
-                    EXPECT_NEAR(B0, B, 1e-9) << e << " " << z << " " << dB << " " << dL;
-                    EXPECT_NEAR(L0, L, 1e-9) << e << " " << z << " " << dB << " " << dL;
+                    roundTrip(e, z, originLat(z) + dB, originLon(z) + dL, &B, &L);
+                    EXPECT_NEAR(originLat(z) + dB, B, 1e-9) << e << " " << z << " " << dB;
+                    EXPECT_NEAR(originLon(z) + dL, L, 1e-9) << e << " " << z << " " << dL;
                 }
+    // Foot latitudes below 8.9 degrees and south of the equator are reached.
+    for (double B0 : {8.0, 1.0, -0.5, -30.0, -89.0}) {
+        roundTrip(1, 18, B0, 136.2, &B, &L);
+        EXPECT_NEAR(B0, B, 1e-9);
+        EXPECT_NEAR(136.2, L, 1e-9);
+    }
+    // The pole itself maps onto the central meridian and back.
+    double X, Y;
+    ASSERT_EQ(1, WGS84_BL_XY(1, 9, 90, 150, &X, &Y));
+    EXPECT_NEAR(0.0, Y, 1e-6);
+    ASSERT_EQ(1, WGS84_XY_BL(1, 9, X, 0, &B, &L, nullptr));
+    EXPECT_NEAR(90.0, B, 1e-9);
 }
 
 TEST_F(Geodetic, ConvergenceMatchesGridNorth) {
-    // Meridian convergence from the direction of a short step north in the plane.
+    // gamma is the grid azimuth of true north: the direction of a short step north.
     for (double dL : {-1.2, -0.3, 0.0, 0.8}) {
         const double B0 = 35.3, L0 = originLon(9) + dL, step = 1e-5;
         double X1, Y1, X2, Y2, B, L, g;
         WGS84_BL_XY(1, 9, B0 - step, L0, &X1, &Y1);
         WGS84_BL_XY(1, 9, B0 + step, L0, &X2, &Y2);
         WGS84_XY_BL(1, 9, (X1 + X2) / 2, (Y1 + Y2) / 2, &B, &L, &g);
-        // gamma is the grid azimuth of true north.
-        const double north = std::atan2(Y2 - Y1, X2 - X1) * 180.0 / kPi;
-        EXPECT_NEAR(g, north, 1e-6) << dL;
+        EXPECT_NEAR(std::atan2(Y2 - Y1, X2 - X1) * 180.0 / kPi, g, 1e-6) << dL;
     }
 }
 
@@ -202,44 +174,36 @@ TEST_F(Geodetic, FootPointMatchesDecimalSearch) {
     }
 }
 
-TEST_F(Geodetic, GeocentricMatchesProjAndRoundTrips) {
-    for (const ProjGeocentricPoint &p : kProjGeocentric) {
-        double X, Y, Z;
-        ASSERT_EQ(1, WGS84_BL_XY3D(p.B, p.L, p.h, &X, &Y, &Z));
-        EXPECT_NEAR(p.X, X, 1e-6) << p.B << " " << p.L;
-        EXPECT_NEAR(p.Y, Y, 1e-6) << p.B << " " << p.L;
-        EXPECT_NEAR(p.Z, Z, 1e-6) << p.B << " " << p.L;
-        double B, L, h;
-        ASSERT_EQ(1, WGS84_XY3D_BL(p.X, p.Y, p.Z, &B, &L, &h)) << p.B << " " << p.L;
-        EXPECT_NEAR(p.B, B, 1e-9) << p.L;
-        EXPECT_NEAR(p.h, h, 1e-3) << p.B << " " << p.L;
-        if (std::fabs(p.B) < 89.9999) {  // longitude is arbitrary at a pole
-            const double l = std::fmod(p.L + 360.0, 360.0);
-            EXPECT_NEAR(l, L, 1e-9) << p.B;
-        }
+void expectGeocentricRoundTrip(double B0, double L0, double h0, double X, double Y, double Z) {
+    double B, L, h;
+    ASSERT_EQ(1, WGS84_XY3D_BL(X, Y, Z, &B, &L, &h)) << B0 << " " << L0;
+    EXPECT_NEAR(B0, B, 1e-9) << L0 << " " << h0;
+    EXPECT_NEAR(h0, h, 1e-3) << B0 << " " << L0;
+    if (std::fabs(B0) < 89.9999) {  // longitude is arbitrary at a pole
+        EXPECT_NEAR(std::fmod(L0 + 360.0, 360.0), L, 1e-9) << B0;
     }
 }
 
-TEST_F(Geodetic, GeocentricRoundTripBothHemispheres) {
+TEST_F(Geodetic, GeocentricMatchesProjAndRoundTrips) {
+    double X, Y, Z;
+    for (const ProjGeocentricPoint &p : kProjGeocentric) {
+        ASSERT_EQ(1, WGS84_BL_XY3D(p.B, p.L, p.h, &X, &Y, &Z));
+        EXPECT_NEAR(0.0, std::fabs(p.X - X) + std::fabs(p.Y - Y) + std::fabs(p.Z - Z), 1e-6)
+            << p.B << " " << p.L;
+        expectGeocentricRoundTrip(p.B, p.L, p.h, p.X, p.Y, p.Z);
+    }
     for (double B0 = -90.0; B0 <= 90.0; B0 += 7.5)
         for (double L0 = 0.0; L0 < 360.0; L0 += 45.0)
             for (double h0 : {-500.0, 0.0, 123.456, 9000.0}) {
-                double X, Y, Z, B, L, h;
                 ASSERT_EQ(1, WGS84_BL_XY3D(B0, L0, h0, &X, &Y, &Z));
-                ASSERT_EQ(1, WGS84_XY3D_BL(X, Y, Z, &B, &L, &h)) << B0 << " " << L0;
-                EXPECT_NEAR(B0, B, 1e-9) << L0 << " " << h0;
-                EXPECT_NEAR(h0, h, 1e-3) << B0 << " " << L0;
-                if (std::fabs(B0) < 90.0) {
-                    EXPECT_NEAR(L0, L, 1e-9) << B0;
-                }
+                expectGeocentricRoundTrip(B0, L0, h0, X, Y, Z);
             }
 }
 
 TEST_F(Geodetic, GeocentricClosedForms) {
     double B = 1, L = 1, h = 1, X, Y, Z;
     ASSERT_EQ(1, WGS84_XY3D_BL(6378137.0, 0, 0, &B, &L, &h));
-    EXPECT_EQ(0.0, B);
-    EXPECT_EQ(0.0, L);
+    EXPECT_TRUE(B == 0.0 && L == 0.0) << B << " " << L;
     EXPECT_NEAR(0.0, h, 1e-9);
     ASSERT_EQ(1, WGS84_XY3D_BL(0, -1000, 0, &B, &L, &h));
     EXPECT_EQ(270.0, L);
@@ -248,8 +212,7 @@ TEST_F(Geodetic, GeocentricClosedForms) {
     EXPECT_NEAR(25.0, h, 1e-8);
     ASSERT_EQ(1, WGS84_BL_XY3D(0, 90, 0, &X, &Y, &Z));
     EXPECT_NEAR(0.0, X, 1e-9);
-    EXPECT_EQ(6378137.0, Y);
-    EXPECT_EQ(0.0, Z);
+    EXPECT_TRUE(Y == 6378137.0 && Z == 0.0) << Y << " " << Z;
 }
 
 TEST_F(Geodetic, ResultDoesNotDependOnAngleUnit) {
@@ -257,8 +220,7 @@ TEST_F(Geodetic, ResultDoesNotDependOnAngleUnit) {
     WGS84_BL_XY(1, 9, 35.5, 139.5, &X2, &Y2);
     MathMode(3);
     WGS84_BL_XY(1, 9, 35.5, 139.5, &X3, &Y3);
-    EXPECT_EQ(X2, X3);
-    EXPECT_EQ(Y2, Y3);
+    EXPECT_TRUE(X2 == X3 && Y2 == Y3);
     MathMode(1);
     WGS84_XY_BL(1, 9, X2, Y2, &B, &L, nullptr);
     EXPECT_NEAR(35.5, B, 1e-9);
@@ -268,15 +230,11 @@ TEST_F(Geodetic, ResultDoesNotDependOnAngleUnit) {
 TEST_F(Geodetic, BadInputGivesFailure) {
     double X = 7, Y = 7, Z = 7, B = 7, L = 7, g = 7;
     // Indices out of range leave the outputs alone.
-    EXPECT_EQ(0, WGS84_BL_XY(2, 9, 36, 140, &X, &Y));
-    EXPECT_EQ(0, WGS84_BL_XY(-1, 9, 36, 140, &X, &Y));
-    EXPECT_EQ(0, WGS84_BL_XY(1, 21, 36, 140, &X, &Y));
-    EXPECT_EQ(0, WGS84_BL_XY(1, -1, 36, 140, &X, &Y));
+    for (int bad : {-1, 2}) EXPECT_EQ(0, WGS84_BL_XY(bad, 9, 36, 140, &X, &Y));
+    for (int bad : {-1, 21}) EXPECT_EQ(0, WGS84_BL_XY(1, bad, 36, 140, &X, &Y));
     EXPECT_EQ(0, WGS84_XY_BL(5, 9, 0, 0, &B, &L, &g));
     EXPECT_EQ(0, WGS84_XY_BL(1, 99, 0, 0, &B, &L, &g));
-    EXPECT_EQ(7.0, X);
-    EXPECT_EQ(7.0, Y);
-    EXPECT_EQ(7.0, B);
+    EXPECT_TRUE(X == 7 && Y == 7 && B == 7);
     // Numbers that cannot be converted give not-a-number.
     for (double bad : {kNaN, kInf, -kInf}) {
         EXPECT_EQ(0, WGS84_BL_XY(1, 9, bad, 140, &X, &Y));
@@ -297,22 +255,6 @@ TEST_F(Geodetic, BadInputGivesFailure) {
     EXPECT_EQ(0, WGS84_XY_BL(1, 9, -2.0e7, 0, &B, &L, &g));
     EXPECT_EQ(0, WGS84_XY_BL(1, 9, 1e300, 1e300, &B, &L, &g));
     EXPECT_EQ(0, WGS84_XY3D_BL(0, 0, 0, &B, &L, &g));
-}
-
-TEST_F(Geodetic, PolesAndFarSouth) {
-    double X, Y, B, L;
-    // The pole itself maps onto the central meridian and back.
-    ASSERT_EQ(1, WGS84_BL_XY(1, 9, 90, 150, &X, &Y));
-    EXPECT_NEAR(0.0, Y, 1e-6);
-    ASSERT_EQ(1, WGS84_XY_BL(1, 9, X, 0, &B, &L, nullptr));
-    EXPECT_NEAR(90.0, B, 1e-9);
-    // Foot latitudes below 8.9 degrees and south of the equator are reached.
-    for (double B0 : {8.0, 1.0, -0.5, -30.0, -89.0}) {
-        ASSERT_EQ(1, WGS84_BL_XY(1, 18, B0, 136.2, &X, &Y));
-        ASSERT_EQ(1, WGS84_XY_BL(1, 18, X, Y, &B, &L, nullptr)) << B0;
-        EXPECT_NEAR(B0, B, 1e-9);
-        EXPECT_NEAR(136.2, L, 1e-9);
-    }
 }
 
 }  // namespace
