@@ -5,6 +5,8 @@ Run from the repository root: python3 tools/gen_win_table.py
 Writes window/win_slots.h, window/win_table.cpp, window/win_methods_*.cpp,
 include/zek2/win_methods.h and prints the export names (one a line).
 The data rows come from the members of struct Win_data in window/win_data.h.
+A method written by hand in a subsystem folder (window/, text/, graphics/ ...)
+gets no stub: implement it there and run this again.
 """
 import re
 
@@ -371,6 +373,15 @@ with open("window/win_table.cpp", "w", encoding="utf-8") as f:
     f.write("};\nconst int32_t kWinRowCount = int32_t(sizeof kWinRows / sizeof kWinRows[0]);\n"
             "static_assert(sizeof kWinRows / sizeof kWinRows[0] == 638, \"Win rows\");\n")
 
+# Methods defined by hand in the subsystem folders get no stub.
+import glob
+implemented = set()
+for path in sorted(glob.glob("*/*.cpp")):
+    text = open(path, encoding="utf-8").read()
+    if text.startswith(GEN):
+        continue
+    implemented.update(re.findall(r"ZEKAPI\s+Win_(\w+)\s*\([^;{]*\)\s*\{", text))
+
 TITLES = {
     "core": "window creation, links, wrappers and window-procedure hooks",
     "loop": "key codes, loops, mouse jobs and timer lock",
@@ -383,7 +394,7 @@ for g, title in TITLES.items():
         f.write(GEN + "// Win methods: %s.\n// Not built yet: each gives its failure or zero result;"
                 " hooks are empty by design.\n#include \"zek2/win.h\"\n\n" % title)
         for m in methods:
-            if m["group"] != g or m["name"] == "dtor":
+            if m["group"] != g or m["name"] == "dtor" or m["name"] in implemented:
                 continue
             z = m["result"] or zero(m["ret"])
             f.write('extern "C" %s\n{\n%s}\n\n' % (decl(m, named=False), "    return %s;\n" % z if z else ""))
