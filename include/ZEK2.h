@@ -17,5 +17,6 @@
 #include "zek2/filenames.h"
 #include "zek2/files.h"
 #include "zek2/win.h"
+#include "zek2/fonts.h"
 
 #endif

@@ -3,6 +3,7 @@
 
 #include "zek2/shared.h"
 
+#include "../graphics/font_cache.h"
 #include "object.h"
 #include "shared_block.h"
 
@@ -28,6 +29,7 @@ void process_attach()
         ReleaseDC(desktop, dc);
     }
     imeBlock = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, 32);
+    zek_font_cache_init();
     ++head->attachCount;
 }
 
@@ -39,6 +41,7 @@ void process_detach()
     if (imeBlock)
         GlobalFree(imeBlock);
     imeBlock = nullptr;
+    zek_font_cache_release();
     zek_module_release_pending();
     ZekSharedHead *head = zek_shared_head();
     uint32_t before = head->attachCount;

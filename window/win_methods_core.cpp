@@ -53,21 +53,6 @@ extern "C" int32_t ZEKAPI Win_PosChanging(ZEK_object *, int32_t *, int32_t *, in
     return 0;
 }
 
-extern "C" int32_t ZEKAPI Win_SetTitle(ZEK_object *, const char *)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_Update(ZEK_object *)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_InvalidateRect(ZEK_object *, const RECT *, int32_t)
-{
-    return 0;
-}
-
 extern "C" int32_t ZEKAPI Win_SysChar(ZEK_object *, WPARAM, LPARAM)
 {
     return 0;
@@ -98,30 +83,6 @@ extern "C" int32_t ZEKAPI Win_WaitClose(ZEK_object *, ZEK_object *)
     return 0;
 }
 
-extern "C" void ZEKAPI Win_SetMotherWin(ZEK_object *, ZEK_object *)
-{
-}
-
-extern "C" void ZEKAPI Win_SetChildWin(ZEK_object *, ZEK_object *)
-{
-}
-
-extern "C" void ZEKAPI Win_SetUnderMenuWin(ZEK_object *, ZEK_object *)
-{
-}
-
-extern "C" void ZEKAPI Win_GetDefPos(ZEK_object *, int32_t *, int32_t *)
-{
-}
-
-extern "C" void ZEKAPI Win_SetDefPos(ZEK_object *, ZEK_object *)
-{
-}
-
-extern "C" void ZEKAPI Win_SetWindowGenten(ZEK_object *, int32_t, int32_t)
-{
-}
-
 extern "C" int32_t ZEKAPI Win_Size(ZEK_object *, int32_t, int32_t, int32_t)
 {
     return 0;
@@ -147,47 +108,7 @@ extern "C" int32_t ZEKAPI Win_SizeWddG(ZEK_object *, int32_t, int32_t, int32_t, 
     return 0;
 }
 
-extern "C" int32_t ZEKAPI Win_GetClientRect(ZEK_object *, RECT *)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_SetForegroundWindow(ZEK_object *)
-{
-    return 0;
-}
-
-extern "C" HWND ZEKAPI Win_GetForegroundWindow(ZEK_object *)
-{
-    return nullptr;
-}
-
-extern "C" int32_t ZEKAPI Win_ShowWindow(ZEK_object *, HWND, int32_t)
-{
-    return 0;
-}
-
 extern "C" int32_t ZEKAPI Win_ActivateApp(ZEK_object *, WPARAM, LPARAM, LRESULT *)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_SetWindowPos(ZEK_object *, HWND, int32_t, int32_t, int32_t, int32_t, UINT)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_GetWindowRect(ZEK_object *, RECT *)
-{
-    return 0;
-}
-
-extern "C" HWND ZEKAPI Win_GetDesktopWindow(ZEK_object *)
-{
-    return nullptr;
-}
-
-extern "C" int32_t ZEKAPI Win_RedrawWindow(ZEK_object *, const RECT *, HRGN, UINT)
 {
     return 0;
 }
@@ -212,45 +133,6 @@ extern "C" int32_t ZEKAPI Win_TimerInp(ZEK_object *, int32_t)
     return 0;
 }
 
-extern "C" UINT_PTR ZEKAPI Win_SetTimer(ZEK_object *, UINT_PTR, UINT)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_KillTimer(ZEK_object *, UINT_PTR)
-{
-    return 0;
-}
-
-extern "C" HWND ZEKAPI Win_SetFocus(ZEK_object *)
-{
-    return nullptr;
-}
-
-extern "C" HWND ZEKAPI Win_GetFocus(ZEK_object *)
-{
-    return nullptr;
-}
-
-extern "C" HWND ZEKAPI Win_SetMotherFocus(ZEK_object *)
-{
-    return nullptr;
-}
-
-extern "C" int32_t ZEKAPI Win_EnableWindow(ZEK_object *, int32_t)
-{
-    return 0;
-}
-
-extern "C" void ZEKAPI Win_DragAcceptFiles(ZEK_object *, int32_t)
-{
-}
-
-extern "C" UINT ZEKAPI Win_DragQueryFile(ZEK_object *, HDROP, UINT, char *, UINT)
-{
-    return 0;
-}
-
 extern "C" int32_t ZEKAPI Win_DropFiles(ZEK_object *, WPARAM)
 {
     return 0;
@@ -263,15 +145,5 @@ extern "C" int32_t ZEKAPI Win_DropFilesDir(ZEK_object *)
 
 extern "C" void ZEKAPI Win_MessageDisp(ZEK_object *, HWND, UINT, WPARAM, LPARAM)
 {
-}
-
-extern "C" int32_t ZEKAPI Win_MessageBox(ZEK_object *, const char *, const char *, UINT)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_MessageBeep(ZEK_object *, UINT)
-{
-    return 0;
 }
 

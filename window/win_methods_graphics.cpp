@@ -609,49 +609,6 @@ extern "C" int32_t ZEKAPI Win_GchrI(ZEK_object *, const char *, int32_t, int32_t
     return 0;
 }
 
-extern "C" void ZEKAPI Win_SetBackColor(ZEK_object *, COLORREF)
-{
-}
-
-extern "C" COLORREF ZEKAPI Win_GetSysColor(ZEK_object *, int32_t)
-{
-    return 0;
-}
-
-extern "C" COLORREF ZEKAPI Win_GetRGBColor(ZEK_object *, int32_t)
-{
-    return 0;
-}
-
-extern "C" void ZEKAPI Win_Color(ZEK_object *, COLORREF, COLORREF)
-{
-}
-
-extern "C" void ZEKAPI Win_SetWndColor(ZEK_object *)
-{
-}
-
-extern "C" void ZEKAPI Win_SetBoxColor(ZEK_object *)
-{
-}
-
-extern "C" void ZEKAPI Win_SetPopColor(ZEK_object *)
-{
-}
-
-extern "C" void ZEKAPI Win_SetTitleColor(ZEK_object *)
-{
-}
-
-extern "C" void ZEKAPI Win_SetReverseColor(ZEK_object *)
-{
-}
-
-extern "C" HBRUSH ZEKAPI Win_SetBackGroundColor(ZEK_object *, COLORREF)
-{
-    return nullptr;
-}
-
 extern "C" void ZEKAPI Win_ScrollEx(ZEK_object *, int32_t, const RECT *, int32_t, int32_t)
 {
 }

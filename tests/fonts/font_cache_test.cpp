@@ -1,0 +1,210 @@
+// The font cache, the face attributes it applies, vertical writing and the
+// shared system font names.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "ZEK2.h"
+
+namespace {
+
+const char kGothic[] = "ＭＳ ゴシック";
+
+DWORD run_peer(const std::string &arguments)
+{
+    std::string line = "zek_font_peer.exe " + arguments;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        return 0xFFFFFFFF;
+    WaitForSingleObject(process.hProcess, 30000);
+    DWORD code = 0xFFFFFFFF;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return code;
+}
+
+bool alive(HFONT font)
+{
+    LOGFONTA lf;
+    return font && GetObjectA(font, sizeof lf, &lf) == int(sizeof lf);
+}
+
+LOGFONTA record(HFONT font)
+{
+    LOGFONTA lf{};
+    EXPECT_EQ(GetObjectA(font, sizeof lf, &lf), int(sizeof lf));
+    return lf;
+}
+
+struct FontCache : ::testing::Test {
+    void SetUp() override { SetFontInit2(); }
+    void TearDown() override { SetFontInit2(); }
+};
+
+TEST_F(FontCache, EqualRequestsShareAFontAndEachKeyFieldMakesANewOne)
+{
+    HFONT base = GetFont2(kGothic, 0, 6, 12, 0, 400);
+    ASSERT_TRUE(alive(base));
+    EXPECT_EQ(GetFont2(kGothic, 0, 6, 12, 0, 400), base);
+    HFONT variants[] = {
+        GetFont2(kGothic, 1, 6, 12, 0, 400),  GetFont2(kGothic, 0, 7, 12, 0, 400),
+        GetFont2(kGothic, 0, 6, 13, 0, 400),  GetFont2(kGothic, 0, 6, 12, 900, 400),
+        GetFont2(kGothic, 0, 6, 12, 0, 700),  GetFont2("ＭＳ 明朝", 0, 6, 12, 0, 400),
+    };
+    for (size_t i = 0; i < sizeof variants / sizeof variants[0]; ++i) {
+        EXPECT_TRUE(alive(variants[i])) << i;
+        EXPECT_NE(variants[i], base) << i;
+        for (size_t j = 0; j < i; ++j)
+            EXPECT_NE(variants[i], variants[j]) << i << " " << j;
+    }
+    // Still cached after the others moved in front of it.
+    EXPECT_EQ(GetFont2(kGothic, 0, 6, 12, 0, 400), base);
+}
+
+TEST_F(FontCache, TheTwentyFirstFontEvictsTheLeastRecentlyUsed)
+{
+    HFONT fonts[20];
+    for (int i = 0; i < 20; ++i)
+        fonts[i] = GetFont2(kGothic, 0, 0, 10 + i, 0, 400);
+    EXPECT_EQ(GetFont2(kGothic, 0, 0, 10, 0, 400), fonts[0]);  // now the newest
+    HFONT extra = GetFont2(kGothic, 0, 0, 40, 0, 400);
+    ASSERT_TRUE(alive(extra));
+    EXPECT_NE(extra, fonts[1]);
+    EXPECT_FALSE(alive(fonts[1]));
+    for (int i = 0; i < 20; ++i) {
+        if (i != 1) {
+            EXPECT_TRUE(alive(fonts[i])) << i;
+        }
+    }
+    // The evicted key is a miss that makes a new font and evicts the next oldest.
+    HFONT again = GetFont2(kGothic, 0, 0, 11, 0, 400);
+    EXPECT_TRUE(alive(again));
+    EXPECT_FALSE(alive(fonts[2]));
+    EXPECT_EQ(GetFont2(kGothic, 0, 0, 10, 0, 400), fonts[0]);
+}
+
+TEST_F(FontCache, ResetDeletesTheCachedFontsAndStartsAfresh)
+{
+    HFONT a = GetFont2(kGothic, 0, 6, 12, 0, 400);
+    HFONT b = GetFont2(kGothic, 1, 6, 12, 0, 400);
+    SetFontInit2();
+    EXPECT_FALSE(alive(a));
+    EXPECT_FALSE(alive(b));
+    HFONT c = GetFont2(kGothic, 0, 6, 12, 0, 400);
+    EXPECT_TRUE(alive(c));
+    EXPECT_EQ(GetFont2(kGothic, 0, 6, 12, 0, 400), c);
+}
+
+TEST_F(FontCache, AKnownFaceGetsItsDefaultsAndTheRequestedGeometry)
+{
+    LOGFONTA mincho = record(GetFont2("ＭＳ 明朝", 1, 8, 20, 450, 700));
+    EXPECT_STREQ(mincho.lfFaceName, "ＭＳ 明朝");
+    EXPECT_EQ(mincho.lfCharSet, SHIFTJIS_CHARSET);
+    EXPECT_EQ(mincho.lfPitchAndFamily, FIXED_PITCH | FF_ROMAN);
+    EXPECT_EQ(mincho.lfHeight, 20);
+    EXPECT_EQ(mincho.lfWidth, 8);
+    EXPECT_EQ(mincho.lfEscapement, -450);  // positive angles turn clockwise
+    EXPECT_EQ(mincho.lfItalic, 1);
+    EXPECT_EQ(mincho.lfWeight, 700);
+
+    LOGFONTA vertical = record(GetFont2("@ＭＳ Ｐゴシック", 0, 0, 16, 0, 400));
+    EXPECT_STREQ(vertical.lfFaceName, "@ＭＳ Ｐゴシック");
+    EXPECT_EQ(vertical.lfCharSet, SHIFTJIS_CHARSET);
+    EXPECT_EQ(vertical.lfPitchAndFamily, VARIABLE_PITCH | FF_SWISS);
+
+    // A face listed in several character sets takes its first record.
+    EXPECT_EQ(record(GetFont2("Arial", 0, 0, 16, 0, 400)).lfCharSet, ANSI_CHARSET);
+    EXPECT_EQ(record(GetFont2("Symbol", 0, 0, 16, 0, 400)).lfCharSet, SYMBOL_CHARSET);
+}
+
+TEST_F(FontCache, AnUnknownOrOverlongFaceIsCachedUnderItsOwnName)
+{
+    HFONT unknown = GetFont2("IPAGothic", 0, 0, 14, 0, 400);
+    EXPECT_STREQ(record(unknown).lfFaceName, "IPAGothic");
+    EXPECT_EQ(GetFont2("IPAGothic", 0, 0, 14, 0, 400), unknown);
+
+    // 41 bytes of face: the first 31 are kept; a cut never splits a character.
+    const std::string longName = std::string(30, 'x') + "ＭＳ ゴシック";
+    HFONT cut = GetFont2(longName.c_str(), 0, 0, 14, 0, 400);
+    EXPECT_EQ(std::string(record(cut).lfFaceName), std::string(30, 'x'));
+    EXPECT_EQ(GetFont2(longName.c_str(), 0, 0, 14, 0, 400), cut);
+    EXPECT_NE(GetFont2(nullptr, 0, 0, 14, 0, 400), nullptr);
+}
+
+TEST(VerticalWriting, TurnedCharactersAndVerticalFaces)
+{
+    for (int32_t code : {0x0028, 0x007D, 0x00A2, 0x00B0, 0x8150, 0x815B, 0x8175, 0x817C, 0x81AC})
+        EXPECT_EQ(GetTategakiFlag(code), 1) << std::hex << code;
+    for (int32_t code : {0, 0x0041, 0x002E, 0x8140, 0x817B, 0x82A0, 0x81AD, 0x18175, -1})
+        EXPECT_EQ(GetTategakiFlag(code), 0) << std::hex << code;
+
+    EXPECT_EQ(GetFontType("@ＭＳ 明朝"), 1);
+    EXPECT_EQ(GetFontType("ＭＳ 明朝"), 0);
+    EXPECT_EQ(GetFontType(""), 0);
+    EXPECT_EQ(GetFontType(nullptr), 0);
+}
+
+struct SystemFontNames : ::testing::Test {
+    char saved[4][32];
+    void SetUp() override
+    {
+        for (int n = 0; n < 4; ++n)
+            ASSERT_GT(GetSystemFontName(n, saved[n]), 0);
+    }
+    void TearDown() override
+    {
+        for (int n = 0; n < 4; ++n)
+            SetSystemFontName(n, saved[n]);
+    }
+};
+
+TEST_F(SystemFontNames, StartWithTheSuiteFacesAndRoundTrip)
+{
+    // Other programs may have changed them; a fresh machine has the defaults.
+    if (std::strcmp(saved[0], kGothic) == 0) {
+        EXPECT_STREQ(saved[1], "ＭＳ 明朝");
+        EXPECT_STREQ(saved[2], kGothic);
+        EXPECT_STREQ(saved[3], "ＭＳ 明朝");
+    }
+    EXPECT_EQ(SetSystemFontName(2, "HG明朝B"), int32_t(std::strlen("HG明朝B") + 1));
+    char out[32];
+    EXPECT_EQ(GetSystemFontName(2, out), int32_t(std::strlen("HG明朝B") + 1));
+    EXPECT_STREQ(out, "HG明朝B");
+    EXPECT_EQ(GetSystemFontName(3, out), int32_t(std::strlen(saved[3]) + 1));
+    EXPECT_STREQ(out, saved[3]);
+}
+
+TEST_F(SystemFontNames, RefuseWhatDoesNotFitItsSlot)
+{
+    const std::string fits(31, 'a'), tooLong(32, 'b');
+    EXPECT_EQ(SetSystemFontName(1, fits.c_str()), 32);
+    EXPECT_EQ(SetSystemFontName(1, tooLong.c_str()), 0);
+    EXPECT_EQ(SetSystemFontName(4, "Arial"), 0);
+    EXPECT_EQ(SetSystemFontName(-1, "Arial"), 0);
+    EXPECT_EQ(SetSystemFontName(0, nullptr), 0);
+    char out[32];
+    EXPECT_EQ(GetSystemFontName(1, out), 32);
+    EXPECT_EQ(std::string(out), fits);
+    EXPECT_EQ(GetSystemFontName(0, out), int32_t(std::strlen(saved[0]) + 1));
+    EXPECT_EQ(GetSystemFontName(4, out), 0);
+    EXPECT_EQ(GetSystemFontName(-1, out), 0);
+    EXPECT_EQ(GetSystemFontName(0, nullptr), 0);
+}
+
+TEST_F(SystemFontNames, AreSharedWithOtherProcesses)
+{
+    ASSERT_GT(SetSystemFontName(3, "Courier New"), 0);
+    EXPECT_EQ(run_peer("get 3 \"Courier New\""), 0u);
+    EXPECT_EQ(run_peer("set 1 Tahoma"), 0u);
+    char out[32];
+    GetSystemFontName(1, out);
+    EXPECT_STREQ(out, "Tahoma");
+    EXPECT_EQ(run_peer("set 5 Tahoma"), 1u);
+}
+
+}  // namespace

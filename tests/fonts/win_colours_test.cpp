@@ -1,0 +1,120 @@
+// The colour methods of Win and the palette.
+#include <gtest/gtest.h>
+
+#include "ZEK2.h"
+
+namespace {
+
+template <typename T>
+T &member(ZEK_object *o, const char *name)
+{
+    ZEK_layer *l = ZEK_layer_at(o, 1);
+    int32_t i = ZEK_NameSearch2(l->pDataRow, l->nDataRow, name);
+    EXPECT_GE(i, 0) << name;
+    return *static_cast<T *>(ZEK_ptr(l->pDataArea, 0, intptr_t(l->pDataRow[i].place)));
+}
+
+struct WinColours : ::testing::Test {
+    ZEK_object *o = nullptr;
+    COLORREF saved[18];
+    void SetUp() override
+    {
+        std::copy(GetSysColorTbl(), GetSysColorTbl() + 18, saved);
+        o = Win_ctor2(nullptr);
+        ASSERT_NE(o, nullptr);
+    }
+    void TearDown() override
+    {
+        SetSysColorTbl(saved);
+        if (o)
+            o->vtbl->deleting_dtor(o, 1);
+    }
+    COLORREF fore() { return member<COLORREF>(o, "Color"); }
+    COLORREF back() { return member<COLORREF>(o, "BackColor"); }
+};
+
+TEST_F(WinColours, ColourPairsComeFromTheCurrentInterfaceTable)
+{
+    Win_Color(o, 0x123456, 0x654321);
+    EXPECT_EQ(fore(), 0x123456u);
+    EXPECT_EQ(back(), 0x654321u);
+
+    // Distinct values show which entries each method takes.
+    COLORREF table[18];
+    for (int i = 0; i < 18; ++i)
+        table[i] = 0x010101u * COLORREF(i + 1);
+    SetSysColorTbl(table);
+    struct {
+        void(ZEKAPI *method)(ZEK_object *);
+        int fore, back;
+    } const cases[] = {{Win_SetWndColor, 0, 1},   {Win_SetBoxColor, 0, 1},
+                       {Win_SetPopColor, 5, 6},   {Win_SetTitleColor, 2, 3},
+                       {Win_SetReverseColor, 7, 8}};
+    for (const auto &c : cases) {
+        Win_Color(o, 0xABCDEF, 0xABCDEF);
+        c.method(o);
+        EXPECT_EQ(fore(), table[c.fore]) << c.fore;
+        EXPECT_EQ(back(), table[c.back]) << c.back;
+    }
+}
+
+TEST_F(WinColours, BackgroundBrushReplacesOnlyItsOwnBrush)
+{
+    HBRUSH systemBrush = member<HBRUSH>(o, "hbrBackground");
+    HBRUSH first = Win_SetBackGroundColor(o, 0x00FF00);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(member<HBRUSH>(o, "hbrBackground"), first);
+    EXPECT_EQ(member<int32_t>(o, "bBackgroundF"), 1);
+    LOGBRUSH lb{};
+    ASSERT_EQ(GetObjectA(first, sizeof lb, &lb), int(sizeof lb));
+    EXPECT_EQ(lb.lbStyle, UINT(BS_SOLID));
+    EXPECT_EQ(lb.lbColor, 0x00FF00u);
+    EXPECT_EQ(systemBrush, reinterpret_cast<HBRUSH>(intptr_t(COLOR_WINDOW + 1)));
+
+    HBRUSH second = Win_SetBackGroundColor(o, 0x0000FF);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(GetObjectA(first, sizeof lb, &lb), 0);  // deleted
+    ASSERT_EQ(GetObjectA(second, sizeof lb, &lb), int(sizeof lb));
+    EXPECT_EQ(lb.lbColor, 0x0000FFu);
+    DeleteObject(second);
+    member<HBRUSH>(o, "hbrBackground") = nullptr;
+    member<int32_t>(o, "bBackgroundF") = 0;
+}
+
+TEST_F(WinColours, BackColourReachesTheDeviceContext)
+{
+    Win_SetBackColor(o, 0x112233);  // no device context yet
+    EXPECT_EQ(back(), 0x112233u);
+    HDC dc = CreateCompatibleDC(nullptr);
+    ASSERT_NE(dc, nullptr);
+    member<HDC>(o, "hDC") = dc;
+    Win_SetBackColor(o, 0x445566);
+    EXPECT_EQ(back(), 0x445566u);
+    EXPECT_EQ(GetBkColor(dc), 0x445566u);
+    member<HDC>(o, "hDC") = nullptr;
+    DeleteDC(dc);
+}
+
+TEST(WinColourReaders, PaletteAndSystemColours)
+{
+    const COLORREF palette[16] = {0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080,
+                                  0x008080, 0xC0C0C0, 0x808080, 0xFF0000, 0x00FF00, 0xFFFF00,
+                                  0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
+    for (int i = 0; i < 16; ++i)
+        EXPECT_EQ(Win_GetRGBColor(nullptr, i), palette[i]) << i;
+    for (int i : {16, -1, 1000, INT32_MIN})
+        EXPECT_EQ(Win_GetRGBColor(nullptr, i), 0xFFFFFFu) << i;
+    EXPECT_EQ(Win_GetSysColor(nullptr, COLOR_BTNFACE), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(Win_GetSysColor(nullptr, COLOR_WINDOWTEXT), GetSysColor(COLOR_WINDOWTEXT));
+}
+
+TEST(WinColourReaders, NullObjectIsLeftAlone)
+{
+    Win_Color(nullptr, 1, 2);
+    Win_SetWndColor(nullptr);
+    Win_SetReverseColor(nullptr);
+    Win_SetBackColor(nullptr, 3);
+    EXPECT_EQ(Win_SetBackGroundColor(nullptr, 4), nullptr);
+}
+
+}  // namespace
