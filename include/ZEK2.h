@@ -18,5 +18,6 @@
 #include "zek2/files.h"
 #include "zek2/win.h"
 #include "zek2/fonts.h"
+#include "zek2/keys.h"
 
 #endif

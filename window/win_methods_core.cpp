@@ -83,31 +83,6 @@ extern "C" int32_t ZEKAPI Win_WaitClose(ZEK_object *, ZEK_object *)
     return 0;
 }
 
-extern "C" int32_t ZEKAPI Win_Size(ZEK_object *, int32_t, int32_t, int32_t)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_SizeAdd(ZEK_object *, int32_t, int32_t, int32_t, int32_t, ZEK_object *)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_SizeWdd(ZEK_object *, int32_t, int32_t, int32_t, int32_t, ZEK_object *)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_SizeAddG(ZEK_object *, int32_t, int32_t, int32_t, int32_t, ZEK_object *)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_SizeWddG(ZEK_object *, int32_t, int32_t, int32_t, int32_t, ZEK_object *)
-{
-    return 0;
-}
-
 extern "C" int32_t ZEKAPI Win_ActivateApp(ZEK_object *, WPARAM, LPARAM, LRESULT *)
 {
     return 0;

@@ -8,11 +8,6 @@ extern "C" int32_t ZEKAPI Win_MainLoop(ZEK_object *)
     return 0;
 }
 
-extern "C" int32_t ZEKAPI Win_MesToKeyCode(ZEK_object *, UINT, WPARAM, LPARAM)
-{
-    return 0;
-}
-
 extern "C" int32_t ZEKAPI Win_work_zw(ZEK_object *)
 {
     return 0;

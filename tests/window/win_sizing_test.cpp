@@ -1,0 +1,312 @@
+// Win sizing: placing a window in cells or pixels, and the layout on WM_SIZE.
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "ZEK2.h"
+
+namespace {
+
+ZEK_layer *winOf(ZEK_object *o)
+{
+    return ZEK_layer_at(o, 1);
+}
+
+template <typename T>
+T &field(ZEK_object *o, const char *name)
+{
+    ZEK_layer *l = winOf(o);
+    int32_t i = ZEK_NameSearch2(l->pDataRow, l->nDataRow, name);
+    EXPECT_GE(i, 0) << name;
+    return *static_cast<T *>(ZEK_ptr(l->pDataArea, 0, intptr_t(l->pDataRow[i].place)));
+}
+
+int32_t &num(ZEK_object *o, const char *name)
+{
+    return field<int32_t>(o, name);
+}
+
+void setCell(ZEK_object *o, int32_t a, int32_t b, int32_t c, int32_t ga, int32_t gb, int32_t gc)
+{
+    int32_t *x = &num(o, "ChrWdGx"), *y = &num(o, "ChrWdGy");
+    x[0] = a, x[1] = b, x[2] = c;
+    y[0] = ga, y[1] = gb, y[2] = gc;
+}
+
+template <typename Fn>
+void replace(ZEK_object *o, const char *name, Fn *fn)
+{
+    ZEK_layer source = {};
+    const ZEK_member rows[] = {{ZEK_KIND_METHOD, name, reinterpret_cast<uintptr_t>(fn), 4, 1}};
+    source.pMethodRow = rows;
+    source.nMethodRow = 1;
+    ASSERT_EQ(ZEK_overwrite2_S(winOf(o), name, &source), 1);
+}
+
+struct Obj {
+    ZEK_object *o = Win_ctor2(nullptr);
+    ~Obj()
+    {
+        if (o)
+            o->vtbl->deleting_dtor(o, 1);
+    }
+};
+
+struct Placing : ::testing::Test {
+    Obj obj;
+    ZEK_object *o = obj.o;
+    void SetUp() override
+    {
+        ASSERT_NE(o, nullptr);
+        setCell(o, 1, 8, 1, 2, 14, 0);  // a 10 × 16 cell
+    }
+};
+
+TEST_F(Placing, CellAndPixelFormsFromCorners)
+{
+    EXPECT_EQ(Win_SizeAdd(o, 2, 3, 11, 7, nullptr), 100);
+    EXPECT_EQ(num(o, "ChrWdBx"), 10);
+    EXPECT_EQ(num(o, "ChrWdBy"), 16);
+    EXPECT_EQ(num(o, "WinWdCx"), 10);
+    EXPECT_EQ(num(o, "WinWdCy"), 5);
+    EXPECT_EQ(num(o, "WinStGx"), 20);
+    EXPECT_EQ(num(o, "WinStGy"), 48);
+    EXPECT_EQ(num(o, "WinWdGy"), 80);
+    EXPECT_EQ(num(o, "bDefPos"), 1) << "no base: the default position stays";
+
+    num(o, "WinStCx") = 4;
+    Win_SizeAddG(o, 10, 20, 109, 69, nullptr);
+    EXPECT_EQ(num(o, "WinStGx"), 10);
+    EXPECT_EQ(num(o, "WinStGy"), 20);
+    EXPECT_EQ(num(o, "WinWdGx"), 100);
+    EXPECT_EQ(num(o, "WinWdGy"), 50);
+    EXPECT_EQ(num(o, "WinWdCx"), 10);
+    EXPECT_EQ(num(o, "WinWdCy"), 3) << "whole cells only";
+    EXPECT_EQ(num(o, "WinStCx"), 0);
+}
+
+struct Call {
+    ZEK_object *object;
+    int32_t x, y, w, h;
+    ZEK_object *base;
+} lastWdd;
+
+int32_t ZEKAPI recordWdd(ZEK_object *o, int32_t x, int32_t y, int32_t w, int32_t h,
+                         ZEK_object *base)
+{
+    lastWdd = {o, x, y, w, h, base};
+    return 1234;
+}
+
+void ZEKAPI fixedDefPos(ZEK_object *, int32_t *x, int32_t *y)
+{
+    *x = 7;
+    *y = 9;
+}
+
+TEST_F(Placing, BaseOriginAndReplacementsAreReachedThroughSlots)
+{
+    Obj base;
+    ASSERT_NE(base.o, nullptr);
+    field<RECT>(base.o, "bScRect") = RECT{200, 100, 500, 400};
+    num(base.o, "ClSx") = 4;
+    num(base.o, "ClSy") = 30;
+    Win_SizeWdd(o, 1, 1, 3, 2, base.o);
+    EXPECT_EQ(num(o, "WinStGx"), 214);
+    EXPECT_EQ(num(o, "WinStGy"), 146);
+    EXPECT_EQ(num(o, "bDefPos"), 0);
+
+    replace(base.o, "GetDefPos", fixedDefPos);
+    Win_SizeWddG(o, 1, 1, 30, 20, base.o);
+    EXPECT_EQ(num(o, "WinStGx"), 8);
+    EXPECT_EQ(num(o, "WinStGy"), 10);
+
+    replace(o, "SizeWdd", recordWdd);
+    EXPECT_EQ(Win_SizeAdd(o, 5, 6, 5, 9, base.o), 1234);
+    EXPECT_EQ(lastWdd.object, o);
+    EXPECT_EQ(lastWdd.x, 5);
+    EXPECT_EQ(lastWdd.w, 1);
+    EXPECT_EQ(lastWdd.h, 4);
+    EXPECT_EQ(lastWdd.base, base.o);
+}
+
+TEST_F(Placing, DegenerateInputNeitherFaultsNorWraps)
+{
+    EXPECT_EQ(Win_SizeAdd(nullptr, 0, 0, 9, 9, nullptr), 0);
+    EXPECT_EQ(Win_SizeWddG(nullptr, 0, 0, 9, 9, o), 0);
+
+    Win_SizeAdd(o, 9, 9, 0, 0, nullptr);  // corners given backwards
+    EXPECT_EQ(num(o, "WinWdCx"), 0);
+    EXPECT_EQ(num(o, "WinWdGx"), 0);
+
+    Win_SizeAddG(o, INT32_MIN, 0, INT32_MAX, 0, nullptr);
+    EXPECT_EQ(num(o, "WinWdGx"), INT32_MAX);
+    Win_SizeWdd(o, INT32_MAX, INT32_MIN, INT32_MAX, 1, nullptr);
+    EXPECT_EQ(num(o, "WinStGx"), INT32_MAX);
+    EXPECT_EQ(num(o, "WinStGy"), INT32_MIN);
+    EXPECT_EQ(num(o, "WinWdGx"), INT32_MAX);
+
+    setCell(o, 0, 0, 0, 0, 0, 0);
+    Win_SizeWddG(o, 0, 0, 640, 480, nullptr);
+    EXPECT_EQ(num(o, "WinWdCx"), 0);
+    EXPECT_EQ(num(o, "WinWdCy"), 0);
+    setCell(o, INT32_MAX, INT32_MAX, 0, -5, 0, 0);
+    Win_SizeWddG(o, 0, 0, 640, 480, nullptr);
+    EXPECT_EQ(num(o, "ChrWdBx"), INT32_MAX);
+    EXPECT_EQ(num(o, "WinWdCx"), 0);
+    EXPECT_EQ(num(o, "WinWdCy"), 0) << "a negative cell height makes no cells";
+}
+
+// A real window: the rectangles and the furniture come from the system.
+const char kClass[] = "ZekSizingTest";
+
+HWND plainWindow()
+{
+    static ATOM atom = [] {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = kClass;
+        return RegisterClassA(&wc);
+    }();
+    EXPECT_NE(atom, 0);
+    return CreateWindowExA(0, kClass, "size", WS_OVERLAPPEDWINDOW, 80, 60, 400, 300, nullptr,
+                           nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+HWND child(HWND parent, const char *cls, DWORD style)
+{
+    return CreateWindowExA(0, cls, "", WS_CHILD | style, 0, 0, 5, 5, parent, nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
+}
+
+// Where a child now lies in its parent's client area.
+RECT placeOf(HWND piece)
+{
+    RECT r;
+    GetWindowRect(piece, &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(piece), reinterpret_cast<POINT *>(&r), 2);
+    return r;
+}
+
+::testing::AssertionResult rectIs(const RECT &r, LONG l, LONG t, LONG rt, LONG b)
+{
+    if (r.left == l && r.top == t && r.right == rt && r.bottom == b)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "{" << r.left << "," << r.top << "," << r.right
+                                         << "," << r.bottom << "} not {" << l << "," << t
+                                         << "," << rt << "," << b << "}";
+}
+
+struct Layout : ::testing::Test {
+    Obj obj;
+    ZEK_object *o = obj.o;
+    HWND hwnd = plainWindow();
+    LONG W = 0, H = 0;
+    int HS = GetSystemMetrics(SM_CYHSCROLL), VS = GetSystemMetrics(SM_CXVSCROLL);
+    void SetUp() override
+    {
+        ASSERT_NE(o, nullptr);
+        ASSERT_NE(hwnd, nullptr);
+        field<HWND>(o, "hWnd") = hwnd;
+        num(o, "ChrWdBx") = 8;  // the grid uses the cell size as it stands
+        num(o, "ChrWdBy") = 16;
+        RECT c;
+        GetClientRect(hwnd, &c);
+        W = c.right;
+        H = c.bottom;
+        ASSERT_GT(W, 100);
+        ASSERT_GT(H, 100);
+    }
+    void TearDown() override
+    {
+        DestroyWindow(hwnd);
+    }
+    RECT &bRect() { return field<RECT>(o, "bRect"); }
+};
+
+TEST_F(Layout, PlainWindowGivesItsWholeClientAreaToTheCellGrid)
+{
+    num(o, "WinStCx") = 2;
+    EXPECT_EQ(Win_Size(o, SIZE_RESTORED, W, H), 0);
+    RECT win;
+    GetWindowRect(hwnd, &win);
+    EXPECT_TRUE(rectIs(field<RECT>(o, "bScRect"), win.left, win.top, win.right, win.bottom));
+    EXPECT_EQ(num(o, "WinStGx"), win.left);
+    EXPECT_EQ(num(o, "WinWdGy"), win.bottom - win.top);
+    EXPECT_TRUE(rectIs(bRect(), 0, 0, W, H));
+    EXPECT_EQ(num(o, "WinWdCx"), W / 8);
+    EXPECT_EQ(num(o, "WinWdCy"), H / 16);
+    EXPECT_EQ(num(o, "WinEdCx"), 2 + W / 8 - 1);
+    EXPECT_EQ(num(o, "WinEdCy"), H / 16 - 1);
+
+    bRect() = RECT{1, 2, 3, 4};
+    Win_Size(o, SIZE_MINIMIZED, 0, 0);
+    EXPECT_TRUE(rectIs(bRect(), 1, 2, 3, 4)) << "minimising lays nothing out";
+}
+
+TEST_F(Layout, DockedScrollBarsAndSizeBoxTakeTheEdges)
+{
+    HWND h = child(hwnd, "SCROLLBAR", SBS_HORZ), v = child(hwnd, "SCROLLBAR", SBS_VERT);
+    HWND box = child(hwnd, "SCROLLBAR", SBS_SIZEBOX);
+    num(o, "bHorzId") = num(o, "bVertId") = 1;
+    field<HWND>(o, "hWndHScroll") = h;
+    field<HWND>(o, "hWndVScroll") = v;
+    field<HWND>(o, "hSizeBox") = box;
+    Win_Size(o, SIZE_RESTORED, W, H);
+    EXPECT_TRUE(rectIs(bRect(), 0, 0, W - VS, H - HS));
+    EXPECT_TRUE(rectIs(placeOf(h), 0, H - HS, W - VS, H));
+    EXPECT_TRUE(rectIs(placeOf(v), W - VS, 0, W, H - HS));
+    EXPECT_TRUE(rectIs(placeOf(box), W - VS, H - HS, W, H));
+    EXPECT_EQ(num(o, "WinWdCy"), (H - HS) / 16);
+}
+
+TEST_F(Layout, FloatingBarsStayPutAndAStatusBarTakesTheBottom)
+{
+    HWND h = child(hwnd, "SCROLLBAR", SBS_HORZ);
+    num(o, "bHorzId") = 2;
+    num(o, "bHorzGsx") = 10;
+    num(o, "bHorzGsy") = 20;
+    num(o, "bHorzGww") = 90;
+    field<HWND>(o, "hWndHScroll") = h;
+    // A status bar built on Win is moved through its own window.
+    Obj status;
+    HWND sw = child(hwnd, kClass, 0);
+    field<HWND>(status.o, "hWnd") = sw;
+    field<ZEK_object *>(o, "pStatusBar") = status.o;
+    Win_Size(o, SIZE_RESTORED, W, H);
+    EXPECT_TRUE(rectIs(placeOf(h), 10, 20, 100, 20 + HS));
+    EXPECT_TRUE(rectIs(placeOf(sw), 0, H - 23, W, H));
+    EXPECT_TRUE(rectIs(bRect(), 0, 0, W, H - 23));
+    EXPECT_EQ(num(o, "WinWdCy"), (H - 23) / 16);
+}
+
+TEST_F(Layout, DegenerateSizesLeaveAnEmptyGridWithoutFaults)
+{
+    EXPECT_EQ(Win_Size(nullptr, SIZE_RESTORED, W, H), 0);
+
+    num(o, "ChrWdBx") = num(o, "ChrWdBy") = 0;
+    Win_Size(o, SIZE_RESTORED, W, H);
+    EXPECT_EQ(num(o, "WinWdCx"), 0);
+    EXPECT_EQ(num(o, "WinEdCy"), -1);
+
+    // Furniture taller than the window: the inner area is empty, not inverted.
+    Obj bar;
+    field<ZEK_object *>(o, "pTopMenuBar") = bar.o;
+    num(o, "bTopMenuH") = INT32_MAX;
+    num(o, "bToolId") = 1;
+    num(o, "bToolHeight") = INT32_MAX;
+    num(o, "ChrWdBx") = num(o, "ChrWdBy") = 8;
+    Win_Size(o, SIZE_RESTORED, W, H);
+    EXPECT_GE(bRect().bottom, bRect().top);
+    EXPECT_EQ(num(o, "WinWdCy"), 0);
+    EXPECT_EQ(num(o, "WinWdCx"), W / 8);
+
+    // Without a window nothing is read, so the last layout stays.
+    field<HWND>(o, "hWnd") = nullptr;
+    bRect() = RECT{1, 2, 3, 4};
+    EXPECT_EQ(Win_Size(o, SIZE_RESTORED, W, H), 0);
+    EXPECT_TRUE(rectIs(bRect(), 1, 2, 3, 4));
+}
+
+}  // namespace
