@@ -68,6 +68,18 @@ static ZEK_object *new_console(int columns, int rows)
     return o;
 }
 
+/* A 32-bit data member of a class layer, found by its name. */
+static int32_t *int_member(ZEK_layer *layer, const char *name)
+{
+    int row = ZEK_NameSearch(layer, name);
+    return (int32_t *)ZEK_ptr(layer->pDataArea, 0, (intptr_t)layer->pDataRow[row].place);
+}
+
+static int ZEKAPI by_name(const void *a, const void *b)
+{
+    return strcmp((const char *)a, (const char *)b);
+}
+
 static int32_t ZEKAPI my_NetMsgJob(ZEK_object *o)
 {
     (void)o;
@@ -91,11 +103,10 @@ int main(void)
     printf("  the call returned %d\n", result);
 
     /* Data members by name. */
-    int row = ZEK_NameSearch(layer, "ClientNo");
-    int32_t *clientNo = ZEK_ptr(layer->pDataArea, 0, layer->pDataRow[row].place);
+    int32_t *clientNo = int_member(layer, "ClientNo");
     *clientNo = 7;
-    printf("data member ClientNo is row %d at offset %u; set to %d\n", row,
-           (unsigned)layer->pDataRow[row].place, *clientNo);
+    printf("data member ClientNo is row %d; set to %d\n", ZEK_NameSearch(layer, "ClientNo"),
+           *clientNo);
     ZEK_dtorC(root);
 
     /* The command line. */
@@ -112,6 +123,36 @@ int main(void)
             printf("  argv[%d] = [%s]%s\n", i, argv[i],
                    i > 0 && argcmp(argv[i], "/logfile") == 0 ? "  (matches option /logfile)" : "");
     }
+
+    /* Survey computation: a point near Tokyo Station in zone IX, back again. */
+    double x = 0, y = 0, b = 0, l = 0;
+    const double lat = 35.681236, lon = 139.767125;
+    char dms_b[ZEK_DMS_TEXT_SIZE], dms_l[ZEK_DMS_TEXT_SIZE];
+    ChgDegToDms(lat, 3, dms_b, 0);
+    ChgDegToDms(lon, 3, dms_l, 0);
+    if (WGS84_BL_XY(1, 9, lat, lon, &x, &y) && WGS84_XY_BL(1, 9, x, y, &b, &l, NULL))
+        printf("\nB %s  L %s  ->  zone IX  X %.4f  Y %.4f  (back: %.9f %.9f)\n", dms_b,
+               dms_l, x, y, b, l);
+
+    /* A memory record array of surveyed points, sorted by name. */
+    typedef struct Point { char name[8]; double x, y; } Point;
+    ZEK_object *points = Fd_Mem_ctor2(NULL);
+    *int_member(ZEK_layer_at(points, 1), "bRecSize") = (int32_t)sizeof(Point);
+    Fd_Mem_Alloc(points, 8);
+    const Point traverse[] = {{"T3", 120.5, 80.25}, {"T1", 100.0, 100.0}, {"T2", 110.0, 95.5}};
+    for (int i = 0; i < 3; ++i) {
+        Fd_Mem_Get(points, i);
+        memcpy(points->pRecord, &traverse[i], sizeof(Point));
+    }
+    Fd_Mem_Sort(points, 0, 2, by_name);
+    printf("points sorted by name:");
+    for (int i = 0; i < 3; ++i) {
+        Fd_Mem_Get(points, i);
+        const Point *p = points->pRecord;
+        printf("  %s (%.2f, %.2f)", p->name, p->x, p->y);
+    }
+    printf("\n");
+    ZEK_dtorC(points);
 
     /* The shared message log, written here and shown on a console object. */
     MainArg *main_arg = Get_gMainArg();
