@@ -14,9 +14,7 @@ RecordFs *g_fs = nullptr;
 
 void ZEKAPI fd_io_deleting_dtor(ZEK_object *object, int32_t flags)
 {
-    zek_release_layer(object, &Fd_Io_vtbl, ZEK_layer_at(object, 1));
-    zek_release_layer(object, &ZEK_class_vtbl, ZEK_layer_at(object, 0));
-    zek_finish_delete(object, flags);
+    zek_delete_derived(object, &Fd_Io_vtbl, flags);
 }
 
 using D = Fd_Io_data;

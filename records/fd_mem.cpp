@@ -13,9 +13,7 @@ namespace {
 
 void ZEKAPI fd_mem_deleting_dtor(ZEK_object *object, int32_t flags)
 {
-    zek_release_layer(object, &Fd_Mem_vtbl, ZEK_layer_at(object, 1));
-    zek_release_layer(object, &ZEK_class_vtbl, ZEK_layer_at(object, 0));
-    zek_finish_delete(object, flags);
+    zek_delete_derived(object, &Fd_Mem_vtbl, flags);
 }
 
 using D = Fd_Mem_data;

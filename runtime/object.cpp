@@ -70,6 +70,13 @@ ZEK_object *zek_construct_derived(ZEK_object *object, const ZEK_vtbl *vtbl, ZekL
     return object;
 }
 
+void zek_delete_derived(ZEK_object *object, const ZEK_vtbl *vtbl, int32_t flags)
+{
+    zek_release_layer(object, vtbl, ZEK_layer_at(object, 1));
+    zek_release_layer(object, &ZEK_class_vtbl, ZEK_layer_at(object, 0));
+    zek_finish_delete(object, flags);
+}
+
 void zek_abandon_object(ZEK_object *object, int builtLayers, bool ownsMemory)
 {
     for (int level = builtLayers - 1; level >= 0; --level) {

@@ -25,6 +25,10 @@ void zek_finish_delete(ZEK_object *object, int32_t flags);
 using ZekLayerInit = bool (*)(ZEK_object *object, ZEK_layer *layer);
 ZEK_object *zek_construct_derived(ZEK_object *object, const ZEK_vtbl *vtbl, ZekLayerInit init);
 
+// The deleting destructor of a class derived directly from the root: the
+// class's layer with its virtual table in place, then the root's, then the memory.
+void zek_delete_derived(ZEK_object *object, const ZEK_vtbl *vtbl, int32_t flags);
+
 // Undoes the layers that a failed constructor had already built.
 void zek_abandon_object(ZEK_object *object, int builtLayers, bool ownsMemory);
 

@@ -23,9 +23,7 @@ const Win_key_row kDefaultKeyTable[1] = {{0, nullptr}};
 
 void ZEKAPI win_deleting_dtor(ZEK_object *object, int32_t flags)
 {
-    zek_release_layer(object, &Win_vtbl, ZEK_layer_at(object, 1));
-    zek_release_layer(object, &ZEK_class_vtbl, ZEK_layer_at(object, 0));
-    zek_finish_delete(object, flags);
+    zek_delete_derived(object, &Win_vtbl, flags);
 }
 
 void set_defaults(Win_data &d)
