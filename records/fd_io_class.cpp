@@ -123,12 +123,7 @@ bool fd_io_init_layer(ZEK_object *object, ZEK_layer *layer)
 
 ZEK_layer *fd_io_layer(ZEK_object *object)
 {
-    if (!object)
-        return nullptr;
-    for (ZEK_layer *l = ZEK_layer_at(object, 0); l; l = l->pDerived)
-        if (l->pszClass && std::strcmp(l->pszClass, "Fd_Io") == 0)
-            return l->pDataArea ? l : nullptr;
-    return nullptr;
+    return zek_find_layer(object, "Fd_Io");
 }
 
 ZEK_layer *fd_io_open_layer(ZEK_object *object)

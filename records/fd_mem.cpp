@@ -67,12 +67,7 @@ bool fd_mem_init_layer(ZEK_object *object, ZEK_layer *layer)
 
 ZEK_layer *fd_mem_layer(ZEK_object *object)
 {
-    if (!object)
-        return nullptr;
-    for (ZEK_layer *l = ZEK_layer_at(object, 0); l; l = l->pDerived)
-        if (l->pszClass && std::strcmp(l->pszClass, "Fd_Mem") == 0)
-            return l->pDataArea ? l : nullptr;
-    return nullptr;
+    return zek_find_layer(object, "Fd_Mem");
 }
 
 extern "C" ZEK_object *ZEKAPI Fd_Mem_ctor2(ZEK_object *object)

@@ -24,6 +24,16 @@ ZEK_object *zek_object_alloc(int layers)
     return static_cast<ZEK_object *>(std::calloc(1, bytes));
 }
 
+ZEK_layer *zek_find_layer(ZEK_object *object, const char *className)
+{
+    if (!object)
+        return nullptr;
+    for (ZEK_layer *l = ZEK_layer_at(object, 0); l; l = l->pDerived)
+        if (l->pszClass && std::strcmp(l->pszClass, className) == 0)
+            return l->pDataArea ? l : nullptr;
+    return nullptr;
+}
+
 void zek_link_layers(ZEK_layer *base, ZEK_layer *derived)
 {
     derived->pBase = base;

@@ -7,6 +7,10 @@
 // Zero-filled object with the given number of class layers, or null.
 ZEK_object *zek_object_alloc(int layers);
 
+// The layer of the named class in an object's chain, or null (also when the
+// layer was never built).
+ZEK_layer *zek_find_layer(ZEK_object *object, const char *className);
+
 // Makes derived the layer above base (the hand-linked classes).
 void zek_link_layers(ZEK_layer *base, ZEK_layer *derived);
 

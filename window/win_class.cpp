@@ -103,12 +103,7 @@ const ZEK_vtbl Win_vtbl = {win_deleting_dtor};
 
 ZEK_layer *win_layer(ZEK_object *object)
 {
-    if (!object)
-        return nullptr;
-    for (ZEK_layer *l = ZEK_layer_at(object, 0); l; l = l->pDerived)
-        if (l->pszClass && std::strcmp(l->pszClass, "Win") == 0)
-            return l->pDataArea ? l : nullptr;
-    return nullptr;
+    return zek_find_layer(object, "Win");
 }
 
 extern "C" HINSTANCE ZEKAPI Win_INIT(HINSTANCE instance, HINSTANCE previous)

@@ -1,6 +1,8 @@
 // The shared directory table, set here and in a second process.
 #include <gtest/gtest.h>
 
+#include "../peer_process.h"
+
 #include <cstring>
 #include <string>
 
@@ -25,19 +27,7 @@ std::string parentOf(const std::string &path)
 
 DWORD runPeer(const std::string &arguments)
 {
-    std::string line = "zek_dirs_peer.exe " + arguments;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
-        return 0xFFFFFFFF;
-    WaitForSingleObject(process.hProcess, 30000);
-    DWORD code = 0xFFFFFFFF;
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return code;
+    return run_peer_program("zek_dirs_peer.exe " + arguments);
 }
 
 // Other programs share the table: it is put back as it was.

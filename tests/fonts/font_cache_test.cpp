@@ -2,6 +2,8 @@
 // shared system font names.
 #include <gtest/gtest.h>
 
+#include "../peer_process.h"
+
 #include <cstring>
 #include <string>
 
@@ -13,19 +15,7 @@ const char kGothic[] = "ＭＳ ゴシック";
 
 DWORD run_peer(const std::string &arguments)
 {
-    std::string line = "zek_font_peer.exe " + arguments;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
-        return 0xFFFFFFFF;
-    WaitForSingleObject(process.hProcess, 30000);
-    DWORD code = 0xFFFFFFFF;
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return code;
+    return run_peer_program("zek_font_peer.exe " + arguments);
 }
 
 bool alive(HFONT font)

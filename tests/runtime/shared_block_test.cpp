@@ -1,6 +1,8 @@
 // The block shared by every process that loads the library.
 #include <gtest/gtest.h>
 
+#include "../peer_process.h"
+
 #include <windows.h>
 
 #include <string>
@@ -12,19 +14,7 @@ namespace {
 
 DWORD run_peer(const std::string &arguments)
 {
-    std::string line = "zek_shared_peer.exe " + arguments;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
-        return 0xFFFFFFFF;
-    WaitForSingleObject(process.hProcess, 30000);
-    DWORD code = 0xFFFFFFFF;
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return code;
+    return run_peer_program("zek_shared_peer.exe " + arguments);
 }
 
 TEST(SharedBlock, MainArgStartsWithTheSystemFont)

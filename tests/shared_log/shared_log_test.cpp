@@ -1,6 +1,8 @@
 // Printing into the shared log and showing it on an object found by names.
 #include <gtest/gtest.h>
 
+#include "../peer_process.h"
+
 #include <windows.h>
 
 #include <cstddef>
@@ -119,15 +121,7 @@ TEST(SharedLog, TallWindowsAndLongLinesStayInBounds)
 TEST(SharedLog, LinesFromAnotherProcessAppear)
 {
     std::string text = "peer" + std::to_string(GetCurrentProcessId());
-    std::string line = "zek_shared_peer.exe log " + text;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    ASSERT_TRUE(CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                               &startup, &process));
-    WaitForSingleObject(process.hProcess, 30000);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    ASSERT_EQ(run_peer_program("zek_shared_peer.exe log " + text), 0u);
     ScreenObject screen(20, 1);
     Shared_Paint(screen.object);
     ASSERT_EQ(shown.texts.size(), 1u);
