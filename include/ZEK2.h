@@ -19,5 +19,6 @@
 #include "zek2/win.h"
 #include "zek2/fonts.h"
 #include "zek2/keys.h"
+#include "zek2/win_loop.h"
 
 #endif

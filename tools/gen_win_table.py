@@ -297,8 +297,8 @@ add("loop",
     "void SetMdiMouseJob(%s sr, %s sl, %s m1, %s m2, %s p0, %s pb, %s mn, %s md)" % ((JOB,) * 8),
     "int32_t StdMainLoop()", "void PushMouse()", "void PopMouse()",
     "void MdiPushMouse(ZEK_object *job)", "void MdiPopMouse()",
-    "int32_t StdSubLoop(ZEK_object *jobWindow, Win_job_fn start, Win_job_fn leave, Win_job_fn keyJob, Win_job_fn redrawJob)",
-    "int32_t MdiSubLoop(ZEK_object *job, Win_job_fn start, Win_job_fn leave, Win_job_fn keyJob, Win_job_fn cad)")
+    "int32_t StdSubLoop(ZEK_object *jobWindow, Win_job_fn start, Win_job_fn leave, Win_key_job_fn keyJob, Win_job_fn redrawJob)",
+    "int32_t MdiSubLoop(ZEK_object *job, Win_job_fn start, Win_job_fn leave, Win_key_job_fn keyJob, Win_job_fn cad)")
 add("furniture", "int32_t MdiCadClose() hook")
 add("loop", "void TimerLock()", "void TimerUnLock()")
 add("text", "int32_t CutCopy1()", "int32_t CutCopy2()")

@@ -145,12 +145,12 @@ extern "C" void ZEKAPI Win_MdiPopMouse(ZEK_object *)
 {
 }
 
-extern "C" int32_t ZEKAPI Win_StdSubLoop(ZEK_object *, ZEK_object *, Win_job_fn, Win_job_fn, Win_job_fn, Win_job_fn)
+extern "C" int32_t ZEKAPI Win_StdSubLoop(ZEK_object *, ZEK_object *, Win_job_fn, Win_job_fn, Win_key_job_fn, Win_job_fn)
 {
     return 0;
 }
 
-extern "C" int32_t ZEKAPI Win_MdiSubLoop(ZEK_object *, ZEK_object *, Win_job_fn, Win_job_fn, Win_job_fn, Win_job_fn)
+extern "C" int32_t ZEKAPI Win_MdiSubLoop(ZEK_object *, ZEK_object *, Win_job_fn, Win_job_fn, Win_key_job_fn, Win_job_fn)
 {
     return 0;
 }

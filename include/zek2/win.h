@@ -11,6 +11,8 @@ ZEK_EXTERN_C_BEGIN
 
 /* A mouse job or loop step: takes the window, gives a key code or 0. */
 typedef int32_t (ZEKAPI *Win_job_fn)(ZEK_object *window);
+/* A sub-loop's handler of the keys it does not handle itself. */
+typedef int32_t (ZEKAPI *Win_key_job_fn)(ZEK_object *window, int32_t key);
 /* Called by the small number fields once a value was accepted. */
 typedef void (ZEKAPI *Win_callback_fn)(ZEK_object *window);
 

@@ -378,8 +378,8 @@ void ZEKAPI Win_PushMouse(ZEK_object *object);
 void ZEKAPI Win_PopMouse(ZEK_object *object);
 void ZEKAPI Win_MdiPushMouse(ZEK_object *object, ZEK_object *job);
 void ZEKAPI Win_MdiPopMouse(ZEK_object *object);
-int32_t ZEKAPI Win_StdSubLoop(ZEK_object *object, ZEK_object *jobWindow, Win_job_fn start, Win_job_fn leave, Win_job_fn keyJob, Win_job_fn redrawJob);
-int32_t ZEKAPI Win_MdiSubLoop(ZEK_object *object, ZEK_object *job, Win_job_fn start, Win_job_fn leave, Win_job_fn keyJob, Win_job_fn cad);
+int32_t ZEKAPI Win_StdSubLoop(ZEK_object *object, ZEK_object *jobWindow, Win_job_fn start, Win_job_fn leave, Win_key_job_fn keyJob, Win_job_fn redrawJob);
+int32_t ZEKAPI Win_MdiSubLoop(ZEK_object *object, ZEK_object *job, Win_job_fn start, Win_job_fn leave, Win_key_job_fn keyJob, Win_job_fn cad);
 int32_t ZEKAPI Win_MdiCadClose(ZEK_object *object); /* hook */
 void ZEKAPI Win_TimerLock(ZEK_object *object);
 void ZEKAPI Win_TimerUnLock(ZEK_object *object);
