@@ -5,6 +5,7 @@
 #include "win_data.h"
 #include "zek2/win_loop.h"
 #include "../runtime/class_rows.h"
+#include "../runtime/member_lookup.h"
 
 // The object's Win data area, or null for an object without a Win layer.
 inline Win_data *win_data_of(ZEK_object *object)
@@ -23,6 +24,17 @@ R win_call(ZEK_object *object, int k, Args... args)
     if (!layer || !layer->pSlot || !layer->pSlot[k])
         return R();
     return zek_call_slot<R>(object, layer, k, args...);
+}
+
+// Calls another object's method by name (button tables and other furniture
+// classes); a missing object or method gives R's zero.
+template <typename R = int32_t, typename... Args>
+R call_named(ZEK_object *object, const char *name, Args... args)
+{
+    ZEK_method_fn fn = object ? zek_find_method(object, name) : nullptr;
+    if (!fn)
+        return R();
+    return reinterpret_cast<R(ZEKAPI *)(ZEK_object *, Args...)>(fn)(object, args...);
 }
 
 // Posts a message to the object's window; FALSE without a window.

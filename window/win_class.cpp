@@ -1,5 +1,6 @@
 // Win: construction with its defaults, the dtor method and deletion.
 #include "win_data.h"
+#include "win_proc.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -23,6 +24,8 @@ const Win_key_row kDefaultKeyTable[1] = {{0, nullptr}};
 
 void ZEKAPI win_deleting_dtor(ZEK_object *object, int32_t flags)
 {
+    // A window must never be left pointing at a freed object.
+    win_unbind_deleted(object);
     zek_delete_derived(object, &Win_vtbl, flags);
 }
 

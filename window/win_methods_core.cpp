@@ -3,32 +3,12 @@
 // Not built yet: each gives its failure or zero result; hooks are empty by design.
 #include "zek2/win.h"
 
-extern "C" int32_t ZEKAPI Win_con(ZEK_object *, int32_t)
-{
-    return -1;
-}
-
-extern "C" int32_t ZEKAPI Win_InitApplication(ZEK_object *)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_InitInstance(ZEK_object *)
-{
-    return 0;
-}
-
 extern "C" int32_t ZEKAPI Win_Paint(ZEK_object *)
 {
     return 0;
 }
 
 extern "C" int32_t ZEKAPI Win_MoveWndEx(ZEK_object *, int32_t, int32_t)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_EndPopupWindow(ZEK_object *)
 {
     return 0;
 }
@@ -68,21 +48,6 @@ extern "C" int32_t ZEKAPI Win_Destroy(ZEK_object *)
     return 0;
 }
 
-extern "C" int32_t ZEKAPI Win_Create(ZEK_object *)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_Close(ZEK_object *)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_WaitClose(ZEK_object *, ZEK_object *)
-{
-    return 0;
-}
-
 extern "C" int32_t ZEKAPI Win_ActivateApp(ZEK_object *, WPARAM, LPARAM, LRESULT *)
 {
     return 0;
@@ -116,9 +81,5 @@ extern "C" int32_t ZEKAPI Win_DropFiles(ZEK_object *, WPARAM)
 extern "C" int32_t ZEKAPI Win_DropFilesDir(ZEK_object *)
 {
     return 0;
-}
-
-extern "C" void ZEKAPI Win_MessageDisp(ZEK_object *, HWND, UINT, WPARAM, LPARAM)
-{
 }
 

@@ -3,11 +3,6 @@
 // Not built yet: each gives its failure or zero result; hooks are empty by design.
 #include "zek2/win.h"
 
-extern "C" int32_t ZEKAPI Win_MainLoop(ZEK_object *)
-{
-    return 0;
-}
-
 extern "C" int32_t ZEKAPI Win_work_zw(ZEK_object *)
 {
     return 0;
@@ -58,31 +53,7 @@ extern "C" int32_t ZEKAPI Win_work_md(ZEK_object *)
     return 0;
 }
 
-extern "C" void ZEKAPI Win_MouseMove(ZEK_object *)
-{
-}
-
-extern "C" int32_t ZEKAPI Win_GetMouseTbl(ZEK_object *)
-{
-    return -1;
-}
-
-extern "C" int32_t ZEKAPI Win_LButtonDown(ZEK_object *, WPARAM)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_RButtonDown(ZEK_object *, WPARAM)
-{
-    return 0;
-}
-
 extern "C" int32_t ZEKAPI Win_MButtonDown(ZEK_object *, WPARAM)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_LButtonUp(ZEK_object *, WPARAM)
 {
     return 0;
 }
@@ -107,33 +78,7 @@ extern "C" int32_t ZEKAPI Win_RButtonDblClk(ZEK_object *, WPARAM)
     return 0;
 }
 
-extern "C" int32_t ZEKAPI Win_bOnMouse(ZEK_object *)
-{
-    return 0;
-}
-
-extern "C" void ZEKAPI Win_MouseWheel(ZEK_object *, int32_t)
-{
-}
-
-extern "C" void ZEKAPI Win_SetStdMouseJob(ZEK_object *, Win_job_fn, Win_job_fn, Win_job_fn, Win_job_fn, Win_job_fn, Win_job_fn, Win_job_fn, Win_job_fn)
-{
-}
-
 extern "C" void ZEKAPI Win_SetMdiMouseJob(ZEK_object *, Win_job_fn, Win_job_fn, Win_job_fn, Win_job_fn, Win_job_fn, Win_job_fn, Win_job_fn, Win_job_fn)
-{
-}
-
-extern "C" int32_t ZEKAPI Win_StdMainLoop(ZEK_object *)
-{
-    return 0;
-}
-
-extern "C" void ZEKAPI Win_PushMouse(ZEK_object *)
-{
-}
-
-extern "C" void ZEKAPI Win_PopMouse(ZEK_object *)
 {
 }
 
@@ -145,21 +90,8 @@ extern "C" void ZEKAPI Win_MdiPopMouse(ZEK_object *)
 {
 }
 
-extern "C" int32_t ZEKAPI Win_StdSubLoop(ZEK_object *, ZEK_object *, Win_job_fn, Win_job_fn, Win_key_job_fn, Win_job_fn)
-{
-    return 0;
-}
-
 extern "C" int32_t ZEKAPI Win_MdiSubLoop(ZEK_object *, ZEK_object *, Win_job_fn, Win_job_fn, Win_key_job_fn, Win_job_fn)
 {
     return 0;
-}
-
-extern "C" void ZEKAPI Win_TimerLock(ZEK_object *)
-{
-}
-
-extern "C" void ZEKAPI Win_TimerUnLock(ZEK_object *)
-{
 }
 

@@ -3,18 +3,6 @@
 // Not built yet: each gives its failure or zero result; hooks are empty by design.
 #include "zek2/win.h"
 
-extern "C" void ZEKAPI Win_SetAltF4Code(ZEK_object *, int32_t)
-{
-}
-
-extern "C" void ZEKAPI Win_SetMojiSpaceH(ZEK_object *, int32_t, int32_t)
-{
-}
-
-extern "C" void ZEKAPI Win_SetMojiSpaceW(ZEK_object *, int32_t, int32_t)
-{
-}
-
 extern "C" void ZEKAPI Win_ClsA(ZEK_object *)
 {
 }
@@ -120,11 +108,6 @@ extern "C" int32_t ZEKAPI Win_clkey(ZEK_object *)
     return 0;
 }
 
-extern "C" int32_t ZEKAPI Win_Kin(ZEK_object *)
-{
-    return -1;
-}
-
 extern "C" int32_t ZEKAPI Win_Input(ZEK_object *)
 {
     return 0;
@@ -179,21 +162,6 @@ extern "C" void ZEKAPI Win_DrawVertLine(ZEK_object *, int32_t, int32_t, int32_t)
 
 extern "C" void ZEKAPI Win_DrawMenuLine(ZEK_object *)
 {
-}
-
-extern "C" int32_t ZEKAPI Win_AltF4(ZEK_object *)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_KeyinG(ZEK_object *, int32_t, int32_t, int32_t)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_Keyin(ZEK_object *, int32_t, int32_t, int32_t)
-{
-    return 0;
 }
 
 extern "C" int32_t ZEKAPI Win_Keyin_wG(ZEK_object *, int32_t, int32_t, int32_t, int16_t *, int32_t)

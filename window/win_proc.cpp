@@ -1,17 +1,233 @@
-// The window procedure of every Win window class.
-#include "win_call.h"
+// The window procedure of every Win window class: binding object and window,
+// and turning each message into calls of the object's slots.
+#include "win_proc.h"
 
-ZEK_object *win_object_of(HWND)
+#include <cstring>
+
+#include "../runtime/object.h"
+
+static_assert(kWinExtraBytes == (sizeof(void *) == 4 ? 18 : 22), "window extra bytes");
+
+ZEK_object *win_object_of(HWND window)
 {
-    return nullptr;
+    if (!window || !IsWindow(window))
+        return nullptr;
+    // Windows of other classes have fewer extra bytes; reading would fail.
+    if (GetClassLongPtrA(window, GCL_CBWNDEXTRA) < kWinExtraBytes)
+        return nullptr;
+    return reinterpret_cast<ZEK_object *>(GetWindowLongPtrA(window, kWinObjectOffset));
 }
 
-extern "C" LRESULT ZEKAPI WndProcNx(ZEK_object *, UINT, WPARAM, LPARAM)
+void win_bind(HWND window, ZEK_object *object)
 {
-    return 0;
+    SetWindowLongPtrA(window, kWinObjectOffset, reinterpret_cast<LONG_PTR>(object));
 }
 
-extern "C" LRESULT ZEKAPI DefWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+void win_unbind_deleted(ZEK_object *object)
 {
-    return DefWindowProcA(window, message, wParam, lParam);
+    Win_data *d = win_data_of(object);
+    if (!d || !d->hWnd)
+        return;
+    HWND window = d->hWnd;
+    d->hWnd = nullptr;
+    if (win_object_of(window) != object)
+        return;
+    // From now on the window gets the platform's handling only; it must not
+    // outlive its object, so it goes too (by its own thread).
+    win_bind(window, nullptr);
+    if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId())
+        DestroyWindow(window);
+    else
+        PostMessageA(window, WM_CLOSE, 0, 0);
+}
+
+LRESULT win_default(const WinMessage &m)
+{
+    if (m.d.bMdiId)
+        return DefFrameProcA(m.d.hWnd, m.d.hMdiWnd, m.message, m.wParam, m.lParam);
+    return DefWindowProcA(m.d.hWnd, m.message, m.wParam, m.lParam);
+}
+
+bool win_end_popup_first(const WinMessage &m)
+{
+    return win_call<int32_t>(m.object, kWinEndPopupWindow) != 0;
+}
+
+ZEK_object *win_maximised_mdi_child(const Win_data &d)
+{
+    if (!d.bMdiId || d.bMdiSelPos < 0 || d.bMdiSelPos >= 10)
+        return nullptr;
+    ZEK_object *child = d.pMdiChild[d.bMdiSelPos];
+    Win_data *c = win_data_of(child);
+    return c && c->hWnd && IsZoomed(c->hWnd) ? child : nullptr;
+}
+
+namespace {
+
+// The root layer's own NetMsgJob slot, whatever the derived classes hold.
+void run_root_net_job(ZEK_object *object)
+{
+    ZEK_layer *root = ZEK_layer_at(object, 0);
+    if (!root->pSlot || !root->pMethodRow)
+        return;
+    for (int32_t k = 0; k < root->nMethodRow; ++k) {
+        if (std::strcmp(root->pMethodRow[k].name, "NetMsgJob") == 0 && root->pSlot[k]) {
+            zek_call_slot<int32_t>(object, root, k);
+            return;
+        }
+    }
+}
+
+LRESULT dispatch(const WinMessage &m)
+{
+    switch (m.message) {
+    case WM_CREATE:
+        return win_on_create(m);
+    case WM_DESTROY:
+        return win_on_destroy(m);
+    case WM_MOVE:
+        return win_on_move(m);
+    case WM_SIZE:
+        win_call<int32_t>(m.object, kWinSize, int32_t(m.wParam), int32_t(LOWORD(m.lParam)),
+                          int32_t(HIWORD(m.lParam)));
+        return 0;
+    case WM_SETFOCUS:
+        m.d.bFocus = 1;
+        win_call<void>(m.object, kWinSetCurPos, int32_t(1), m.d.bCursorFlag);
+        return win_default(m);
+    case WM_KILLFOCUS:
+        m.d.bFocus = 0;
+        win_call<void>(m.object, kWinSetCurPos, int32_t(0), m.d.bCursorFlag);
+        win_ime_place(m.d.hWnd, -1, -1);
+        return win_default(m);
+    case WM_PAINT:
+        return win_on_paint(m);
+    case WM_ERASEBKGND:
+        return win_on_erase(m);
+    case WM_ACTIVATEAPP: {
+        LRESULT result = 0;
+        if (win_call<int32_t>(m.object, kWinActivateApp, m.wParam, m.lParam, &result))
+            return result;
+        return win_default(m);
+    }
+    case WM_SETCURSOR:
+        return win_on_setcursor(m);
+    case WM_WINDOWPOSCHANGING: {
+        auto *pos = reinterpret_cast<WINDOWPOS *>(m.lParam);
+        if (!pos)
+            return win_default(m);
+        int32_t x = pos->x, y = pos->y, cx = pos->cx, cy = pos->cy;
+        const int32_t r =
+            win_call<int32_t>(m.object, kWinPosChanging, &x, &y, &cx, &cy, pos->flags);
+        pos->x = x;
+        pos->y = y;
+        pos->cx = cx;
+        pos->cy = cy;
+        return r ? 0 : win_default(m);
+    }
+    case WM_NCDESTROY:
+        return win_on_ncdestroy(m);
+    case WM_NCMOUSEMOVE:
+        win_show_mouse_cursor();
+        return win_default(m);
+    case WM_NCRBUTTONDOWN:
+        if (win_end_popup_first(m))
+            return 0;
+        return win_default(m);
+    case WM_KEYDOWN:
+    case WM_CHAR:
+        return win_on_key(m);
+    case WM_SYSKEYDOWN:
+        return win_on_syskeydown(m);
+    case WM_SYSCHAR:
+        if (win_call<int32_t>(m.object, kWinSysChar, m.wParam, m.lParam))
+            return 0;
+        return win_default(m);
+    case WM_COMMAND:
+        return win_on_command(m);
+    case WM_SYSCOMMAND:
+        return win_on_syscommand(m);
+    case WM_TIMER:
+        return win_on_timer(m);
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+        return win_on_scroll(m);
+    case WM_MOUSEMOVE:
+        return win_on_mouse_move(m);
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+        return win_on_button(m);
+    case WM_MOUSEWHEEL:
+        return win_on_wheel(m);
+    case WM_EXITSIZEMOVE:
+        return win_on_exit_size_move(m);
+    case WM_DROPFILES:
+        if (win_call<int32_t>(m.object, kWinDropFiles, m.wParam))
+            return 0;
+        return win_default(m);
+    case WM_IME_NOTIFY:
+        if (m.wParam == IMN_SETOPENSTATUS && !gImeBusy)
+            gImeOpen = !gImeOpen;
+        return win_default(m);
+    case MACRO_CHAR:
+        return win_on_macro_char(m);
+    case WIN_DTOR:
+        return win_on_dtor(m);
+    case WIN_TOOLMOVE:
+    case WIN_TOOLEND:
+        return win_on_tool_message(m);
+    case WIN_MDIEND:
+        return win_on_mdi_end(m);
+    case WIN_COMMAND:
+        return win_on_win_command(m);
+    case WIN_BUTTON_REPEET:
+        win_call<int32_t>(m.object, kWinRepeetButton);
+        return 0;
+    case WIN_THREADEND:
+        return win_on_thread_end(m);
+    case WIN_UNDEREND:
+        return win_on_under_end(m);
+    case WIN_NET_JOB:
+        run_root_net_job(m.object);
+        return 0;
+    default:
+        return win_default(m);
+    }
+}
+
+}  // namespace
+
+extern "C" LRESULT ZEKAPI WndProcNx(ZEK_object *object, UINT message, WPARAM wParam,
+                                    LPARAM lParam)
+{
+    Win_data *d = win_data_of(object);
+    if (!d)
+        return 0;
+    LRESULT result = 0;
+    if (win_call<int32_t>(object, kWinFFWndProc, message, wParam, lParam, &result))
+        return result;
+    return dispatch(WinMessage{object, *d, message, wParam, lParam});
+}
+
+extern "C" LRESULT CALLBACK DefWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    ZEK_object *object = win_object_of(window);
+    if (!object) {
+        if (message != WM_CREATE)
+            return DefWindowProcA(window, message, wParam, lParam);
+        auto *create = reinterpret_cast<CREATESTRUCTA *>(lParam);
+        object = create ? static_cast<ZEK_object *>(create->lpCreateParams) : nullptr;
+        Win_data *d = win_data_of(object);
+        if (!d)
+            return DefWindowProcA(window, message, wParam, lParam);
+        win_bind(window, object);
+        d->hWnd = window;
+    }
+    return WndProcNx(object, message, wParam, lParam);
 }

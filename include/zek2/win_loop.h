@@ -48,7 +48,7 @@ enum {
 };
 
 /* The window procedure registered for every Win window class. */
-LRESULT ZEKAPI DefWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK DefWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 /* The object's message handler; a program's own window procedure may forward to it. */
 LRESULT ZEKAPI WndProcNx(ZEK_object *object, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -1,0 +1,178 @@
+// The key wait and the single-key fields, with a window procedure of the
+// tests' own that puts keys where the library's would.
+#include <string>
+#include <vector>
+
+#include "winloop_util.h"
+
+namespace {
+
+constexpr UINT kKey = WM_APP + 1;   // wParam: a key to hand over
+constexpr UINT kGone = WM_APP + 2;  // the window is being closed
+
+ZEK_object *gOwner;
+std::vector<int32_t> gOffered;
+int32_t gShortcutAnswer;
+std::string gCalls;
+
+LRESULT CALLBACK keys(HWND w, UINT msg, WPARAM wp, LPARAM lp)
+{
+    switch (msg) {
+    case kKey:
+        member<int32_t>(gOwner, "InpKey") = int32_t(wp);
+        return 0;
+    case WM_CHAR:
+        member<int32_t>(gOwner, "InpKey") = int32_t(wp);
+        return 0;
+    case kGone:
+        member<int32_t>(gOwner, "bQuitFlag") = 1;
+        return 0;
+    }
+    return DefWindowProcA(w, msg, wp, lp);
+}
+
+int32_t ZEKAPI shortcut(ZEK_object *, int32_t key)
+{
+    gOffered.push_back(key);
+    return gShortcutAnswer;
+}
+
+struct KinTest : ::testing::Test {
+    WinObj o;
+    PlainWindow w{keys, o};
+    void SetUp() override
+    {
+        gOwner = o;
+        gOffered.clear();
+        gShortcutAnswer = 0;
+        gCalls.clear();
+        overwrite(o, "RunShortCutProc", shortcut);
+    }
+    void TearDown() override
+    {
+        MSG m;
+        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+        }
+    }
+};
+
+TEST_F(KinTest, ReturnsTheFirstKeyAfterDispatchingWhatCameBefore)
+{
+    PostMessageA(w.hwnd, WM_NULL, 0, 0);
+    PostMessageA(w.hwnd, kKey, 0x10008, 0);
+    PostMessageA(w.hwnd, kKey, 0x41, 0);
+    member<int32_t>(o, "InpKey") = 77;  // a stale key is not taken
+    EXPECT_EQ(Win_Kin(o), 0x10008);
+    EXPECT_EQ(gOffered, (std::vector<int32_t>{0x10008}));
+    EXPECT_EQ(Win_Kin(o), 0x41);
+}
+
+TEST_F(KinTest, ShortcutsSeeCapitalsAndMayReplaceTheKey)
+{
+    PostMessageA(w.hwnd, kKey, 'q', 0);
+    gShortcutAnswer = 0x10034;
+    EXPECT_EQ(Win_Kin(o), 0x10034);
+    PostMessageA(w.hwnd, kKey, 0x4007A, 0);  // Ctrl+z: the letter is raised too
+    gShortcutAnswer = 0;
+    EXPECT_EQ(Win_Kin(o), 0x4007A);
+    EXPECT_EQ(gOffered, (std::vector<int32_t>{'Q', 0x4005A}));
+}
+
+TEST_F(KinTest, ASecondCharacterInARowIsNoShortcut)
+{
+    PostMessageA(w.hwnd, WM_NULL, 0, 0);
+    PostMessageA(w.hwnd, WM_CHAR, 'a', 0);
+    PostMessageA(w.hwnd, WM_CHAR, 'b', 0);
+    PostMessageA(w.hwnd, kKey, 'c', 0);
+    gShortcutAnswer = 1;
+    EXPECT_EQ(Win_Kin(o), 1);
+    EXPECT_EQ(Win_Kin(o), 'b');
+    EXPECT_EQ(Win_Kin(o), 1);
+    EXPECT_EQ(gOffered, (std::vector<int32_t>{'A', 'C'}));
+}
+
+TEST_F(KinTest, AQuitForThisWindowEndsTheWait)
+{
+    PostMessageA(w.hwnd, WM_QUIT, 0, 0);
+    PostMessageA(w.hwnd, kKey, 0x41, 0);
+    EXPECT_EQ(Win_Kin(o), -1);
+    EXPECT_TRUE(gOffered.empty());
+    // The quit was this window's own: nothing is left over for others.
+    MSG m;
+    EXPECT_FALSE(PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
+}
+
+TEST_F(KinTest, AnyOtherQuitEndsTheWaitAndStaysForTheOuterLoop)
+{
+    PostQuitMessage(4);
+    EXPECT_EQ(Win_Kin(o), -1);
+    MSG m;
+    ASSERT_TRUE(PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(m.wParam, 4u);
+}
+
+TEST_F(KinTest, AClosedWindowEndsTheWait)
+{
+    PostMessageA(w.hwnd, kGone, 0, 0);
+    PostMessageA(w.hwnd, kKey, 0x41, 0);
+    EXPECT_EQ(Win_Kin(o), -1);
+}
+
+void ZEKAPI ctorSet(ZEK_object *) { gCalls += "ctor "; }
+void ZEKAPI curPos(ZEK_object *o, int32_t focus, int32_t on)
+{
+    EXPECT_EQ(focus, member<int32_t>(o, "bSetFocus"));
+    gCalls += on ? "on " : "off ";
+}
+int32_t ZEKAPI kin(ZEK_object *o)
+{
+    gCalls += "kin ";
+    EXPECT_EQ(member<int32_t>(o, "InpMax"), 0);
+    EXPECT_EQ(member<int32_t>(o, "InpMacroFlag"), 0);
+    return 0x10017;
+}
+int32_t gx, gy, gcaret;
+int32_t ZEKAPI keyinG(ZEK_object *, int32_t x, int32_t y, int32_t caret)
+{
+    gx = x;
+    gy = y;
+    gcaret = caret;
+    return 0x1000F;
+}
+
+TEST(Keyin, SingleKeyFieldSetsItsPlaceAndShowsTheCaretOnlyWhenAsked)
+{
+    WinObj o;
+    overwrite(o, "GetsCtorSet", ctorSet);
+    overwrite(o, "SetCurPos", curPos);
+    overwrite(o, "Kin", kin);
+    member<int32_t>(o, "bSetFocus") = 1;
+    member<int32_t>(o, "InpMax") = 30;
+    member<int32_t>(o, "InpMacroFlag") = 1;
+    gCalls.clear();
+    EXPECT_EQ(Win_KeyinG(o, 12, 34, 1), 0x10017);
+    EXPECT_EQ(gCalls, "ctor off on kin off ");
+    EXPECT_EQ(member<int32_t>(o, "InpStGx"), 12);
+    EXPECT_EQ(member<int32_t>(o, "InpStGy"), 34);
+    gCalls.clear();
+    EXPECT_EQ(Win_KeyinG(o, 0, 0, 0), 0x10017);
+    EXPECT_EQ(gCalls, "ctor off kin ");
+}
+
+TEST(Keyin, CellFormGoesToThePixelFormThroughItsSlot)
+{
+    WinObj o;
+    overwrite(o, "KeyinG", keyinG);
+    member<int32_t>(o, "ChrWdBx") = 8;
+    member<int32_t>(o, "ChrWdBy") = 18;
+    member<int32_t>(o, "TopOx") = 3;
+    member<int32_t>(o, "TopOy") = 5;
+    (&member<int32_t>(o, "ChrWdGx"))[0] = 1;
+    (&member<int32_t>(o, "ChrWdGy"))[0] = 2;
+    EXPECT_EQ(Win_Keyin(o, 4, 2, 1), 0x1000F);
+    EXPECT_EQ(gx, 4 * 8 + 3 + 1);
+    EXPECT_EQ(gy, 2 * 18 + 5 + 2);
+    EXPECT_EQ(gcaret, 1);
+}
+
+}  // namespace

@@ -1,0 +1,167 @@
+// The plain loops and timed waits: they dispatch, end when they should, keep
+// a quit message for the loop around them, and sleep rather than spin.
+#include "winloop_util.h"
+
+namespace {
+
+constexpr UINT kPing = WM_APP + 1;
+constexpr UINT kQuitFlag = WM_APP + 2;
+
+ZEK_object *gOwner;
+int gPings, gTimers;
+
+LRESULT CALLBACK counting(HWND w, UINT msg, WPARAM wp, LPARAM lp)
+{
+    switch (msg) {
+    case kPing:
+        ++gPings;
+        return 40 + LRESULT(wp);
+    case kQuitFlag:
+        member<int32_t>(gOwner, "bQuitFlag") = int32_t(wp);
+        return 0;
+    case WM_TIMER:
+        ++gTimers;
+        return 0;
+    }
+    return DefWindowProcA(w, msg, wp, lp);
+}
+
+struct LoopTest : ::testing::Test {
+    WinObj o;
+    PlainWindow w{counting, o};
+    void SetUp() override
+    {
+        gOwner = o;
+        gPings = gTimers = 0;
+        MSG m;
+        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+            if (m.message != WM_QUIT)
+                DispatchMessageA(&m);
+        }
+    }
+    static bool quit_waits(WPARAM *code = nullptr)
+    {
+        MSG m;
+        if (!PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
+            return false;
+        if (code)
+            *code = m.wParam;
+        return true;
+    }
+};
+
+double cpu_ms()
+{
+    FILETIME c, e, k, u;
+    GetThreadTimes(GetCurrentThread(), &c, &e, &k, &u);
+    auto ms = [](FILETIME f) {
+        return double((ULONGLONG(f.dwHighDateTime) << 32) | f.dwLowDateTime) / 10000.0;
+    };
+    return ms(k) + ms(u);
+}
+
+TEST_F(LoopTest, OneMessagePerCallWithTheDispatchResult)
+{
+    EXPECT_EQ(MessageLoopEx(o), 0);
+    PostMessageA(w.hwnd, kPing, 2, 0);
+    PostMessageA(w.hwnd, kPing, 3, 0);
+    EXPECT_EQ(MessageLoopEx(nullptr), 42);
+    EXPECT_EQ(gPings, 1);
+    EXPECT_EQ(MessageLoopEx(o), 43);
+    EXPECT_EQ(MessageLoopEx(o), 0);
+}
+
+TEST_F(LoopTest, OneMessageLeavesAQuitForTheOuterLoop)
+{
+    PostQuitMessage(5);
+    EXPECT_EQ(MessageLoopEx(o), 0);
+    WPARAM code = 0;
+    EXPECT_TRUE(quit_waits(&code));
+    EXPECT_EQ(code, 5u);
+}
+
+TEST_F(LoopTest, TimedWaitLastsItsTimeDispatchingAndSleeping)
+{
+    WaitTimeMsecEx(0, o);
+    WaitTimeMsecEx(-5, o);
+    PostMessageA(w.hwnd, kPing, 0, 0);
+    SetTimer(w.hwnd, 1, 20, nullptr);
+    const double cpu0 = cpu_ms();
+    const ULONGLONG t0 = GetTickCount64();
+    WaitTimeMsecEx(400, o);
+    const ULONGLONG took = GetTickCount64() - t0;
+    const double cpu = cpu_ms() - cpu0;
+    KillTimer(w.hwnd, 1);
+    EXPECT_GE(took, 390u);
+    EXPECT_LT(took, 1500u);
+    EXPECT_EQ(gPings, 1);
+    EXPECT_GE(gTimers, 3);
+    // A loop that polled would use the whole time.
+    EXPECT_LT(cpu, 200.0) << "CPU milliseconds used while waiting";
+}
+
+TEST_F(LoopTest, TimedWaitKeepsAQuitUntilItIsOver)
+{
+    PostQuitMessage(9);
+    PostMessageA(w.hwnd, kPing, 0, 0);
+    const ULONGLONG t0 = GetTickCount64();
+    WaitTimeMsecEx(150, nullptr);
+    EXPECT_GE(GetTickCount64() - t0, 140u);
+    EXPECT_EQ(gPings, 1);
+    WPARAM code = 0;
+    EXPECT_TRUE(quit_waits(&code));
+    EXPECT_EQ(code, 9u);
+}
+
+TEST_F(LoopTest, QuitLoopEndsWhenAMessageSetsTheFlag)
+{
+    member<int32_t>(o, "bQuitFlag") = 3;
+    EXPECT_EQ(WinQuitLoopEx(o), 3);
+    member<int32_t>(o, "bQuitFlag") = 0;
+    PostMessageA(w.hwnd, kPing, 0, 0);
+    PostMessageA(w.hwnd, kQuitFlag, 1, 0);
+    PostMessageA(w.hwnd, kPing, 0, 0);
+    const ULONGLONG t0 = GetTickCount64();
+    EXPECT_EQ(WinQuitLoopEx(o), 1);
+    EXPECT_LT(GetTickCount64() - t0, 1000u);
+    EXPECT_EQ(gPings, 1);  // the message after the flag waits for the next loop
+    EXPECT_EQ(WinQuitLoopEx(nullptr), 0);
+}
+
+TEST_F(LoopTest, QuitLoopGivesUpAfterThreeSeconds)
+{
+    SetTimer(w.hwnd, 1, 50, nullptr);
+    const double cpu0 = cpu_ms();
+    const ULONGLONG t0 = GetTickCount64();
+    EXPECT_EQ(WinQuitLoopEx(o), 0);
+    const ULONGLONG took = GetTickCount64() - t0;
+    KillTimer(w.hwnd, 1);
+    EXPECT_GE(took, 2990u);
+    EXPECT_LT(took, 4500u);
+    EXPECT_GE(gTimers, 20);
+    EXPECT_LT(cpu_ms() - cpu0, 1000.0);
+}
+
+TEST_F(LoopTest, MainLoopEndsOnTheFlagOrTheQuitMessage)
+{
+    PostMessageA(w.hwnd, kPing, 0, 0);
+    PostMessageA(w.hwnd, kQuitFlag, 6, 0);
+    EXPECT_EQ(Win_MainLoop(o), 6);  // wParam of the last message
+    EXPECT_EQ(gPings, 1);
+
+    member<int32_t>(o, "bQuitFlag") = 0;
+    PostMessageA(w.hwnd, kPing, 0, 0);
+    PostQuitMessage(11);
+    EXPECT_EQ(Win_MainLoop(o), 11);
+    EXPECT_EQ(gPings, 2);
+}
+
+TEST_F(LoopTest, WaitForToolbarsRedrawsAndWaits)
+{
+    const ULONGLONG t0 = GetTickCount64();
+    MsToolWaitClose(o);
+    MsToolWaitClose(nullptr);
+    EXPECT_GE(GetTickCount64() - t0, 55u);
+}
+
+}  // namespace

@@ -1,0 +1,366 @@
+// Mouse jobs and their stack, the mouse table, presses handed to a button
+// table, the wheel and the timer lock.
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "winloop_util.h"
+
+namespace {
+
+std::string calls;
+
+int32_t ZEKAPI jobA(ZEK_object *) { calls += "A"; return 0; }
+int32_t ZEKAPI jobB(ZEK_object *) { calls += "B"; return 0; }
+int32_t ZEKAPI zw(ZEK_object *) { calls += "zw "; return 0; }
+int32_t ZEKAPI m1(ZEK_object *) { calls += "m1 "; return 0; }
+int32_t ZEKAPI m2(ZEK_object *) { calls += "m2 "; return 0; }
+int32_t ZEKAPI zh(ZEK_object *) { calls += "zh "; return 0; }
+int32_t ZEKAPI slKey(ZEK_object *) { calls += "sl "; return 0x10008; }
+int32_t ZEKAPI slNone(ZEK_object *) { calls += "sl "; return 0; }
+int32_t ZEKAPI srKey(ZEK_object *) { calls += "sr "; return 0x1000F; }
+int32_t ZEKAPI rowJob(ZEK_object *) { calls += "row "; return 0x41; }
+
+const char *const kJobs[] = {"work_sr", "work_sl", "work_m1", "work_m2",
+                             "work_p0", "work_pb", "work_mn", "work_md"};
+
+struct MouseRect {
+    int32_t type, x1, y1, x2, y2;
+    Win_job_fn job;
+};
+
+TEST(MouseJobs, SetStoresEachJobAndNullGivesTheEmptyJob)
+{
+    WinObj o;
+    HMODULE dll = GetModuleHandleA("ZEK2.dll");
+    Win_SetStdMouseJob(o, jobA, jobB, nullptr, jobA, nullptr, jobB, nullptr, jobA);
+    const Win_job_fn expect[] = {jobA, jobB, nullptr, jobA, nullptr, jobB, nullptr, jobA};
+    for (int i = 0; i < 8; ++i) {
+        FARPROC want = expect[i] ? reinterpret_cast<FARPROC>(expect[i])
+                                 : GetProcAddress(dll, (std::string("Win_") + kJobs[i]).c_str());
+        EXPECT_EQ(reinterpret_cast<FARPROC>(slot(o, kJobs[i])), want) << kJobs[i];
+    }
+}
+
+TEST(MouseJobs, PopRestoresWhatWasPushedInnermostFirst)
+{
+    WinObj o;
+    member<intptr_t>(o, "ExecJob") = 7;
+    Win_SetStdMouseJob(o, jobA, jobA, jobA, jobA, jobA, jobA, jobA, jobA);
+    Win_PushMouse(o);
+    member<intptr_t>(o, "ExecJob") = 8;
+    Win_SetStdMouseJob(o, jobB, jobB, jobB, jobB, jobB, jobB, jobB, jobB);
+    Win_PushMouse(o);
+    EXPECT_EQ(member<int32_t>(o, "MouseCount"), 2);
+    Win_SetStdMouseJob(o, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
+    member<intptr_t>(o, "ExecJob") = 9;
+
+    Win_PopMouse(o);
+    EXPECT_EQ(member<intptr_t>(o, "ExecJob"), 8);
+    for (const char *j : kJobs)
+        EXPECT_EQ(slot(o, j), reinterpret_cast<ZEK_method_fn>(jobB)) << j;
+    Win_PopMouse(o);
+    EXPECT_EQ(member<intptr_t>(o, "ExecJob"), 7);
+    for (const char *j : kJobs)
+        EXPECT_EQ(slot(o, j), reinterpret_cast<ZEK_method_fn>(jobA)) << j;
+    EXPECT_EQ(member<int32_t>(o, "MouseCount"), 0);
+}
+
+TEST(MouseJobs, StackRefusesAnEleventhPushAndAPopWhenEmpty)
+{
+    WinObj o;
+    // Members right behind the stack must survive any number of pushes.
+    member<int32_t>(o, "bTimerOnFlag") = 0x5A5A;
+    Win_PopMouse(o);
+    EXPECT_EQ(member<int32_t>(o, "MouseCount"), 0);
+    for (int i = 0; i < 12; ++i) {
+        member<intptr_t>(o, "ExecJob") = 100 + i;
+        Win_PushMouse(o);
+    }
+    EXPECT_EQ(member<int32_t>(o, "MouseCount"), 10);
+    EXPECT_EQ(member<int32_t>(o, "bTimerOnFlag"), 0x5A5A);
+    Win_PopMouse(o);
+    EXPECT_EQ(member<intptr_t>(o, "ExecJob"), 109);
+    // A count a program spoiled is not used as an index.
+    member<int32_t>(o, "MouseCount") = 50;
+    Win_PopMouse(o);
+    Win_PushMouse(o);
+    EXPECT_EQ(member<int32_t>(o, "MouseCount"), 50);
+    EXPECT_EQ(member<int32_t>(o, "bTimerOnFlag"), 0x5A5A);
+    member<int32_t>(o, "MouseCount") = 0;
+}
+
+TEST(MouseTable, FindsTheFirstRowHoldingTheMouseInItsUnits)
+{
+    WinObj o;
+    EXPECT_EQ(Win_GetMouseTbl(o), -1);
+    const MouseRect rows[] = {{1, 2, 3, 4, 5, nullptr},
+                              {2, 100, 50, 120, 60, nullptr},
+                              {7, 0, 0, 1000, 1000, nullptr},
+                              {1, 0, 0, 10, 10, nullptr},
+                              {-1, 0, 0, 0, 0, nullptr}};
+    member<const void *>(o, "pMouseTable") = rows;
+    auto at = [&](int cx, int cy, int gx, int gy) {
+        member<int32_t>(o, "MouseCx") = cx;
+        member<int32_t>(o, "MouseCy") = cy;
+        member<int32_t>(o, "MouseGx") = gx;
+        member<int32_t>(o, "MouseGy") = gy;
+        return Win_GetMouseTbl(o);
+    };
+    EXPECT_EQ(at(2, 3, 0, 0), 0);      // bounds are inclusive
+    EXPECT_EQ(at(4, 5, 0, 0), 0);
+    EXPECT_EQ(at(5, 5, 0, 0), 3);      // past row 0, caught by row 3
+    EXPECT_EQ(at(50, 50, 120, 60), 1); // pixels for type 2
+    EXPECT_EQ(at(50, 50, 121, 60), -1);
+    EXPECT_EQ(at(11, 0, 500, 500), -1); // type 7 never matches
+    const MouseRect empty[] = {{-1, 0, 0, 100, 100, nullptr}};
+    member<const void *>(o, "pMouseTable") = empty;
+    EXPECT_EQ(at(1, 1, 1, 1), -1);
+}
+
+struct PressTest : ::testing::Test {
+    WinObj o;
+    PlainWindow w{DefWindowProcA, o};
+    void SetUp() override
+    {
+        calls.clear();
+        overwrite(o, "work_m1", m1);
+    }
+};
+
+TEST_F(PressTest, LeftPressPostsTheKeyOfTheSlJobAndStops)
+{
+    overwrite(o, "work_sl", slKey);
+    const MouseRect rows[] = {{1, 0, 0, 99, 99, rowJob}, {-1, 0, 0, 0, 0, nullptr}};
+    member<const void *>(o, "pMouseTable") = rows;
+    Win_LButtonDown(o, MK_LBUTTON);
+    EXPECT_EQ(calls, "m1 sl ");
+    EXPECT_EQ(w.take_posted(), (Posted{{MACRO_CHAR, 0x10008}}));
+}
+
+TEST_F(PressTest, LeftPressRunsTheJobOfTheMouseTableRow)
+{
+    overwrite(o, "work_sl", slNone);
+    const MouseRect rows[] = {{1, 5, 5, 6, 6, rowJob}, {1, 0, 0, 99, 99, rowJob},
+                              {-1, 0, 0, 0, 0, nullptr}};
+    member<const void *>(o, "pMouseTable") = rows;
+    member<int32_t>(o, "MouseCx") = 3;
+    member<int32_t>(o, "MouseCy") = 4;
+    Win_LButtonDown(o, MK_LBUTTON);
+    EXPECT_EQ(calls, "m1 sl row m1 ");
+    EXPECT_EQ(member<int32_t>(o, "CurCy"), 4);
+    EXPECT_EQ(w.take_posted(), (Posted{{MACRO_CHAR, 0x41}}));
+
+    // Outside every row: no job, no key, the cursor row stays.
+    calls.clear();
+    member<int32_t>(o, "MouseCx") = 200;
+    member<int32_t>(o, "MouseCy") = 9;
+    Win_LButtonDown(o, MK_LBUTTON);
+    EXPECT_EQ(calls, "m1 sl m1 ");
+    EXPECT_EQ(member<int32_t>(o, "CurCy"), 4);
+    EXPECT_TRUE(w.take_posted().empty());
+}
+
+int32_t ZEKAPI beyondTheEnd(ZEK_object *) { return 5; }
+
+TEST_F(PressTest, ARowNumberPastTheEndRowIsNotRun)
+{
+    const MouseRect rows[] = {{1, 0, 0, 99, 99, rowJob}, {-1, 0, 0, 0, 0, nullptr}};
+    member<const void *>(o, "pMouseTable") = rows;
+    overwrite(o, "GetMouseTbl", beyondTheEnd);
+    Win_LButtonDown(o, MK_LBUTTON);
+    EXPECT_EQ(calls, "m1 m1 ");
+    EXPECT_TRUE(w.take_posted().empty());
+}
+
+TEST_F(PressTest, RightPressPostsTheKeyOfTheSrJob)
+{
+    Win_RButtonDown(o, MK_RBUTTON);
+    EXPECT_EQ(calls, "m1 ");
+    EXPECT_TRUE(w.take_posted().empty());
+    overwrite(o, "work_sr", srKey);
+    Win_RButtonDown(o, MK_RBUTTON);
+    EXPECT_EQ(w.take_posted(), (Posted{{MACRO_CHAR, 0x1000F}}));
+}
+
+TEST_F(PressTest, MovingCallsTheJobsInTheirOrder)
+{
+    overwrite(o, "work_zw", zw);
+    overwrite(o, "work_m2", m2);
+    overwrite(o, "work_zh", zh);
+    Win_MouseMove(o);
+    EXPECT_EQ(calls, "zw m1 m2 m1 zh ");
+}
+
+TEST_F(PressTest, WheelPostsTheRedrawKeyThenAScrollLineAndItsEnd)
+{
+    Win_MouseWheel(o, 1);
+    Win_MouseWheel(o, 0);
+    EXPECT_EQ(w.take_posted(), (Posted{{MACRO_CHAR, 0x1001F},
+                                       {WM_VSCROLL, SB_LINEDOWN},
+                                       {WM_VSCROLL, SB_ENDSCROLL},
+                                       {MACRO_CHAR, 0x1001F},
+                                       {WM_VSCROLL, SB_LINEUP},
+                                       {WM_VSCROLL, SB_ENDSCROLL}}));
+}
+
+TEST_F(PressTest, MouseIsOverTheClientAreaLeftTopInclusive)
+{
+    ShowWindow(w.hwnd, SW_SHOWNORMAL);
+    RECT r;
+    GetClientRect(w.hwnd, &r);
+    POINT p{0, 0};
+    ClientToScreen(w.hwnd, &p);
+    if (!SetCursorPos(p.x, p.y))
+        GTEST_SKIP() << "the cursor cannot be moved here";
+    EXPECT_EQ(Win_bOnMouse(o), 1);
+    SetCursorPos(p.x + r.right, p.y + r.bottom - 1);
+    EXPECT_EQ(Win_bOnMouse(o), 0);
+    SetCursorPos(p.x + r.right - 1, p.y + r.bottom - 1);
+    EXPECT_EQ(Win_bOnMouse(o), 1);
+}
+
+// A button table stand-in: the methods the window calls and a byte-packed
+// record whose fields it finds through the record rows.
+#pragma pack(push, 1)
+struct Button {
+    char pad;
+    int32_t key;
+    int16_t bComType;
+};
+#pragma pack(pop)
+
+struct Table {
+    Button buttons[2] = {{0, 0x10008, 0}, {0, 0x20, 3}};
+    int32_t hit = -1;
+    std::string log;
+} table;
+
+int32_t ZEKAPI tblGet(ZEK_object *t, int32_t i)
+{
+    if (i < 0 || i > 1)
+        return 0;
+    t->pRecord = &table.buttons[i];
+    return 1;
+}
+int32_t ZEKAPI tblDown(ZEK_object *, WPARAM) { table.log += "down "; return table.hit; }
+int32_t ZEKAPI tblUp(ZEK_object *, WPARAM) { table.log += "up "; return -1; }
+void ZEKAPI tblRepeat(ZEK_object *, int32_t i) { table.log += "repeat" + std::to_string(i) + " "; }
+void ZEKAPI tblMove(ZEK_object *) { table.log += "move "; }
+void ZEKAPI tblDtor(ZEK_object *) {}
+
+const ZEK_member kTableRows[] = {
+    {ZEK_KIND_FIELD, "key", offsetof(Button, key), 4, 1},
+    {ZEK_KIND_FIELD, "bComType", offsetof(Button, bComType), 2, 1},
+    {ZEK_KIND_METHOD, "dtor", reinterpret_cast<uintptr_t>(tblDtor), 0, 0},
+    {ZEK_KIND_METHOD, "Get", reinterpret_cast<uintptr_t>(tblGet), 4, 1},
+    {ZEK_KIND_METHOD, "MouseMove", reinterpret_cast<uintptr_t>(tblMove), 0, 0},
+    {ZEK_KIND_METHOD, "LButtonDown", reinterpret_cast<uintptr_t>(tblDown), 4, 1},
+    {ZEK_KIND_METHOD, "LButtonUp", reinterpret_cast<uintptr_t>(tblUp), 4, 1},
+    {ZEK_KIND_METHOD, "SetRepeetTimer", reinterpret_cast<uintptr_t>(tblRepeat), 0, 0},
+};
+
+struct TableObject {
+    ZEK_object *object;
+    TableObject()
+    {
+        object = static_cast<ZEK_object *>(
+            std::calloc(1, offsetof(ZEK_object, layer) + 2 * sizeof(ZEK_layer)));
+        ZEK_class_ctor2(object);
+        ZEK_layer *layer = ZEK_layer_at(object, 1);
+        ZEK_tbl_Init1(layer, kTableRows, 8, 6 * sizeof(void *), 0);
+        layer->pszClass = "AtrTable";
+        ZEK_overwrite(layer, ZEK_layer_at(object, 0), nullptr, 0, nullptr);
+        table = Table();
+    }
+    ~TableObject()
+    {
+        for (int level = 1; level >= 0; --level)
+            ZEK_dtor(object, ZEK_layer_at(object, level));
+        std::free(object);
+    }
+};
+
+struct ButtonPressTest : PressTest {
+    TableObject t;
+    void SetUp() override
+    {
+        PressTest::SetUp();
+        overwrite(o, "work_sl", slKey);
+        member<ZEK_object *>(o, "pButtonTbl") = t.object;
+    }
+    void TearDown() override { member<ZEK_object *>(o, "pButtonTbl") = nullptr; }
+};
+
+TEST_F(ButtonPressTest, AKeyButtonPostsItsKey)
+{
+    table.hit = 0;
+    Win_LButtonDown(o, MK_LBUTTON);
+    EXPECT_EQ(table.log, "down repeat0 ");
+    EXPECT_EQ(calls, "");  // the button took the press, the jobs did not see it
+    EXPECT_EQ(w.take_posted(), (Posted{{MACRO_CHAR, 0x10008}}));
+
+    table.buttons[0].key = 0;
+    Win_LButtonDown(o, MK_LBUTTON);
+    EXPECT_TRUE(w.take_posted().empty());
+}
+
+TEST_F(ButtonPressTest, ACommandButtonPostsTheTableAndItsRecord)
+{
+    table.hit = 1;
+    Win_LButtonDown(o, MK_LBUTTON);
+    MSG m;
+    ASSERT_TRUE(PeekMessageA(&m, w.hwnd, 0, 0, PM_REMOVE));
+    EXPECT_EQ(m.message, UINT(WIN_COMMAND));
+    EXPECT_EQ(m.wParam, reinterpret_cast<WPARAM>(t.object));
+    EXPECT_EQ(m.lParam, reinterpret_cast<LPARAM>(&table.buttons[1]));
+}
+
+TEST_F(ButtonPressTest, AMissGoesOnToTheJobsAndTheTableSeesMovesAndReleases)
+{
+    Win_LButtonDown(o, MK_LBUTTON);
+    EXPECT_EQ(calls, "m1 sl ");
+    EXPECT_EQ(w.take_posted(), (Posted{{MACRO_CHAR, 0x10008}}));
+    Win_MouseMove(o);
+    Win_LButtonUp(o, 0);
+    EXPECT_EQ(table.log, "down move up ");
+}
+
+int32_t timerCalls, timerId;
+int32_t ZEKAPI timerCad(ZEK_object *, int32_t id)
+{
+    ++timerCalls;
+    timerId = id;
+    return 0;
+}
+
+TEST(TimerLock, ATickDuringTheLockIsDeliveredOnceOnUnlock)
+{
+    WinObj o;
+    overwrite(o, "TimerCad", timerCad);
+    timerCalls = 0;
+    Win_TimerLock(o);
+    EXPECT_EQ(member<int32_t>(o, "bTimerLockMode"), 1);
+    Win_TimerUnLock(o);
+    EXPECT_EQ(timerCalls, 0);
+    EXPECT_EQ(member<int32_t>(o, "bTimerLockMode"), 0);
+
+    Win_TimerLock(o);
+    member<int32_t>(o, "bTimerOnFlag") = 1;  // what the locked tick leaves behind
+    member<int32_t>(o, "bTimerId") = 204;
+    Win_TimerUnLock(o);
+    Win_TimerUnLock(o);
+    EXPECT_EQ(timerCalls, 1);
+    EXPECT_EQ(timerId, 204);
+    EXPECT_EQ(member<int32_t>(o, "bTimerOnFlag"), 0);
+    EXPECT_EQ(member<int32_t>(o, "bTimerLockMode"), 0);
+}
+
+TEST(KeyType, IsOneOfTheTwoAnswersAndStaysTheSame)
+{
+    const int32_t t = GetKeyType();
+    EXPECT_TRUE(t == 1 || t == 16) << t;
+    EXPECT_EQ(GetKeyType(), t);
+}
+
+}  // namespace

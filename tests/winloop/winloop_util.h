@@ -1,0 +1,94 @@
+// Helpers of the loop tests: Win objects reached by member and slot names,
+// plain windows whose posted messages can be read back.
+#ifndef ZEK_TESTS_WINLOOP_UTIL_H
+#define ZEK_TESTS_WINLOOP_UTIL_H
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "ZEK2.h"
+
+inline ZEK_layer *win_layer_of(ZEK_object *o)
+{
+    return ZEK_layer_at(o, 1);
+}
+
+template <typename T>
+T &member(ZEK_object *o, const char *name)
+{
+    ZEK_layer *l = win_layer_of(o);
+    int32_t i = ZEK_NameSearch2(l->pDataRow, l->nDataRow, name);
+    EXPECT_GE(i, 0) << name;
+    return *static_cast<T *>(ZEK_ptr(l->pDataArea, 0, intptr_t(l->pDataRow[i].place)));
+}
+
+inline ZEK_method_fn &slot(ZEK_object *o, const char *name)
+{
+    ZEK_layer *l = win_layer_of(o);
+    int32_t k = ZEK_NameSearch(l, name);
+    EXPECT_GE(k, 0) << name;
+    return l->pSlot[k];
+}
+
+template <typename Fn>
+void overwrite(ZEK_object *o, const char *name, Fn fn)
+{
+    slot(o, name) = reinterpret_cast<ZEK_method_fn>(fn);
+}
+
+// A Win object without a window of its own.
+struct WinObj {
+    ZEK_object *o = Win_ctor2(nullptr);
+    WinObj() = default;
+    WinObj(const WinObj &) = delete;
+    WinObj &operator=(const WinObj &) = delete;
+    ~WinObj()
+    {
+        if (o)
+            o->vtbl->deleting_dtor(o, 1);
+    }
+    operator ZEK_object *() const { return o; }
+};
+
+// A window of a class of the tests' own, with the given procedure; the Win
+// object, when given, takes it as its hWnd.
+struct PlainWindow {
+    HWND hwnd = nullptr;
+    explicit PlainWindow(WNDPROC proc = DefWindowProcA, ZEK_object *owner = nullptr)
+    {
+        static int serial = 0;
+        char name[32];
+        wsprintfA(name, "WinLoopTest%d", ++serial);
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = proc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = name;
+        RegisterClassA(&wc);
+        hwnd = CreateWindowA(name, "", WS_OVERLAPPEDWINDOW, 0, 0, 200, 150, nullptr, nullptr,
+                             wc.hInstance, nullptr);
+        if (owner)
+            member<HWND>(owner, "hWnd") = hwnd;
+    }
+    ~PlainWindow()
+    {
+        if (IsWindow(hwnd))
+            DestroyWindow(hwnd);
+        MSG m;
+        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE) && m.message != WM_QUIT) {
+        }
+    }
+    // The messages waiting for this window, {message, wParam} in order.
+    std::vector<std::pair<UINT, WPARAM>> take_posted() const
+    {
+        std::vector<std::pair<UINT, WPARAM>> got;
+        MSG m;
+        while (PeekMessageA(&m, hwnd, 0, 0, PM_REMOVE))
+            got.emplace_back(m.message, m.wParam);
+        return got;
+    }
+};
+
+using Posted = std::vector<std::pair<UINT, WPARAM>>;
+
+#endif

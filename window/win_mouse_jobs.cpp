@@ -1,0 +1,264 @@
+// Win: the mouse jobs and their stack, the mouse table, button presses handed
+// to the button table, the wheel and the timer lock.
+#include <cstring>
+#include <type_traits>
+
+#include "win_call.h"
+#include "zek2/keys.h"
+
+#include "../runtime/member_lookup.h"
+
+namespace {
+
+// The job slots in the order of a stack entry.
+constexpr int kJobSlots[8] = {kWinwork_p0, kWinwork_m1, kWinwork_m2, kWinwork_sl,
+                              kWinwork_sr, kWinwork_pb, kWinwork_mn, kWinwork_md};
+constexpr int32_t kStackDepth = int32_t(sizeof(Win_data::bWorkMouse) / sizeof(Win_mouse_job));
+
+// One row of a mouse table; a row of type -1 ends it.
+struct MouseRect {
+    int32_t type;  // 1: cells against MouseCx/Cy, 2: pixels against MouseGx/Gy
+    int32_t x1, y1, x2, y2;
+    Win_job_fn job;
+};
+
+int32_t job(ZEK_object *object, int slot)
+{
+    return win_call<int32_t>(object, slot);
+}
+
+void post_job_key(const Win_data &d, int32_t key)
+{
+    if (key != 0)
+        win_post_key(d, key);
+}
+
+// The button table is another class: its methods are found by name, so a
+// table that lacks one simply is not asked.
+template <typename R, typename... Args>
+bool table_call(ZEK_object *table, const char *name, R *result, Args... args)
+{
+    ZEK_method_fn fn = zek_find_method(table, name);
+    if (!fn)
+        return false;
+    auto f = reinterpret_cast<R(ZEKAPI *)(ZEK_object *, Args...)>(fn);
+    if constexpr (std::is_void_v<R>)
+        f(table, args...);
+    else if (result)
+        *result = f(table, args...);
+    else
+        f(table, args...);
+    return true;
+}
+
+// Offset of a field of the table's record, from the record rows of its class
+// descriptor; the byte-packed button record of the 32-bit layout otherwise.
+int32_t record_field(ZEK_object *table, const char *name, int32_t fallback)
+{
+    for (ZEK_layer *l = ZEK_layer_at(table, 0); l; l = l->pDerived) {
+        if (!l->pRows || l->nRecField < 1)
+            continue;
+        const int32_t i = ZEK_NameSearch2(l->pRows, l->nRecField, name);
+        if (i >= 0 && l->pRows[i].kind == ZEK_KIND_FIELD)
+            return int32_t(l->pRows[i].place);
+    }
+    return fallback;
+}
+
+// Sends what a pressed button stands for: its key, or the whole command.
+void send_button(const Win_data &d, ZEK_object *table, int32_t index)
+{
+    int32_t got = 0;
+    if (!table_call<int32_t>(table, "Get", &got, index) || !got || !table->pRecord)
+        return;
+    const char *record = static_cast<const char *>(table->pRecord);
+    constexpr int32_t kHandles = 8 * int32_t(sizeof(void *));
+    int16_t comType;
+    int32_t key;
+    std::memcpy(&comType, record + record_field(table, "bComType", 192 + kHandles + 16),
+                sizeof comType);
+    std::memcpy(&key, record + record_field(table, "key", 192 + kHandles + 51), sizeof key);
+    if (comType == 0)
+        post_job_key(d, key);
+    else
+        win_post(d, WIN_COMMAND, reinterpret_cast<WPARAM>(table),
+                 reinterpret_cast<LPARAM>(record));
+}
+
+bool inside(const MouseRect &r, int32_t x, int32_t y)
+{
+    return x >= r.x1 && x <= r.x2 && y >= r.y1 && y <= r.y2;
+}
+
+}  // namespace
+
+extern "C" void ZEKAPI Win_SetStdMouseJob(ZEK_object *object, Win_job_fn sr, Win_job_fn sl,
+                                          Win_job_fn m1, Win_job_fn m2, Win_job_fn p0,
+                                          Win_job_fn pb, Win_job_fn mn, Win_job_fn md)
+{
+    ZEK_layer *layer = object ? win_layer(object) : nullptr;
+    if (!layer || !layer->pSlot)
+        return;
+    const struct {
+        int slot;
+        Win_job_fn fn, empty;
+    } jobs[] = {{kWinwork_sr, sr, Win_work_sr}, {kWinwork_sl, sl, Win_work_sl},
+                {kWinwork_m1, m1, Win_work_m1}, {kWinwork_m2, m2, Win_work_m2},
+                {kWinwork_p0, p0, Win_work_p0}, {kWinwork_pb, pb, Win_work_pb},
+                {kWinwork_mn, mn, Win_work_mn}, {kWinwork_md, md, Win_work_md}};
+    for (const auto &j : jobs)
+        layer->pSlot[j.slot] = reinterpret_cast<ZEK_method_fn>(j.fn ? j.fn : j.empty);
+}
+
+extern "C" void ZEKAPI Win_PushMouse(ZEK_object *object)
+{
+    ZEK_layer *layer = object ? win_layer(object) : nullptr;
+    if (!layer || !layer->pSlot)
+        return;
+    Win_data &d = *win_data(layer);
+    // A push beyond the stack would overwrite the members behind it.
+    if (d.MouseCount < 0 || d.MouseCount >= kStackDepth)
+        return;
+    Win_mouse_job &e = d.bWorkMouse[d.MouseCount];
+    e.ExecJob = d.ExecJob;
+    for (int i = 0; i < 8; ++i)
+        e.job[i] = layer->pSlot[kJobSlots[i]];
+    ++d.MouseCount;
+}
+
+extern "C" void ZEKAPI Win_PopMouse(ZEK_object *object)
+{
+    ZEK_layer *layer = object ? win_layer(object) : nullptr;
+    if (!layer || !layer->pSlot)
+        return;
+    Win_data &d = *win_data(layer);
+    if (d.MouseCount < 1 || d.MouseCount > kStackDepth)
+        return;
+    const Win_mouse_job &e = d.bWorkMouse[--d.MouseCount];
+    d.ExecJob = e.ExecJob;
+    for (int i = 0; i < 8; ++i)
+        layer->pSlot[kJobSlots[i]] = e.job[i];
+}
+
+extern "C" void ZEKAPI Win_MouseMove(ZEK_object *object)
+{
+    Win_data *d = win_data_of(object);
+    if (!d)
+        return;
+    if (d->pButtonTbl)
+        table_call<void>(d->pButtonTbl, "MouseMove", nullptr);
+    // m1 takes the rubber-band picture down, m2 moves it, m1 puts it back.
+    job(object, kWinwork_zw);
+    job(object, kWinwork_m1);
+    job(object, kWinwork_m2);
+    job(object, kWinwork_m1);
+    job(object, kWinwork_zh);
+}
+
+extern "C" int32_t ZEKAPI Win_GetMouseTbl(ZEK_object *object)
+{
+    Win_data *d = win_data_of(object);
+    if (!d || !d->pMouseTable)
+        return -1;
+    const auto *rows = static_cast<const MouseRect *>(d->pMouseTable);
+    for (int32_t i = 0; rows[i].type != -1; ++i) {
+        if (rows[i].type == 1 && inside(rows[i], d->MouseCx, d->MouseCy))
+            return i;
+        if (rows[i].type == 2 && inside(rows[i], d->MouseGx, d->MouseGy))
+            return i;
+    }
+    return -1;
+}
+
+extern "C" int32_t ZEKAPI Win_LButtonDown(ZEK_object *object, WPARAM wParam)
+{
+    Win_data *d = win_data_of(object);
+    if (!d)
+        return 0;
+    if (ZEK_object *table = d->pButtonTbl) {
+        int32_t i = -1;
+        if (table_call<int32_t>(table, "LButtonDown", &i, wParam) && i != -1) {
+            table_call<int32_t>(table, "SetRepeetTimer", nullptr, i);
+            send_button(*d, table, i);
+            return 0;
+        }
+    }
+    job(object, kWinwork_m1);
+    if (const int32_t r = job(object, kWinwork_sl)) {
+        post_job_key(*d, r);
+        return 0;
+    }
+    if (d->pMouseTable) {
+        const int32_t i = win_call<int32_t>(object, kWinGetMouseTbl);
+        const auto *rows = static_cast<const MouseRect *>(d->pMouseTable);
+        // A replaced GetMouseTbl may answer past the end row.
+        int32_t n = 0;
+        while (n < i && rows[n].type != -1)
+            ++n;
+        if (i >= 0 && n == i && rows[i].type != -1) {
+            d->CurCy = d->MouseCy;
+            if (rows[i].job)
+                post_job_key(*d, rows[i].job(object));
+        }
+    }
+    job(object, kWinwork_m1);
+    return 0;
+}
+
+extern "C" int32_t ZEKAPI Win_RButtonDown(ZEK_object *object, WPARAM)
+{
+    Win_data *d = win_data_of(object);
+    if (!d)
+        return 0;
+    job(object, kWinwork_m1);
+    post_job_key(*d, job(object, kWinwork_sr));
+    return 0;
+}
+
+extern "C" int32_t ZEKAPI Win_LButtonUp(ZEK_object *object, WPARAM wParam)
+{
+    Win_data *d = win_data_of(object);
+    if (d && d->pButtonTbl)
+        table_call<int32_t>(d->pButtonTbl, "LButtonUp", nullptr, wParam);
+    return 0;
+}
+
+extern "C" int32_t ZEKAPI Win_bOnMouse(ZEK_object *object)
+{
+    Win_data *d = win_data_of(object);
+    POINT p;
+    RECT r;
+    if (!d || !d->hWnd || !GetCursorPos(&p) || !ScreenToClient(d->hWnd, &p) ||
+        !GetClientRect(d->hWnd, &r))
+        return 0;
+    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom ? 1 : 0;
+}
+
+extern "C" void ZEKAPI Win_MouseWheel(ZEK_object *object, int32_t down)
+{
+    Win_data *d = win_data_of(object);
+    if (!d)
+        return;
+    win_post_key(*d, ZEK_CMD_RESIZED);
+    win_post(*d, WM_VSCROLL, down ? SB_LINEDOWN : SB_LINEUP, 0);
+    win_post(*d, WM_VSCROLL, SB_ENDSCROLL, 0);
+}
+
+extern "C" void ZEKAPI Win_TimerLock(ZEK_object *object)
+{
+    if (Win_data *d = win_data_of(object))
+        d->bTimerLockMode = 1;
+}
+
+extern "C" void ZEKAPI Win_TimerUnLock(ZEK_object *object)
+{
+    Win_data *d = win_data_of(object);
+    if (!d)
+        return;
+    // A tick that fell into the locked time is delivered now, once.
+    if (d->bTimerOnFlag) {
+        d->bTimerOnFlag = 0;
+        win_call<int32_t>(object, kWinTimerCad, d->bTimerId);
+    }
+    d->bTimerLockMode = 0;
+}

@@ -1,0 +1,74 @@
+// The window procedure's message handlers, one group a file.
+#ifndef ZEK_WINDOW_WIN_PROC_H
+#define ZEK_WINDOW_WIN_PROC_H
+
+#include <initializer_list>
+
+#include "win_call.h"
+
+// One message on its way through WndProcNx.
+struct WinMessage {
+    ZEK_object *object;
+    Win_data &d;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+// The platform's handling: the MDI frame procedure for an MDI frame.
+LRESULT win_default(const WinMessage &m);
+// Closes an open drop-down menu first; true when that was all the input did.
+bool win_end_popup_first(const WinMessage &m);
+
+// Binding of objects and windows (the object pointer at byte 14 of the
+// window's extra bytes).
+constexpr int kWinObjectOffset = 14;
+constexpr int kWinExtraBytes = kWinObjectOffset + int(sizeof(void *));
+void win_bind(HWND window, ZEK_object *object);
+// Detaches a Win that is being deleted from its window, which is destroyed.
+void win_unbind_deleted(ZEK_object *object);
+
+// Handlers; each returns the message's result.
+LRESULT win_on_create(const WinMessage &m);
+LRESULT win_on_destroy(const WinMessage &m);
+LRESULT win_on_ncdestroy(const WinMessage &m);
+LRESULT win_on_move(const WinMessage &m);
+LRESULT win_on_paint(const WinMessage &m);
+LRESULT win_on_erase(const WinMessage &m);
+LRESULT win_on_setcursor(const WinMessage &m);
+LRESULT win_on_dtor(const WinMessage &m);
+LRESULT win_on_tool_message(const WinMessage &m);
+LRESULT win_on_mdi_end(const WinMessage &m);
+LRESULT win_on_under_end(const WinMessage &m);
+LRESULT win_on_thread_end(const WinMessage &m);
+
+LRESULT win_on_key(const WinMessage &m);
+LRESULT win_on_syskeydown(const WinMessage &m);
+LRESULT win_on_macro_char(const WinMessage &m);
+LRESULT win_on_mouse_move(const WinMessage &m);
+LRESULT win_on_button(const WinMessage &m);
+LRESULT win_on_wheel(const WinMessage &m);
+void win_show_mouse_cursor();
+
+LRESULT win_on_command(const WinMessage &m);
+LRESULT win_on_win_command(const WinMessage &m);
+LRESULT win_on_syscommand(const WinMessage &m);
+LRESULT win_on_timer(const WinMessage &m);
+LRESULT win_on_scroll(const WinMessage &m);
+LRESULT win_on_exit_size_move(const WinMessage &m);
+
+// The input method of a window: placing its conversion window ((-1, -1) is
+// its default place) and opening it. Process-wide flags as the window
+// procedure and window creation use them.
+void win_ime_place(HWND window, int x, int y);
+void win_ime_open(HWND window);
+extern int gImeOpen;
+extern int gImeBusy;
+
+// Waits, dispatching messages, until the window's drawing thread has ended.
+void win_wait_drawing_thread(Win_data &d);
+
+// The selected MDI child when it is maximised, else null.
+ZEK_object *win_maximised_mdi_child(const Win_data &d);
+
+#endif

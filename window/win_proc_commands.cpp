@@ -1,0 +1,285 @@
+// Window procedure: menu and button commands, system commands, timers,
+// scroll bars and the end of sizing.
+#include "win_proc.h"
+
+#include <cstring>
+
+#include "zek2/keys.h"
+#include "zek2/strings.h"
+#include "../furniture/button_record.h"
+#include "../records/fd_mem.h"
+
+namespace {
+
+// Copies a command text into bMenuDt's 32 bytes; the sources hold up to 64,
+// so the text is cut, never in the middle of a two-byte character.
+void set_command_text(Win_menu_command &command, const char *text, size_t limit)
+{
+    size_t n = 0;
+    if (text) {
+        while (n < limit && text[n]) {
+            const size_t step = IsKanji(uint8_t(text[n])) && n + 1 < limit && text[n + 1] ? 2 : 1;
+            if (n + step > sizeof(command.text) - 1)
+                break;
+            n += step;
+        }
+        std::memcpy(command.text, text, n);
+    }
+    std::memset(command.text + n, 0, sizeof(command.text) - n);
+}
+
+ZEK_object *table_of(ZEK_object *window)
+{
+    Win_data *d = win_data_of(window);
+    return d ? d->pButtonTbl : nullptr;
+}
+
+// True when the table is one of this window's own: its buttons, the status
+// bar's, a toolbar's or a side menu's.
+bool is_own_table(const Win_data &d, ZEK_object *table)
+{
+    if (!table)
+        return false;
+    if (table == d.pButtonTbl || table == table_of(d.pStatusBar) ||
+        table == table_of(d.pToolFrame))
+        return true;
+    for (ZEK_object *bar : d.pToolBar)
+        if (table == table_of(bar))
+            return true;
+    for (ZEK_object *menu : {d.pLeftMenuBar, d.pRightMenuBar, d.pTopMenuBar, d.pDownMenuBar})
+        if (table == table_of(menu))
+            return true;
+    return false;
+}
+
+// The button record at address, when it is a whole record of the table.
+const AtrTable_button *record_in(ZEK_object *table, LPARAM address)
+{
+    ZEK_layer *layer = fd_mem_layer(table);
+    if (!layer || !table->pBlock || !address)
+        return nullptr;
+    const Fd_Mem_area &area = *fd_mem_area(layer);
+    if (area.blockRecSize < int32_t(sizeof(AtrTable_button)) || area.blockRecs <= 0)
+        return nullptr;
+    const uintptr_t start = reinterpret_cast<uintptr_t>(table->pBlock);
+    const uintptr_t at = uintptr_t(address);
+    const uintptr_t size = uintptr_t(area.blockRecSize);
+    if (at < start || at - start >= size * uintptr_t(area.blockRecs) || (at - start) % size)
+        return nullptr;
+    return reinterpret_cast<const AtrTable_button *>(at);
+}
+
+bool is_mdi_system_command(WPARAM command)
+{
+    switch (command) {
+    case SC_MINIMIZE:
+    case SC_MAXIMIZE:
+    case SC_NEXTWINDOW:
+    case SC_PREVWINDOW:
+    case SC_CLOSE:
+    case SC_RESTORE:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void clear_back_buffer_flags(const WinMessage &m)
+{
+    m.d.bBmpFlag = 0;
+    if (Win_data *child = win_data_of(win_maximised_mdi_child(m.d)))
+        child->bBmpFlag = 0;
+}
+
+}  // namespace
+
+LRESULT win_on_command(const WinMessage &m)
+{
+    Win_data &d = m.d;
+    if (m.wParam >= 0x1000000)
+        return win_default(m);
+    if (d.bMdiId && is_mdi_system_command(m.wParam))
+        return win_default(m);
+    Win_menu_command &c = d.bMenuDt;
+    c.kind = 0;
+    c.id = int32_t(m.wParam);
+    c.onOff = 0;
+    c.type = 1;
+    c.runMode = 0;
+    const char *text = win_call<const char *>(m.object, kWinGetMenuProc, int32_t(m.wParam));
+    set_command_text(c, text, 64);
+    win_call<void>(m.object, kWinResetOnOffButton, static_cast<ZEK_object *>(nullptr));
+    win_post_key(d, ZEK_CMD_MENU);
+    return 0;
+}
+
+LRESULT win_on_win_command(const WinMessage &m)
+{
+    Win_data &d = m.d;
+    ZEK_object *table = reinterpret_cast<ZEK_object *>(m.wParam);
+    // A stale or foreign pointer is never followed: only a record of one of
+    // this window's own tables is read.
+    const AtrTable_button *record = is_own_table(d, table) ? record_in(table, m.lParam) : nullptr;
+    if (!record)
+        return 0;
+    Win_menu_command &c = d.bMenuDt;
+    c.kind = 0;
+    c.id = record->bComId;
+    set_command_text(c, record->cls, sizeof(record->cls));
+    c.onOff = record->bOnOff;
+    c.type = record->bComType;
+    c.runMode = record->bRunMode;
+    if (record->bOnOff == 2)
+        win_call<void>(m.object, kWinResetOnOffButton, table);
+    if (!win_call<int32_t>(m.object, kWinCommandButton, intptr_t(m.wParam), intptr_t(m.lParam)))
+        win_post_key(d, ZEK_CMD_MENU);
+    return 0;
+}
+
+LRESULT win_on_syscommand(const WinMessage &m)
+{
+    Win_data &d = m.d;
+    if (win_end_popup_first(m))
+        return 0;
+    // The low four bits are the system's own (0xF032 is a maximise by double click).
+    const WPARAM command = m.wParam & 0xFFF0;
+    const int32_t edge = int32_t(m.wParam & 0xF);
+    switch (command) {
+    case SC_SIZE:
+        if (edge >= 1 && edge <= 8) {
+            d.bBufDisp = 0;
+            d.bEdType = edge;
+            if (Win_data *child = win_data_of(win_maximised_mdi_child(d)))
+                child->bEdType = edge;
+            if (Win_data *child = win_data_of(d.pChild))
+                child->bEdType = edge;
+        }
+        return win_default(m);
+    case SC_MINIMIZE:
+        d.wSxBuf = d.wSx0;
+        d.wSyBuf = d.wSy0;
+        d.wMxBuf = d.wMx0;
+        d.wMyBuf = d.wMy0;
+        d.bEdType = 9;
+        d.bShow = SW_SHOWMINIMIZED;
+        return win_default(m);
+    case SC_MAXIMIZE:
+        d.bEdType = 10;
+        d.bShow = SW_SHOWMAXIMIZED;
+        clear_back_buffer_flags(m);
+        return win_default(m);
+    case SC_RESTORE:
+        if (d.bShow == SW_SHOWMAXIMIZED && d.bShowB == SW_SHOWMAXIMIZED) {
+            d.bEdType = 0;
+            d.bShow = d.bShowB = SW_SHOW;
+        } else {
+            d.bEdType = 11;
+            d.bShow = d.bShowB;
+        }
+        clear_back_buffer_flags(m);
+        return win_default(m);
+    case SC_CLOSE:
+        if (win_call<int32_t>(m.object, kWinAltF4))
+            return 0;
+        return win_default(m);
+    case SC_CONTEXTHELP:
+        win_call<int32_t>(m.object, kWinHtmlCall);
+        return 0;
+    default:
+        return win_default(m);
+    }
+}
+
+LRESULT win_on_timer(const WinMessage &m)
+{
+    Win_data &d = m.d;
+    ZEK_object *o = m.object;
+    const int32_t id = int32_t(m.wParam);
+    switch (id) {
+    case WIN_TIMER_HINT:
+        if (d.pButtonTbl)
+            call_named<int32_t>(d.pButtonTbl, "DispHint");
+        break;
+    case WIN_TIMER_REPEAT:
+        if (d.pButtonTbl) {
+            call_named<int32_t>(d.pButtonTbl, "SetRepeetTimer");
+            win_post(d, WIN_BUTTON_REPEET, 0, 0);
+            win_post_key(d, ZEK_CMD_MENU);
+        }
+        break;
+    case WIN_TIMER_SCROLL_L:
+    case WIN_TIMER_SCROLL_R:
+        win_call<int32_t>(o, kWinwork_m1);
+        win_call<int32_t>(o, id == WIN_TIMER_SCROLL_L ? kWinwork_sl : kWinwork_sr);
+        win_call<int32_t>(o, kWinwork_m1);
+        win_call<void>(o, kWinSetButtonTimer, int32_t(30));
+        break;
+    case WIN_TIMER_CAD:
+        d.bTimerOnFlag = 1;
+        d.bTimerId = WIN_TIMER_CAD;
+        if (!d.bTimerLockMode) {
+            win_call<int32_t>(o, kWinTimerCad, id);
+            d.bTimerOnFlag = 0;
+        }
+        break;
+    case WIN_TIMER_INP:
+        win_call<int32_t>(o, kWinTimerInp, id);
+        break;
+    case WIN_TIMER_IGNORED:
+        break;
+    case WIN_TIMER_SUB:
+        win_call<int32_t>(o, kWinTimerSub, id);
+        break;
+    default:
+        win_call<int32_t>(o, kWinTimer, id);
+        break;
+    }
+    return win_default(m);
+}
+
+LRESULT win_on_scroll(const WinMessage &m)
+{
+    const bool vertical = m.message == WM_VSCROLL;
+    const int32_t position = int32_t(HIWORD(m.wParam));
+    ZEK_object *o = m.object;
+    switch (LOWORD(m.wParam)) {
+    case SB_LINEUP:
+        win_call<void>(o, vertical ? kWinLineUp : kWinLineLeft);
+        break;
+    case SB_LINEDOWN:
+        win_call<void>(o, vertical ? kWinLineDown : kWinLineRight);
+        break;
+    case SB_PAGEUP:
+        win_call<void>(o, vertical ? kWinPageUp : kWinPageLeft);
+        break;
+    case SB_PAGEDOWN:
+        win_call<void>(o, vertical ? kWinPageDown : kWinPageRight);
+        break;
+    case SB_THUMBPOSITION:
+        win_call<void>(o, vertical ? kWinVSliderPosition : kWinHSliderPosition, position);
+        break;
+    case SB_THUMBTRACK:
+        win_call<int32_t>(o, vertical ? kWinVSliderTrack : kWinHSliderTrack, position);
+        break;
+    case SB_ENDSCROLL:
+        win_call<void>(o, kWinDrawEndScroll);
+        break;
+    }
+    return win_default(m);
+}
+
+LRESULT win_on_exit_size_move(const WinMessage &m)
+{
+    Win_data &d = m.d;
+    win_post_key(d, ZEK_CMD_RESIZED);
+    d.bBufDisp = 1;
+    d.bEdType = 0;
+    d.bBmpFlag = 0;
+    if (Win_data *child = win_data_of(win_maximised_mdi_child(d))) {
+        child->bEdType = 0;
+        child->bBmpFlag = 0;
+        if (child->hWnd)
+            InvalidateRect(child->hWnd, &child->bRect, TRUE);
+    }
+    return win_default(m);
+}
