@@ -1,0 +1,300 @@
+// The window procedure: messages sent to a real window arrive at the
+// object's slots, which the tests overwrite by name as programs do.
+#include <cstring>
+#include <string>
+
+#include "wincore_util.h"
+
+#include <shlobj.h>
+
+namespace {
+
+std::vector<int32_t> gKeys;       // InpKey each time the line input ran
+std::vector<std::string> gCalls;  // hooks called, in order
+std::string gDropped;
+
+int32_t ZEKAPI recordInput(ZEK_object *o)
+{
+    gKeys.push_back(member<int32_t>(o, "InpKey"));
+    return 0;
+}
+
+int32_t ZEKAPI hook_work_m1(ZEK_object *)
+{
+    gCalls.push_back("work_m1");
+    return 0;
+}
+
+int32_t ZEKAPI hook_work_sl(ZEK_object *)
+{
+    gCalls.push_back("work_sl");
+    return 0;
+}
+
+int32_t ZEKAPI hook_HtmlCall(ZEK_object *)
+{
+    gCalls.push_back("HtmlCall");
+    return 0;
+}
+
+void ZEKAPI hook_MouseMove(ZEK_object *)
+{
+    gCalls.push_back("MouseMove");
+}
+
+int32_t ZEKAPI hookTimer(ZEK_object *, int32_t id)
+{
+    gCalls.push_back("Timer " + std::to_string(id));
+    return 0;
+}
+
+int32_t ZEKAPI hookTimerCad(ZEK_object *, int32_t id)
+{
+    gCalls.push_back("TimerCad " + std::to_string(id));
+    return 0;
+}
+
+int32_t ZEKAPI hookCommandButton(ZEK_object *, intptr_t, intptr_t)
+{
+    gCalls.push_back("CommandButton");
+    return 0;
+}
+
+const char *ZEKAPI longMenuText(ZEK_object *, int32_t)
+{
+    // 40 bytes: a two-byte character straddles the 32-byte command text.
+    return "abcdefghijklmnopqrstuvwxyz01234\x88\x9f" "56789";
+}
+
+int32_t ZEKAPI answerEverything(ZEK_object *, UINT message, WPARAM, LPARAM, LRESULT *result)
+{
+    if (message != WM_USER + 50)
+        return 0;
+    *result = 4242;
+    return 1;
+}
+
+int32_t ZEKAPI readDropped(ZEK_object *o, WPARAM drop)
+{
+    char name[MAX_PATH] = "";
+    Win_DragQueryFile(o, reinterpret_cast<HDROP>(drop), 0, name, sizeof name);
+    gDropped = name;
+    return 1;
+}
+
+struct Procedure : ::testing::Test {
+    TestWin t;
+    HWND w = nullptr;
+    void SetUp() override
+    {
+        gKeys.clear();
+        gCalls.clear();
+        overwrite(t.o, "Input", recordInput);
+        ASSERT_EQ(Win_con(t.o, 0), 0);
+        w = t.hwnd();
+        take_posted(w);
+    }
+    void TearDown() override { setModifiers(false, false, false); }
+    static void setModifiers(bool shift, bool ctrl, bool alt)
+    {
+        BYTE keys[256] = {};
+        keys[VK_SHIFT] = shift ? 0x80 : 0;
+        keys[VK_CONTROL] = ctrl ? 0x80 : 0;
+        keys[VK_MENU] = alt ? 0x80 : 0;
+        SetKeyboardState(keys);
+    }
+};
+
+TEST_F(Procedure, KeysArriveAsKeyCodes)
+{
+    setModifiers(false, true, false);
+    SendMessageA(w, WM_KEYDOWN, 'A', 0);  // Ctrl+A
+    setModifiers(true, false, false);
+    SendMessageA(w, WM_KEYDOWN, VK_SPACE, 0);  // Shift+Space
+    setModifiers(false, false, false);
+    SendMessageA(w, WM_KEYDOWN, 'B', 0);  // swallowed: its WM_CHAR brings it
+    SendMessageA(w, WM_CHAR, 'b', 0);
+    SendMessageA(w, WM_CHAR, 0x88, 0);  // a two-byte character, one byte at a time
+    SendMessageA(w, WM_CHAR, 0x9F, 0);
+    SendMessageA(w, MACRO_CHAR, 0x10034, 0);
+    EXPECT_EQ(gKeys, (std::vector<int32_t>{0x40041, 0x20020, 'b', 0x889F, 0x10034}));
+
+    member<int32_t>(t.o, "bKeyLoop") = 1;  // a loop reads the keys itself
+    SendMessageA(w, WM_CHAR, 'c', 0);
+    EXPECT_EQ(gKeys.size(), 5u);
+    EXPECT_EQ(member<int32_t>(t.o, "InpKey"), 'c');
+}
+
+TEST_F(Procedure, AltF4ClosesOrGivesTheProgramsCode)
+{
+    setModifiers(false, false, true);
+    Win_SetAltF4Code(t.o, 0x10035);
+    SendMessageA(w, WM_SYSKEYDOWN, VK_F4, 0);
+    auto posted = take_posted(w);
+    ASSERT_EQ(posted.size(), 1u);
+    EXPECT_EQ(posted[0], std::make_pair(UINT(MACRO_CHAR), WPARAM(0x10035)));
+
+    Win_SetAltF4Code(t.o, 0);
+    SendMessageA(w, WM_SYSKEYDOWN, VK_F4, 0);
+    posted = take_posted(w);
+    ASSERT_EQ(posted.size(), 1u);
+    EXPECT_EQ(posted[0].first, UINT(WIN_DTOR));
+}
+
+// A button record as programs see it: byte-packed, 289 bytes in 32 bits.
+#pragma pack(push, 1)
+struct Button {
+    char str[64], cls[64], hint[64];
+    void *bitmaps[8];
+    int32_t bBmpX, bBmpY;
+    int16_t bButtonType, bButtonMode;
+    int32_t bComId;
+    int16_t bComType, bRunMode;
+    uint8_t bGlay, bOnOff, bRepeet;
+    int16_t frame, group;
+    int32_t geometry[6];
+    int32_t key;
+    int16_t *pMode;
+    int16_t pModeD;
+    void *proc;
+};
+#pragma pack(pop)
+
+struct MenuCommand {
+    int32_t kind, id;
+    char text[32];
+    int16_t onOff, type, runMode;
+};
+
+TEST_F(Procedure, AButtonCommandTravelsThroughTheCommandRecord)
+{
+    ZEK_object *table = Fd_Mem_ctor2(nullptr);
+    member<int32_t>(table, "bRecSize") = int32_t(sizeof(Button));
+    ASSERT_EQ(Fd_Mem_Alloc(table, 2), 1);
+    Button *buttons = static_cast<Button *>(table->pBlock);
+    Button &b = buttons[1];
+    std::memset(b.cls, 'x', sizeof b.cls - 1);  // 63 bytes of command text
+    b.bComId = 77;
+    b.bComType = 1;
+    b.bRunMode = 2;
+    b.bOnOff = 1;
+    member<ZEK_object *>(t.o, "pButtonTbl") = table;  // deleted with the window object
+    overwrite(t.o, "CommandButton", hookCommandButton);
+
+    SendMessageA(w, WIN_COMMAND, WPARAM(table), LPARAM(&b));
+    const MenuCommand &c = member<MenuCommand>(t.o, "bMenuDt");
+    EXPECT_EQ(c.id, 77);
+    EXPECT_EQ(std::string(c.text), std::string(31, 'x')) << "cut to its 32 bytes";
+    EXPECT_EQ(c.onOff, 1);
+    EXPECT_EQ(c.type, 1);
+    EXPECT_EQ(c.runMode, 2);
+    EXPECT_EQ(gCalls, std::vector<std::string>{"CommandButton"});
+    auto posted = take_posted(w);
+    ASSERT_EQ(posted.size(), 1u);
+    EXPECT_EQ(posted[0], std::make_pair(UINT(MACRO_CHAR), WPARAM(0x10034)));
+
+    // Pointers that are not a record of one of this window's tables are not followed.
+    Button stray = b;
+    stray.bComId = 5;
+    SendMessageA(w, WIN_COMMAND, WPARAM(table), LPARAM(&stray));
+    SendMessageA(w, WIN_COMMAND, WPARAM(table), LPARAM(reinterpret_cast<char *>(&b) + 1));
+    SendMessageA(w, WIN_COMMAND, WPARAM(0x1234), LPARAM(&b));
+    SendMessageA(w, WIN_THREADEND, WPARAM(0x1234), 0);
+    EXPECT_EQ(c.id, 77);
+    EXPECT_TRUE(take_posted(w).empty());
+}
+
+TEST_F(Procedure, AMenuCommandTakesItsTextBounded)
+{
+    overwrite(t.o, "GetMenuProc", longMenuText);
+    SendMessageA(w, WM_COMMAND, 1234, 0);
+    const MenuCommand &c = member<MenuCommand>(t.o, "bMenuDt");
+    EXPECT_EQ(c.id, 1234);
+    EXPECT_EQ(c.type, 1);
+    EXPECT_EQ(std::string(c.text), "abcdefghijklmnopqrstuvwxyz01234") << "no half character";
+    EXPECT_EQ(take_posted(w).size(), 1u);
+    SendMessageA(w, WM_COMMAND, 0x1000000, 0);
+    EXPECT_TRUE(take_posted(w).empty());
+}
+
+TEST_F(Procedure, SystemCommandsKeepTheShowState)
+{
+    member<double>(t.o, "wSx0") = 12.5;
+    SendMessageA(w, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_EQ(member<int32_t>(t.o, "bEdType"), 9);
+    EXPECT_EQ(member<int32_t>(t.o, "bShow"), 2);
+    EXPECT_EQ(member<double>(t.o, "wSxBuf"), 12.5);
+    SendMessageA(w, WM_SYSCOMMAND, 0xF032, 0);  // maximise by a double click
+    EXPECT_EQ(member<int32_t>(t.o, "bEdType"), 10);
+    EXPECT_EQ(member<int32_t>(t.o, "bShow"), 3);
+    member<int32_t>(t.o, "bShowB") = 3;
+    SendMessageA(w, WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_EQ(member<int32_t>(t.o, "bEdType"), 0);
+    EXPECT_EQ(member<int32_t>(t.o, "bShow"), 5);
+    EXPECT_EQ(member<int32_t>(t.o, "bShowB"), 5);
+    overwrite(t.o, "HtmlCall", hook_HtmlCall);
+    SendMessageA(w, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
+    EXPECT_EQ(gCalls, std::vector<std::string>{"HtmlCall"});
+}
+
+TEST_F(Procedure, TimersReachTheirHooksAndTheLockHoldsOneTick)
+{
+    overwrite(t.o, "Timer", hookTimer);
+    overwrite(t.o, "TimerCad", hookTimerCad);
+    overwrite(t.o, "work_m1", hook_work_m1);
+    overwrite(t.o, "work_sl", hook_work_sl);
+    SendMessageA(w, WM_TIMER, 204, 0);
+    SendMessageA(w, WM_TIMER, 206, 0);
+    SendMessageA(w, WM_TIMER, 7, 0);
+    SendMessageA(w, WM_TIMER, 202, 0);
+    Win_TimerLock(t.o);
+    SendMessageA(w, WM_TIMER, 204, 0);
+    SendMessageA(w, WM_TIMER, 204, 0);
+    EXPECT_EQ(member<int32_t>(t.o, "bTimerOnFlag"), 1);
+    Win_TimerUnLock(t.o);
+    EXPECT_EQ(gCalls, (std::vector<std::string>{"TimerCad 204", "Timer 7", "work_m1", "work_sl",
+                                                "work_m1", "TimerCad 204"}));
+    EXPECT_EQ(member<int32_t>(t.o, "bTimerOnFlag"), 0);
+}
+
+TEST_F(Procedure, FFWndProcAnswersFirst)
+{
+    overwrite(t.o, "FFWndProc", answerEverything);
+    EXPECT_EQ(SendMessageA(w, WM_USER + 50, 0, 0), 4242);
+    EXPECT_EQ(WndProcNx(t.o, WM_USER + 50, 0, 0), 4242);
+}
+
+TEST_F(Procedure, MouseMovesAreRecordedInPixelsAndCells)
+{
+    overwrite(t.o, "MouseMove", hook_MouseMove);
+    member<int32_t>(t.o, "MouseSwL") = member<int32_t>(t.o, "MouseSwR") = 1;
+    const int32_t cx = member<int32_t>(t.o, "ChrWdBx"), cy = member<int32_t>(t.o, "ChrWdBy");
+    SendMessageA(w, WM_MOUSEMOVE, MK_RBUTTON, MAKELPARAM(3 * cx + 1, 2 * cy));
+    EXPECT_EQ(member<int32_t>(t.o, "MouseGx"), 3 * cx + 1);
+    EXPECT_EQ(member<int32_t>(t.o, "MouseCx"), 3);
+    EXPECT_EQ(member<int32_t>(t.o, "MouseCy"), 2);
+    EXPECT_EQ(member<int32_t>(t.o, "MouseSwL"), 0);
+    EXPECT_EQ(member<int32_t>(t.o, "MouseSwR"), 1);
+    EXPECT_EQ(gCalls, std::vector<std::string>{"MouseMove"});
+
+    // Cells of no width give cell 0, not a division fault.
+    member<int32_t>(t.o, "ChrWdBx") = 0;
+    SendMessageA(w, WM_MOUSEMOVE, 0, MAKELPARAM(50, 0));
+    EXPECT_EQ(member<int32_t>(t.o, "MouseCx"), 0);
+}
+
+TEST_F(Procedure, DroppedFilesReachTheHookWithTheirNames)
+{
+    overwrite(t.o, "DropFiles", readDropped);
+    const char name[] = "C:\\plans\\site.dat\0";
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + sizeof name + 1);
+    auto *drop = static_cast<DROPFILES *>(GlobalLock(block));
+    drop->pFiles = sizeof(DROPFILES);
+    std::memcpy(reinterpret_cast<char *>(drop) + sizeof(DROPFILES), name, sizeof name);
+    GlobalUnlock(block);
+    SendMessageA(w, WM_DROPFILES, WPARAM(block), 0);
+    EXPECT_EQ(gDropped, "C:\\plans\\site.dat");
+    GlobalFree(block);
+}
+
+}  // namespace

@@ -1,0 +1,2 @@
+# The trace tests read the log that every process shares.
+set_tests_properties(winloop PROPERTIES RUN_SERIAL TRUE)

@@ -1,0 +1,204 @@
+// The standard command loops, driven by a scripted key source; every step
+// they take is a slot, so each is recorded.
+#include <cstring>
+#include <deque>
+#include <string>
+
+#include "winloop_util.h"
+
+namespace {
+
+std::deque<int32_t> gKeys, gMenuResults, gEndResults;
+std::string gLog;
+ZEK_object *gJob;
+
+int32_t ZEKAPI keyin(ZEK_object *, int32_t cx, int32_t cy, int32_t caret)
+{
+    EXPECT_EQ(cx | cy | caret, 0);
+    if (gKeys.empty())
+        return -1;
+    const int32_t k = gKeys.front();
+    gKeys.pop_front();
+    return k;
+}
+int32_t next(std::deque<int32_t> &q)
+{
+    const int32_t r = q.empty() ? 0 : q.front();
+    if (!q.empty())
+        q.pop_front();
+    return r;
+}
+void ZEKAPI setStatus(ZEK_object *, const char *text, int32_t pane)
+{
+    EXPECT_EQ(pane, 0);
+    gLog += std::string("status[") + text + "] ";
+}
+void ZEKAPI getStatus(ZEK_object *, char *buffer, int32_t pane)
+{
+    EXPECT_EQ(pane, 0);
+    std::strcpy(buffer, "before");
+}
+int32_t ZEKAPI runMenu(ZEK_object *) { gLog += "menu "; return next(gMenuResults); }
+int32_t ZEKAPI runEnd(ZEK_object *) { gLog += "end? "; return next(gEndResults); }
+void ZEKAPI resetButtons(ZEK_object *, ZEK_object *skip)
+{
+    EXPECT_EQ(skip, nullptr);
+    gLog += "reset ";
+}
+int32_t ZEKAPI dropFiles(ZEK_object *) { gLog += "drop "; return 0; }
+int32_t ZEKAPI cadClose(ZEK_object *) { gLog += "cadclose "; return 0; }
+int32_t ZEKAPI altF4(ZEK_object *) { gLog += "altf4 "; return 1; }
+int32_t ZEKAPI m1(ZEK_object *w)
+{
+    EXPECT_EQ(w, gJob);
+    gLog += "m1 ";
+    return 0;
+}
+int32_t ZEKAPI startLeave(ZEK_object *w)
+{
+    EXPECT_EQ(w, gJob);
+    gLog += "start ";
+    return 0x1003D;
+}
+int32_t ZEKAPI startStay(ZEK_object *w)
+{
+    EXPECT_EQ(w, gJob);
+    gLog += "start ";
+    return 0x1003E;
+}
+int32_t ZEKAPI leave(ZEK_object *w)
+{
+    EXPECT_EQ(w, gJob);
+    gLog += "leave ";
+    return 0;
+}
+int32_t ZEKAPI redraw(ZEK_object *w)
+{
+    EXPECT_EQ(w, gJob);
+    gLog += "redraw ";
+    return 0;
+}
+int32_t ZEKAPI keyJob(ZEK_object *w, int32_t key)
+{
+    EXPECT_EQ(w, gJob);
+    char s[24];
+    wsprintfA(s, "key%x ", key);
+    gLog += s;
+    return 0;
+}
+int32_t ZEKAPI ownJob(ZEK_object *) { return 0; }
+
+struct StdLoopTest : ::testing::Test {
+    WinObj o, job;
+    void SetUp() override
+    {
+        gKeys.clear();
+        gMenuResults.clear();
+        gEndResults.clear();
+        gLog.clear();
+        gJob = job;
+        overwrite(o, "Keyin", keyin);
+        overwrite(o, "SetStatusMsg", setStatus);
+        overwrite(o, "GetStatusMsg", getStatus);
+        overwrite(o, "RunMenuProc", runMenu);
+        overwrite(o, "RunEndProc", runEnd);
+        overwrite(o, "ResetOnOffButton", resetButtons);
+        overwrite(o, "DropFilesDir", dropFiles);
+        overwrite(o, "MdiCadClose", cadClose);
+        overwrite(o, "AltF4", altF4);
+        Win_SetStdMouseJob(job, ownJob, ownJob, m1, ownJob, ownJob, ownJob, ownJob, ownJob);
+    }
+    void set_run_mode(int16_t mode)
+    {
+        // bMenuDt: kind, id, 32 bytes of text, on/off, type, run mode.
+        std::memcpy(&member<char>(o, "bMenuDt") + 44, &mode, sizeof mode);
+    }
+    void expect_job_window_restored()
+    {
+        EXPECT_EQ(member<int32_t>(job, "MouseCount"), 0);
+        EXPECT_EQ(slot(job, "work_m1"), reinterpret_cast<ZEK_method_fn>(m1));
+        EXPECT_EQ(slot(job, "work_sl"), reinterpret_cast<ZEK_method_fn>(ownJob));
+    }
+};
+
+const std::string kChoose = "status[処理を選択して下さい] ";
+
+TEST_F(StdLoopTest, MainLoopRunsEachCommandAndEndsWhenTheEndIsAgreed)
+{
+    member<ZEK_object *>(o, "pMdiSelWin") = o;
+    member<void *>(o, "pCadDat") = &gLog;
+    gKeys = {0x10034, 0x10034, 0x1003D, 0x1003B, 0x1003C, 0x41, 0x10035, 0x10035, 0x10034};
+    gMenuResults = {0x10037, 0};
+    gEndResults = {0, 1};
+    EXPECT_EQ(Win_StdMainLoop(o), 0x10035);
+    const std::string s = kChoose;
+    EXPECT_EQ(gLog, s + s + "menu " + s + "menu reset " + s + "reset " + s + "reset drop " + s +
+                        "reset cadclose " + s + s + "reset end? " + s + "reset end? ");
+    EXPECT_EQ(member<ZEK_object *>(o, "pMdiSelWin"), nullptr);
+    EXPECT_EQ(member<void *>(o, "pCadDat"), nullptr);
+    EXPECT_EQ(gKeys.size(), 1u);
+}
+
+TEST_F(StdLoopTest, MainLoopEndsWhenTheWindowIsGone)
+{
+    gKeys = {0x41};
+    EXPECT_EQ(Win_StdMainLoop(o), 0x10035);
+    EXPECT_EQ(gLog, kChoose + kChoose + kChoose);
+}
+
+TEST_F(StdLoopTest, SubLoopWhoseStartLeavesReturnsAtOnceWithJobsRestored)
+{
+    gKeys = {0x41};
+    EXPECT_EQ(Win_StdSubLoop(o, job, startLeave, leave, keyJob, redraw), 0x1003D);
+    EXPECT_EQ(gLog, "start ");
+    EXPECT_EQ(gKeys.size(), 1u);
+    expect_job_window_restored();
+}
+
+TEST_F(StdLoopTest, SubLoopHandsOtherKeysToItsJobsAndRestoresTheStatus)
+{
+    gKeys = {0x1003E, 0x10036, 0x41, 0x1003B, 0x1003F, 0x1003D};
+    EXPECT_EQ(Win_StdSubLoop(o, job, startStay, leave, keyJob, redraw), 0x1003D);
+    EXPECT_EQ(gLog, "start redraw key10036 key41 key1003b key1003f leave status[before] ");
+    expect_job_window_restored();
+}
+
+TEST_F(StdLoopTest, SubLoopWithoutOptionalJobsSkipsThem)
+{
+    gKeys = {0x1003E, 0x41, 0x10037};
+    EXPECT_EQ(Win_StdSubLoop(o, job, nullptr, nullptr, nullptr, nullptr), 0x10037);
+    EXPECT_EQ(gLog, "");
+    expect_job_window_restored();
+}
+
+TEST_F(StdLoopTest, SubLoopHandsAnOrdinaryCommandToTheOuterLoop)
+{
+    PlainWindow w(DefWindowProcA, o);
+    set_run_mode(0);
+    gKeys = {0x10034, 0x41};
+    EXPECT_EQ(Win_StdSubLoop(o, job, nullptr, leave, nullptr, nullptr), 0x10037);
+    EXPECT_EQ(gLog, "m1 leave ");
+    EXPECT_EQ(w.take_posted(), (Posted{{MACRO_CHAR, 0x10034}}));
+    expect_job_window_restored();
+}
+
+TEST_F(StdLoopTest, SubLoopStaysForACommandToRunAtOnce)
+{
+    PlainWindow w(DefWindowProcA, o);
+    set_run_mode(1);
+    gKeys = {0x10034, 0x10035};
+    EXPECT_EQ(Win_StdSubLoop(o, job, nullptr, leave, nullptr, nullptr), 0x10035);
+    EXPECT_EQ(gLog, "m1 m1 leave altf4 ");
+    EXPECT_TRUE(w.take_posted().empty());
+    expect_job_window_restored();
+}
+
+TEST_F(StdLoopTest, SubLoopEndsWhenTheWindowIsGone)
+{
+    gKeys = {};
+    EXPECT_EQ(Win_StdSubLoop(o, job, nullptr, leave, keyJob, nullptr), -1);
+    EXPECT_EQ(gLog, "leave ");
+    expect_job_window_restored();
+}
+
+}  // namespace
