@@ -1,9 +1,11 @@
 # make test: install what is missing, build both architectures, run every test.
-# make demo: the same set-up, then the sample program under Wine.
+# make demo: the same set-up, then the sample program under Wine; it leaves a
+#   picture of its window in build/x86_64/demo/sample.png.
+# make bench: the same set-up, then the Win benchmark under Wine.
 BUILD := build
 JOBS := $(shell nproc)
 
-.PHONY: all deps build test demo fuzz clean
+.PHONY: all deps build test demo bench fuzz clean
 
 all: build
 
@@ -24,6 +26,9 @@ test: build
 
 demo: build
 	tools/with-wine.sh $(BUILD)/x86_64 tools/run-demo.sh $(BUILD)/x86_64
+
+bench: build
+	tools/with-wine.sh $(BUILD)/x86_64 tools/wine64 $(CURDIR)/$(BUILD)/x86_64/bin/win_bench.exe
 
 fuzz: deps
 	tools/run-native-tests.sh long

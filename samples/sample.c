@@ -1,6 +1,9 @@
 /* A small program of the suite, written against ZEK2.dll as any other:
    it builds objects, replaces a method by name, reaches members by name,
-   splits its command line and writes to and shows the shared message log. */
+   splits its command line and writes to and shows the shared message log;
+   then it opens a main window, reads key codes in its own loop and paints
+   them. It types into itself so that it runs unattended, saves a picture of
+   its window to sample.bmp and ends. */
 #include <stdio.h>
 #include <string.h>
 #include <windows.h>
@@ -87,6 +90,205 @@ static int32_t ZEKAPI my_NetMsgJob(ZEK_object *o)
     return 42;
 }
 
+/* ---- The main window ---------------------------------------------------- */
+
+#define SAMPLE_TIMER 1
+#define MAX_LINES 16
+
+/* The key codes received so far, as the lines that Paint draws. */
+static char key_lines[MAX_LINES][96];
+static int key_line_count;
+
+/* A member of the Win layer by name. Data rows are searched alone, since
+   some names (Color, BackColor) are methods as well. */
+static void *win_member(ZEK_object *o, const char *name)
+{
+    ZEK_layer *layer = ZEK_layer_at(o, 1);
+    int row = ZEK_NameSearch2(layer->pDataRow, layer->nDataRow, name);
+    return row < 0 ? NULL : ZEK_ptr(layer->pDataArea, 0, (intptr_t)layer->pDataRow[row].place);
+}
+
+static void overwrite_slot(ZEK_object *o, const char *name, ZEK_method_fn fn)
+{
+    ZEK_layer *layer = ZEK_layer_at(o, 1);
+    int slot = ZEK_NameSearch(layer, name);
+    if (slot >= 0)
+        layer->pSlot[slot] = fn;
+}
+
+static void describe_key(int32_t key, char *text, size_t size)
+{
+    const int code = key & 0xFFFF;
+    if (key == ZEK_CMD_END)
+        snprintf(text, size, "終了要求 (閉じるボタン)");
+    else if (key == ZEK_CMD_RESIZED)
+        snprintf(text, size, "コマンド: 再描画");
+    else if (key & ZEK_KEY_SPECIAL)
+        snprintf(text, size, code >= ZEK_KEY_F1 && code <= ZEK_KEY_F12 ? "ファンクションキー F%d"
+                                                                   : "特殊キー %d",
+                 code >= ZEK_KEY_F1 ? code - ZEK_KEY_F1 + 1 : code);
+    else if (code > 0xFF)
+        snprintf(text, size, "全角文字 「%c%c」", code >> 8, code & 0xFF);
+    else
+        snprintf(text, size, "文字 「%c」", code);
+}
+
+/* Paint hook: the window procedure has begun painting into hDC. */
+static int32_t ZEKAPI sample_Paint(ZEK_object *o)
+{
+    HDC dc = *(HDC *)win_member(o, "hDC");
+    HWND window = *(HWND *)win_member(o, "hWnd");
+    const int line_height = *(int32_t *)win_member(o, "ChrWdBy") + 6;
+    RECT area;
+    GetClientRect(window, &area);
+    FillRect(dc, &area, (HBRUSH)(COLOR_WINDOW + 1));
+
+    HFONT old_font = SelectObject(dc, *(HFONT *)win_member(o, "hFont"));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(0, 0, 128));
+    const char *heading = "受け取ったキーコード (Win_Keyin)";
+    TextOutA(dc, 12, 10, heading, (int)strlen(heading));
+    MoveToEx(dc, 12, 12 + line_height, NULL);
+    LineTo(dc, area.right - 12, 12 + line_height);
+
+    SetTextColor(dc, RGB(0, 0, 0));
+    for (int i = 0; i < key_line_count; ++i)
+        TextOutA(dc, 20, 20 + (i + 1) * line_height, key_lines[i], (int)strlen(key_lines[i]));
+    SelectObject(dc, old_font);
+    return 0;
+}
+
+/* Timer hook: each tick types the next piece of the script into the window,
+   as a user would, while the program waits in Win_Keyin. */
+static int32_t ZEKAPI sample_Timer(ZEK_object *o, int32_t id)
+{
+    static int step;
+    if (id != SAMPLE_TIMER)
+        return 0;
+    HWND window = *(HWND *)win_member(o, "hWnd");
+    switch (step++) {
+    case 0:
+        for (const char *c = "ZEK2"; *c; ++c)
+            PostMessageA(window, WM_CHAR, (unsigned char)*c, 1);
+        break;
+    case 1:
+        /* "あ" and "漢" arrive byte by byte; the half-width "ｱ" is one byte. */
+        PostMessageA(window, WM_CHAR, 0x82, 1);
+        PostMessageA(window, WM_CHAR, 0xA0, 1);
+        PostMessageA(window, WM_CHAR, 0x8A, 1);
+        PostMessageA(window, WM_CHAR, 0xBF, 1);
+        PostMessageA(window, WM_CHAR, 0xB1, 1);
+        break;
+    case 2:
+        PostMessageA(window, WM_KEYDOWN, VK_F5, 1);
+        PostMessageA(window, MACRO_CHAR, ZEK_CMD_RESIZED, 0);
+        break;
+    case 3:
+        /* The system close command; AltF4Code turns it into a key code. */
+        PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        break;
+    default:
+        /* Never reached when all goes well: a stuck run still ends. */
+        if (step > 100)
+            PostMessageA(window, MACRO_CHAR, ZEK_CMD_END, 0);
+        break;
+    }
+    return 0;
+}
+
+/* Writes the window (frame and client area) as it is on the screen to a
+   24-bit BMP file. */
+static int save_window_bmp(HWND window, const char *path)
+{
+    RECT frame;
+    GetWindowRect(window, &frame);
+    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    BITMAPINFOHEADER header = {sizeof header, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    void *bits = NULL;
+    HDC window_dc = GetWindowDC(window);
+    HDC memory_dc = CreateCompatibleDC(window_dc);
+    HBITMAP bitmap = CreateDIBSection(window_dc, (BITMAPINFO *)&header, DIB_RGB_COLORS, &bits,
+                                      NULL, 0);
+    int ok = 0;
+    if (bitmap) {
+        HGDIOBJ old = SelectObject(memory_dc, bitmap);
+        /* The window as it is on the screen, frame included. */
+        BitBlt(memory_dc, 0, 0, width, height, window_dc, 0, 0, SRCCOPY);
+        GdiFlush();
+        SelectObject(memory_dc, old);
+        const DWORD row_bytes = ((DWORD)width * 3 + 3) & ~3u;
+        header.biSizeImage = row_bytes * (DWORD)height;
+        BITMAPFILEHEADER file = {0x4D42, 0, 0, 0, sizeof file + sizeof header};
+        file.bfSize = file.bfOffBits + header.biSizeImage;
+        FILE *out = fopen(path, "wb");
+        if (out) {
+            ok = fwrite(&file, sizeof file, 1, out) == 1 &&
+                 fwrite(&header, sizeof header, 1, out) == 1 &&
+                 fwrite(bits, header.biSizeImage, 1, out) == 1;
+            ok = fclose(out) == 0 && ok;
+        }
+        DeleteObject(bitmap);
+    }
+    DeleteDC(memory_dc);
+    ReleaseDC(window, window_dc);
+    return ok;
+}
+
+/* The main window: built and shown, then its own key loop until the close
+   request arrives as a key code. */
+static int run_window(void)
+{
+    Win_INIT(GetModuleHandleA(NULL), NULL);
+    ZEK_object *w = Win_ctor2(NULL);
+    if (!w)
+        return 0;
+    *(const char **)win_member(w, "pClassName") = "ZekSampleMain";
+    *(const char **)win_member(w, "pTitleName") = "ZEK2 サンプル ― キー入力の表示";
+    *(int32_t *)win_member(w, "WinStGx") = 40;
+    *(int32_t *)win_member(w, "WinStGy") = 40;
+    *(int32_t *)win_member(w, "WinWdGx") = 440;
+    *(int32_t *)win_member(w, "WinWdGy") = 300;
+    overwrite_slot(w, "Paint", (ZEK_method_fn)sample_Paint);
+    overwrite_slot(w, "Timer", (ZEK_method_fn)sample_Timer);
+    /* Closing from the system menu becomes a key for the loop below. */
+    Win_SetAltF4Code(w, ZEK_CMD_END);
+
+    if (Win_con(w, 0) != 0) {
+        printf("the window could not be made\n");
+        ZEK_dtorC(w);
+        return 0;
+    }
+    HWND window = *(HWND *)win_member(w, "hWnd");
+    printf("\nwindow %p made; reading key codes:\n", (void *)window);
+    Win_SetTimer(w, SAMPLE_TIMER, 150);
+
+    int ended = 0;
+    while (!ended) {
+        const int32_t key = Win_Keyin(w, 0, 0, 0);
+        if (key == -1)
+            break; /* the window went away */
+        char text[64];
+        describe_key(key, text, sizeof text);
+        if (key_line_count < MAX_LINES)
+            snprintf(key_lines[key_line_count++], sizeof key_lines[0], "0x%05lX  %s",
+                     (unsigned long)key, text);
+        printf("  key 0x%05lX\n", (unsigned long)key);
+        /* Into the shared log; the window is asked to repaint as well. */
+        Shared_printf(w, "sample: key 0x%05lX %s\n", (unsigned long)key, text);
+        ended = key == ZEK_CMD_END;
+    }
+    Win_KillTimer(w, SAMPLE_TIMER);
+    Win_Update(w);
+    const int saved = save_window_bmp(window, "sample.bmp");
+    printf("window picture %s\n", saved ? "saved to sample.bmp" : "NOT saved");
+
+    Win_Close(w);
+    const int32_t quit = WinQuitLoopEx(w);
+    printf("window closed (bQuitFlag %d)\n", quit);
+    ZEK_dtorC(w);
+    return ended && saved && quit;
+}
+
 int main(void)
 {
     printf("ZEK2 sample\n\n");
@@ -164,6 +366,8 @@ int main(void)
     printf("\nthe shared log's newest lines:\n");
     Shared_Paint(console);
     ZEK_dtorC(console);
+
+    const int window_ok = run_window();
     printf("\ndone\n");
-    return 0;
+    return window_ok ? 0 : 1;
 }

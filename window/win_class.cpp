@@ -24,8 +24,6 @@ const Win_key_row kDefaultKeyTable[1] = {{0, nullptr}};
 
 void ZEKAPI win_deleting_dtor(ZEK_object *object, int32_t flags)
 {
-    // A window must never be left pointing at a freed object.
-    win_unbind_deleted(object);
     zek_delete_derived(object, &Win_vtbl, flags);
 }
 
@@ -81,6 +79,16 @@ void set_defaults(Win_data &d)
     d.HScrollMax = d.WinWdCx - 1;
 }
 
+// Whatever way the object is deleted, its layer is released here: a window
+// must never be left pointing at a freed object.
+int32_t ZEKAPI win_release_layer(ZEK_object *object, ZEK_layer *layer)
+{
+    win_unregister(object);
+    if (layer->pDataArea)
+        win_unbind_deleted(*win_data(layer), object);
+    return ZEK_dtor(object, layer);
+}
+
 bool win_init_layer(ZEK_object *object, ZEK_layer *layer)
 {
     ZEK_tbl_Init1(layer, kWinRows, kWinRowCount, kWinMethods * int32_t(sizeof(ZEK_method_fn)),
@@ -97,6 +105,8 @@ bool win_init_layer(ZEK_object *object, ZEK_layer *layer)
     static int32_t mailslotOverwrite[2];
     ZEK_overwrite(layer, ZEK_layer_at(object, 0), kMailslotRow, 1, mailslotOverwrite);
     set_defaults(*win_data(layer));
+    layer->pfnFree = win_release_layer;
+    win_register(object);
     return true;
 }
 

@@ -23,13 +23,12 @@ void win_bind(HWND window, ZEK_object *object)
     SetWindowLongPtrA(window, kWinObjectOffset, reinterpret_cast<LONG_PTR>(object));
 }
 
-void win_unbind_deleted(ZEK_object *object)
+void win_unbind_deleted(Win_data &d, ZEK_object *object)
 {
-    Win_data *d = win_data_of(object);
-    if (!d || !d->hWnd)
+    HWND window = d.hWnd;
+    if (!window)
         return;
-    HWND window = d->hWnd;
-    d->hWnd = nullptr;
+    d.hWnd = nullptr;
     if (win_object_of(window) != object)
         return;
     // From now on the window gets the platform's handling only; it must not
@@ -223,7 +222,8 @@ extern "C" LRESULT CALLBACK DefWndProc(HWND window, UINT message, WPARAM wParam,
             return DefWindowProcA(window, message, wParam, lParam);
         auto *create = reinterpret_cast<CREATESTRUCTA *>(lParam);
         object = create ? static_cast<ZEK_object *>(create->lpCreateParams) : nullptr;
-        Win_data *d = win_data_of(object);
+        // Only a live Win is followed; a foreign creation parameter gets no binding.
+        Win_data *d = win_is_live(object) ? win_data_of(object) : nullptr;
         if (!d)
             return DefWindowProcA(window, message, wParam, lParam);
         win_bind(window, object);

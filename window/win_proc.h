@@ -25,8 +25,13 @@ bool win_end_popup_first(const WinMessage &m);
 constexpr int kWinObjectOffset = 14;
 constexpr int kWinExtraBytes = kWinObjectOffset + int(sizeof(void *));
 void win_bind(HWND window, ZEK_object *object);
-// Detaches a Win that is being deleted from its window, which is destroyed.
-void win_unbind_deleted(ZEK_object *object);
+// Detaches a Win whose layer is being released from its window, which is destroyed.
+void win_unbind_deleted(Win_data &d, ZEK_object *object);
+
+// The live Win objects (registered when their layer is built, until it is released).
+void win_register(const ZEK_object *object);
+void win_unregister(const ZEK_object *object);
+bool win_is_live(const ZEK_object *object);
 
 // Handlers; each returns the message's result.
 LRESULT win_on_create(const WinMessage &m);

@@ -193,6 +193,14 @@ TEST(WinDeletion, DeletingAWinTakesItsWindowWithIt)
     EXPECT_FALSE(IsWindow(w));
     // Messages for a window made unbound meanwhile meet no object.
     EXPECT_EQ(DefWndProc(w, WM_PAINT, 0, 0), 0);
+
+    // A window of a Win class created with anything but a live Win stays unbound.
+    int notAWin[64] = {};
+    HWND stray = CreateWindowA("ZekCoreTest", "", WS_OVERLAPPED, 0, 0, 50, 50, nullptr, nullptr,
+                               GetModuleHandleA(nullptr), notAWin);
+    ASSERT_TRUE(IsWindow(stray));
+    EXPECT_EQ(GetWindowLongPtrA(stray, 14), 0);
+    DestroyWindow(stray);
 }
 
 // A drawing thread that needs a while to notice it should stop.
