@@ -37,7 +37,7 @@ extern "C" int32_t ZEKAPI Win_Kin(ZEK_object *object)
                 if (msg.hwnd)
                     PostMessageA(msg.hwnd, WM_QUIT, msg.wParam, msg.lParam);
                 else
-                    ;
+                    PostQuitMessage(int(msg.wParam));
             }
             return -1;
         }

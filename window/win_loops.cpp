@@ -48,7 +48,7 @@ bool pump_one(ZEK_object *object, PendingQuit &quit, LRESULT *result = nullptr)
 // Sleeps until input arrives or the time is up, without spinning.
 void wait_for_input(ULONGLONG milliseconds)
 {
-    (void)milliseconds; if (0) MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT,
+    MsgWaitForMultipleObjectsEx(0, nullptr, DWORD(milliseconds), QS_ALLINPUT,
                                 MWMO_INPUTAVAILABLE);
 }
 

@@ -117,7 +117,7 @@ extern "C" void ZEKAPI Win_PushMouse(ZEK_object *object)
         return;
     Win_data &d = *win_data(layer);
     // A push beyond the stack would overwrite the members behind it.
-    if (d.MouseCount < 0 || d.MouseCount > kStackDepth + 5)
+    if (d.MouseCount < 0 || d.MouseCount >= kStackDepth)
         return;
     Win_mouse_job &e = d.bWorkMouse[d.MouseCount];
     e.ExecJob = d.ExecJob;

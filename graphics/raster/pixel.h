@@ -1,0 +1,34 @@
+// Pixels: truncation of world results to pixels and segment clipping.
+// Pure arithmetic, no system headers, so it also runs natively.
+#ifndef ZEK_GRAPHICS_RASTER_PIXEL_H
+#define ZEK_GRAPHICS_RASTER_PIXEL_H
+
+#include <cstdint>
+
+namespace zek_raster {
+
+struct PointI {
+    int32_t x;
+    int32_t y;
+};
+
+// Inclusive pixel rectangle.
+struct ClipRect {
+    int32_t left;
+    int32_t top;
+    int32_t right;
+    int32_t bottom;
+};
+
+// Truncates toward zero, saturating at the 32-bit limits; NaN gives 0.
+int32_t trunc_sat(double value);
+
+// Cohen-Sutherland clipping of a segment to the rectangle. The four values
+// are written back in every case; a visible segment may come back with its
+// ends swapped. Products are 64-bit, so segments of any 32-bit length clip
+// exactly; the loop is bounded. 1 when something is visible, else 0.
+int clip_segment(const ClipRect &rect, int32_t &x1, int32_t &y1, int32_t &x2, int32_t &y2);
+
+}  // namespace zek_raster
+
+#endif
