@@ -8,7 +8,6 @@
 namespace {
 
 constexpr UINT kKey = WM_APP + 1;   // wParam: a key to hand over
-constexpr UINT kGone = WM_APP + 2;  // the window is being closed
 
 ZEK_object *gOwner;
 std::vector<int32_t> gOffered;
@@ -23,9 +22,6 @@ LRESULT CALLBACK keys(HWND w, UINT msg, WPARAM wp, LPARAM lp)
         return 0;
     case WM_CHAR:
         member<int32_t>(gOwner, "InpKey") = int32_t(wp);
-        return 0;
-    case kGone:
-        member<int32_t>(gOwner, "bQuitFlag") = 1;
         return 0;
     }
     return DefWindowProcA(w, msg, wp, lp);
@@ -55,17 +51,6 @@ struct KinTest : ::testing::Test {
         }
     }
 };
-
-TEST_F(KinTest, ReturnsTheFirstKeyAfterDispatchingWhatCameBefore)
-{
-    PostMessageA(w.hwnd, WM_NULL, 0, 0);
-    PostMessageA(w.hwnd, kKey, 0x10008, 0);
-    PostMessageA(w.hwnd, kKey, 0x41, 0);
-    member<int32_t>(o, "InpKey") = 77;  // a stale key is not taken
-    EXPECT_EQ(Win_Kin(o), 0x10008);
-    EXPECT_EQ(gOffered, (std::vector<int32_t>{0x10008}));
-    EXPECT_EQ(Win_Kin(o), 0x41);
-}
 
 TEST_F(KinTest, ShortcutsSeeCapitalsAndMayReplaceTheKey)
 {
@@ -109,13 +94,6 @@ TEST_F(KinTest, AnyOtherQuitEndsTheWaitAndStaysForTheOuterLoop)
     MSG m;
     ASSERT_TRUE(PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(m.wParam, 4u);
-}
-
-TEST_F(KinTest, AClosedWindowEndsTheWait)
-{
-    PostMessageA(w.hwnd, kGone, 0, 0);
-    PostMessageA(w.hwnd, kKey, 0x41, 0);
-    EXPECT_EQ(Win_Kin(o), -1);
 }
 
 void ZEKAPI ctorSet(ZEK_object *) { gCalls += "ctor "; }

@@ -156,12 +156,4 @@ TEST_F(LoopTest, MainLoopEndsOnTheFlagOrTheQuitMessage)
     EXPECT_EQ(gPings, 2);
 }
 
-TEST_F(LoopTest, WaitForToolbarsRedrawsAndWaits)
-{
-    const ULONGLONG t0 = GetTickCount64();
-    MsToolWaitClose(o);
-    MsToolWaitClose(nullptr);
-    EXPECT_GE(GetTickCount64() - t0, 55u);
-}
-
 }  // namespace

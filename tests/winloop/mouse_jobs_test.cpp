@@ -12,10 +12,7 @@ std::string calls;
 
 int32_t ZEKAPI jobA(ZEK_object *) { calls += "A"; return 0; }
 int32_t ZEKAPI jobB(ZEK_object *) { calls += "B"; return 0; }
-int32_t ZEKAPI zw(ZEK_object *) { calls += "zw "; return 0; }
 int32_t ZEKAPI m1(ZEK_object *) { calls += "m1 "; return 0; }
-int32_t ZEKAPI m2(ZEK_object *) { calls += "m2 "; return 0; }
-int32_t ZEKAPI zh(ZEK_object *) { calls += "zh "; return 0; }
 int32_t ZEKAPI slKey(ZEK_object *) { calls += "sl "; return 0x10008; }
 int32_t ZEKAPI slNone(ZEK_object *) { calls += "sl "; return 0; }
 int32_t ZEKAPI srKey(ZEK_object *) { calls += "sr "; return 0x1000F; }
@@ -29,19 +26,6 @@ struct MouseRect {
     Win_job_fn job;
 };
 
-TEST(MouseJobs, SetStoresEachJobAndNullGivesTheEmptyJob)
-{
-    WinObj o;
-    HMODULE dll = GetModuleHandleA("ZEK2.dll");
-    Win_SetStdMouseJob(o, jobA, jobB, nullptr, jobA, nullptr, jobB, nullptr, jobA);
-    const Win_job_fn expect[] = {jobA, jobB, nullptr, jobA, nullptr, jobB, nullptr, jobA};
-    for (int i = 0; i < 8; ++i) {
-        FARPROC want = expect[i] ? reinterpret_cast<FARPROC>(expect[i])
-                                 : GetProcAddress(dll, (std::string("Win_") + kJobs[i]).c_str());
-        EXPECT_EQ(reinterpret_cast<FARPROC>(slot(o, kJobs[i])), want) << kJobs[i];
-    }
-}
-
 TEST(MouseJobs, PopRestoresWhatWasPushedInnermostFirst)
 {
     WinObj o;
@@ -53,6 +37,8 @@ TEST(MouseJobs, PopRestoresWhatWasPushedInnermostFirst)
     Win_PushMouse(o);
     EXPECT_EQ(member<int32_t>(o, "MouseCount"), 2);
     Win_SetStdMouseJob(o, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_EQ(reinterpret_cast<FARPROC>(slot(o, "work_md")),
+              GetProcAddress(GetModuleHandleA("ZEK2.dll"), "Win_work_md"));  // the empty job
     member<intptr_t>(o, "ExecJob") = 9;
 
     Win_PopMouse(o);
@@ -183,15 +169,6 @@ TEST_F(PressTest, RightPressPostsTheKeyOfTheSrJob)
     EXPECT_EQ(w.take_posted(), (Posted{{MACRO_CHAR, 0x1000F}}));
 }
 
-TEST_F(PressTest, MovingCallsTheJobsInTheirOrder)
-{
-    overwrite(o, "work_zw", zw);
-    overwrite(o, "work_m2", m2);
-    overwrite(o, "work_zh", zh);
-    Win_MouseMove(o);
-    EXPECT_EQ(calls, "zw m1 m2 m1 zh ");
-}
-
 TEST_F(PressTest, WheelPostsTheRedrawKeyThenAScrollLineAndItsEnd)
 {
     Win_MouseWheel(o, 1);
@@ -202,22 +179,6 @@ TEST_F(PressTest, WheelPostsTheRedrawKeyThenAScrollLineAndItsEnd)
                                        {MACRO_CHAR, 0x1001F},
                                        {WM_VSCROLL, SB_LINEUP},
                                        {WM_VSCROLL, SB_ENDSCROLL}}));
-}
-
-TEST_F(PressTest, MouseIsOverTheClientAreaLeftTopInclusive)
-{
-    ShowWindow(w.hwnd, SW_SHOWNORMAL);
-    RECT r;
-    GetClientRect(w.hwnd, &r);
-    POINT p{0, 0};
-    ClientToScreen(w.hwnd, &p);
-    if (!SetCursorPos(p.x, p.y))
-        GTEST_SKIP() << "the cursor cannot be moved here";
-    EXPECT_EQ(Win_bOnMouse(o), 1);
-    SetCursorPos(p.x + r.right, p.y + r.bottom - 1);
-    EXPECT_EQ(Win_bOnMouse(o), 0);
-    SetCursorPos(p.x + r.right - 1, p.y + r.bottom - 1);
-    EXPECT_EQ(Win_bOnMouse(o), 1);
 }
 
 // A button table stand-in: the methods the window calls and a byte-packed
@@ -324,43 +285,6 @@ TEST_F(ButtonPressTest, AMissGoesOnToTheJobsAndTheTableSeesMovesAndReleases)
     Win_MouseMove(o);
     Win_LButtonUp(o, 0);
     EXPECT_EQ(table.log, "down move up ");
-}
-
-int32_t timerCalls, timerId;
-int32_t ZEKAPI timerCad(ZEK_object *, int32_t id)
-{
-    ++timerCalls;
-    timerId = id;
-    return 0;
-}
-
-TEST(TimerLock, ATickDuringTheLockIsDeliveredOnceOnUnlock)
-{
-    WinObj o;
-    overwrite(o, "TimerCad", timerCad);
-    timerCalls = 0;
-    Win_TimerLock(o);
-    EXPECT_EQ(member<int32_t>(o, "bTimerLockMode"), 1);
-    Win_TimerUnLock(o);
-    EXPECT_EQ(timerCalls, 0);
-    EXPECT_EQ(member<int32_t>(o, "bTimerLockMode"), 0);
-
-    Win_TimerLock(o);
-    member<int32_t>(o, "bTimerOnFlag") = 1;  // what the locked tick leaves behind
-    member<int32_t>(o, "bTimerId") = 204;
-    Win_TimerUnLock(o);
-    Win_TimerUnLock(o);
-    EXPECT_EQ(timerCalls, 1);
-    EXPECT_EQ(timerId, 204);
-    EXPECT_EQ(member<int32_t>(o, "bTimerOnFlag"), 0);
-    EXPECT_EQ(member<int32_t>(o, "bTimerLockMode"), 0);
-}
-
-TEST(KeyType, IsOneOfTheTwoAnswersAndStaysTheSame)
-{
-    const int32_t t = GetKeyType();
-    EXPECT_TRUE(t == 1 || t == 16) << t;
-    EXPECT_EQ(GetKeyType(), t);
 }
 
 }  // namespace

@@ -163,14 +163,6 @@ TEST_F(StdLoopTest, SubLoopHandsOtherKeysToItsJobsAndRestoresTheStatus)
     expect_job_window_restored();
 }
 
-TEST_F(StdLoopTest, SubLoopWithoutOptionalJobsSkipsThem)
-{
-    gKeys = {0x1003E, 0x41, 0x10037};
-    EXPECT_EQ(Win_StdSubLoop(o, job, nullptr, nullptr, nullptr, nullptr), 0x10037);
-    EXPECT_EQ(gLog, "");
-    expect_job_window_restored();
-}
-
 TEST_F(StdLoopTest, SubLoopHandsAnOrdinaryCommandToTheOuterLoop)
 {
     PlainWindow w(DefWindowProcA, o);

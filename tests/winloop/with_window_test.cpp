@@ -22,6 +22,13 @@ int32_t ZEKAPI agreeEnd(ZEK_object *) { return 1; }
 int32_t ZEKAPI slKey(ZEK_object *) { return 0x10016; }
 int32_t ZEKAPI leaveAtOnce(ZEK_object *) { return 0x1003D; }
 int32_t ZEKAPI ownJob(ZEK_object *) { return 0; }
+int32_t gTicks;
+int32_t ZEKAPI tick(ZEK_object *, int32_t id)
+{
+    EXPECT_EQ(id, 204);
+    ++gTicks;
+    return 0;
+}
 
 struct WithWindow : ::testing::Test {
     ZEK_object *o = nullptr;
@@ -83,15 +90,6 @@ TEST_F(WithWindow, ClosingTheWindowEndsTheWaits)
     EXPECT_EQ(WinQuitLoopEx(o), 1);
 }
 
-TEST_F(WithWindow, QuitLoopWaitsForTheWindowToGo)
-{
-    PostMessageA(w, WIN_DTOR, 0, 0);
-    const ULONGLONG t0 = GetTickCount64();
-    EXPECT_EQ(WinQuitLoopEx(o), 1);
-    EXPECT_LT(GetTickCount64() - t0, 2000u);
-    EXPECT_FALSE(IsWindow(w));
-}
-
 // Refuses the first end and agrees to the next.
 int32_t ZEKAPI refuseOnce(ZEK_object *o)
 {
@@ -112,12 +110,6 @@ TEST_F(WithWindow, MainLoopEndsOnTheEndKeyOnceTheEndIsAgreed)
     EXPECT_EQ(m.message, UINT(WM_APP));  // nothing read past the agreed end
 }
 
-TEST_F(WithWindow, MainLoopEndsWithTheDefaultEndHook)
-{
-    PostMessageA(w, MACRO_CHAR, 0x10035, 0);
-    EXPECT_EQ(Win_StdMainLoop(o), 0x10035);
-}
-
 TEST_F(WithWindow, SubLoopWhoseStartLeavesRestoresTheJobsAtOnce)
 {
     Win_SetStdMouseJob(o, ownJob, ownJob, ownJob, ownJob, ownJob, ownJob, ownJob, ownJob);
@@ -127,6 +119,22 @@ TEST_F(WithWindow, SubLoopWhoseStartLeavesRestoresTheJobsAtOnce)
     EXPECT_EQ(slot(o, "work_sl"), reinterpret_cast<ZEK_method_fn>(ownJob));
     MSG m;
     EXPECT_TRUE(PeekMessageA(&m, w, MACRO_CHAR, MACRO_CHAR, PM_NOREMOVE));  // not read
+}
+
+TEST_F(WithWindow, TicksDuringTheTimerLockComeOnceOnUnlock)
+{
+    overwrite(o, "TimerCad", tick);
+    gTicks = 0;
+    SendMessageA(w, WM_TIMER, 204, 0);
+    EXPECT_EQ(gTicks, 1);
+    Win_TimerLock(o);
+    SendMessageA(w, WM_TIMER, 204, 0);
+    SendMessageA(w, WM_TIMER, 204, 0);
+    EXPECT_EQ(gTicks, 1);
+    Win_TimerUnLock(o);
+    EXPECT_EQ(gTicks, 2);
+    SendMessageA(w, WM_TIMER, 204, 0);
+    EXPECT_EQ(gTicks, 3);
 }
 
 }  // namespace
