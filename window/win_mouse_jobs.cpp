@@ -15,12 +15,7 @@ constexpr int kJobSlots[8] = {kWinwork_p0, kWinwork_m1, kWinwork_m2, kWinwork_sl
                               kWinwork_sr, kWinwork_pb, kWinwork_mn, kWinwork_md};
 constexpr int32_t kStackDepth = int32_t(sizeof(Win_data::bWorkMouse) / sizeof(Win_mouse_job));
 
-// One row of a mouse table; a row of type -1 ends it.
-struct MouseRect {
-    int32_t type;  // 1: cells against MouseCx/Cy, 2: pixels against MouseGx/Gy
-    int32_t x1, y1, x2, y2;
-    Win_job_fn job;
-};
+using MouseRect = Win_mouse_row;
 
 int32_t job(ZEK_object *object, int slot)
 {

@@ -13,6 +13,15 @@ ZEK_EXTERN_C_BEGIN
 typedef int32_t (ZEKAPI *Win_job_fn)(ZEK_object *window);
 /* A sub-loop's handler of the keys it does not handle itself. */
 typedef int32_t (ZEKAPI *Win_key_job_fn)(ZEK_object *window, int32_t key);
+/* One row of a mouse table (pMouseTable); a row of type -1 ends the table.
+   Type 1: the rectangle is in cells (MouseCx, MouseCy); type 2: in pixels
+   (MouseGx, MouseGy); bounds inclusive. The job's key code is posted. */
+typedef struct Win_mouse_row {
+    int32_t type;
+    int32_t x1, y1, x2, y2;
+    Win_job_fn job;
+} Win_mouse_row;
+
 /* Called by the small number fields once a value was accepted. */
 typedef void (ZEKAPI *Win_callback_fn)(ZEK_object *window);
 
