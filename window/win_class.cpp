@@ -1,6 +1,7 @@
 // Win: construction with its defaults, the dtor method and deletion.
 #include "win_data.h"
 #include "win_proc.h"
+#include "../graphics/back_buffer.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -84,8 +85,11 @@ void set_defaults(Win_data &d)
 int32_t ZEKAPI win_release_layer(ZEK_object *object, ZEK_layer *layer)
 {
     win_unregister(object);
-    if (layer->pDataArea)
-        win_unbind_deleted(*win_data(layer), object);
+    if (layer->pDataArea) {
+        Win_data &d = *win_data(layer);
+        win_unbind_deleted(d, object);
+        win_release_back_buffer(d);  // also when the object never had a window
+    }
     return ZEK_dtor(object, layer);
 }
 

@@ -7,6 +7,7 @@
 
 #include "zek2/shared.h"
 #include "../furniture/leave_check.h"
+#include "../graphics/back_buffer.h"
 
 namespace {
 
@@ -118,10 +119,7 @@ LRESULT win_on_destroy(const WinMessage &m)
         d.hbrBackground = nullptr;
         d.bBackgroundF = 0;
     }
-    if (d.hBmp) {
-        DeleteObject(d.hBmp);
-        d.hBmp = nullptr;
-    }
+    win_release_back_buffer(d);
     win_call<int32_t>(m.object, kWinDestroy);
     return win_default(m);
 }
@@ -203,8 +201,9 @@ LRESULT win_on_paint(const WinMessage &m)
     }
     if (d.InpStGx != -1)
         win_call<void>(o, kWinCursorG, d.InpStGx, d.InpStGy, d.InpNx - d.InpXOff, d.InpNy);
-    EndPaint(d.hWnd, &d.ps);
+    // Pens and brushes go back into the paint context while it is still valid.
     win_call<int32_t>(o, kWinGmodeReset);
+    EndPaint(d.hWnd, &d.ps);
     d.bPaint = 0;
     d.Color = colour;
     d.BackColor = back;

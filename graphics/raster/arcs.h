@@ -21,8 +21,9 @@ bool arc_is_full(double a1, double a2);
 // the caller can apply the arc dash mask (bit i mod 16, most significant
 // first). penWidth below 1 counts as 1. pixelsPerWorldY and worldPerPixelY
 // are the window's plain-mapping factors of y (the chord limit of 2000 pixels
-// is measured with them). The vertex count is capped at 360, asin is fed at
-// most 1, and a degenerate range gives the single vertex at a1.
+// is measured with them). The count is capped at 360, but the chord rule of
+// huge radii may raise it to at most 4096; asin is fed at most 1; a
+// degenerate, reversed or non-finite range gives the single vertex at a1.
 struct ArcPolyline {
     int32_t cx, cy, rx, ry;
     double a1, a2, tilt;  // in the angle unit; tilt 0 means none
@@ -34,7 +35,9 @@ using VertexFn = void (*)(void *context, int32_t index, int32_t x, int32_t y);
 // Returns the number of vertices emitted.
 int32_t arc_polyline(const ArcPolyline &arc, VertexFn vertex, void *context);
 
-// A full ellipse by the midpoint algorithm: four symmetric pixels a step.
+// A full ellipse by the midpoint algorithm: four symmetric pixels a step
+// (each pixel once). Radii above 32767 are not walked: callers draw those by
+// the polyline method.
 void midpoint_ellipse(int32_t cx, int32_t cy, int32_t rx, int32_t ry, PlotFn plot,
                       void *context);
 

@@ -25,8 +25,10 @@ int32_t trunc_sat(double value);
 
 // Cohen-Sutherland clipping of a segment to the rectangle. The four values
 // are written back in every case; a visible segment may come back with its
-// ends swapped. Products are 64-bit, so segments of any 32-bit length clip
-// exactly; the loop is bounded. 1 when something is visible, else 0.
+// ends swapped. Products are exact beyond 64 bits and every cut is taken
+// from the original segment, so a cut end is its true crossing truncated
+// toward the outside for segments of any 32-bit length; the loop is bounded.
+// 1 when something is visible, else 0.
 int clip_segment(const ClipRect &rect, int32_t &x1, int32_t &y1, int32_t &x2, int32_t &y2);
 
 }  // namespace zek_raster

@@ -38,7 +38,8 @@ TEST(WinCreation, ConRegistersOnceCreatesAndBindsTheWindow)
     }
     EXPECT_EQ(gRegistrations, 2);
     EXPECT_EQ(gCreates, 2) << "Create runs from the creation message, through its slot";
-    WNDCLASSEXA wc{sizeof wc};
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
     ASSERT_TRUE(GetClassInfoExA(GetModuleHandleA(nullptr), "ZekCoreOnce", &wc));
     EXPECT_EQ(wc.lpfnWndProc, reinterpret_cast<WNDPROC>(
                                   GetProcAddress(GetModuleHandleA("ZEK2.dll"), "DefWndProc")));

@@ -1,0 +1,117 @@
+// Direct writes into a 24-bit bottom-up bitmap.
+#include "direct_bitmap.h"
+
+#include <algorithm>
+
+namespace zek_raster {
+
+namespace {
+
+int32_t clamp32(int64_t v) { return int32_t(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
+
+// The pixels that may be written: the view within what the memory holds
+// (columns limited by the stride as well as the width). False when none.
+bool writable(const DirectBitmap &b, ClipRect &r)
+{
+    if (!b.bits || b.stride <= 0 || b.width <= 0 || b.rows <= 0)
+        return false;
+    const int64_t columns = std::min<int64_t>(b.width, b.stride / 3);
+    const int64_t firstY = int64_t(b.originRow) - b.rows + 1;  // y of the last stored row
+    const int64_t left = std::max<int64_t>(b.view.left, 0);
+    const int64_t right = std::min<int64_t>(b.view.right, columns - 1);
+    const int64_t top = std::max<int64_t>(b.view.top, firstY);
+    const int64_t bottom = std::min<int64_t>(b.view.bottom, b.originRow);
+    if (left > right || top > bottom)
+        return false;
+    r = ClipRect{clamp32(left), clamp32(top), clamp32(right), clamp32(bottom)};
+    return true;
+}
+
+// The one place a direct pixel is stored: inside r (already within the
+// memory) or nothing.
+inline void plot(const DirectBitmap &b, const ClipRect &r, int64_t x, int64_t y,
+                 uint32_t colour)
+{
+    if (x < r.left || x > r.right || y < r.top || y > r.bottom)
+        return;
+    uint8_t *p = b.bits + (int64_t(b.originRow) - y) * b.stride + x * 3;
+    p[0] = uint8_t(colour >> 16);
+    p[1] = uint8_t(colour >> 8);
+    p[2] = uint8_t(colour);
+}
+
+}  // namespace
+
+void direct_plot(const DirectBitmap &b, int32_t x, int32_t y, uint32_t colour)
+{
+    ClipRect r;
+    if (writable(b, r))
+        plot(b, r, x, y, colour);
+}
+
+int direct_line(const DirectBitmap &b, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
+                uint16_t pattern, uint32_t colour)
+{
+    // Clipping to the writable part, not only the view, keeps the walk as
+    // short as what can be seen even when the view outgrew the bitmap.
+    ClipRect r;
+    if (!writable(b, r) || !clip_segment(r, x1, y1, x2, y2))
+        return 0;
+    const int64_t dx = int64_t(x2) - x1, dy = int64_t(y2) - y1;
+    const int64_t ax = dx < 0 ? -dx : dx, ay = dy < 0 ? -dy : dy;
+    const int64_t sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
+    const bool xMajor = ax >= ay;
+    const int64_t major = xMajor ? ax : ay, minor = xMajor ? ay : ax;
+    int64_t x = x1, y = y1, err = major / 2;
+    for (int64_t i = 0; i <= major; ++i) {
+        if (pattern >> (i & 15) & 1)
+            plot(b, r, x, y, colour);
+        if (xMajor)
+            x += sx;
+        else
+            y += sy;
+        err += minor;
+        if (err >= major && minor) {
+            err -= major;
+            if (xMajor)
+                y += sy;
+            else
+                x += sx;
+        }
+    }
+    return 1;
+}
+
+void direct_mark(const DirectBitmap &b, int32_t x, int32_t y, int32_t type, bool bigDot,
+                 bool turned, int32_t c, int32_t s, uint32_t colour)
+{
+    ClipRect r;
+    if (!writable(b, r))
+        return;
+    if (type == 0) {
+        plot(b, r, x, y, colour);
+        return;
+    }
+    if (type == 1) {
+        for (int64_t dx = -2; dx <= 2; ++dx) {
+            // A plus is the dot's middle column and middle row of three.
+            const int64_t reach = bigDot ? (dx == -2 || dx == 2 ? 1 : 2) : (dx == 0 ? 1 : 0);
+            if (!bigDot && (dx < -1 || dx > 1))
+                continue;
+            for (int64_t dy = -reach; dy <= reach; ++dy)
+                plot(b, r, x + dx, y + dy, colour);
+        }
+        return;
+    }
+    PointI ends[4] = {{clamp32(int64_t(x) - 3), y},
+                      {clamp32(int64_t(x) + 3), y},
+                      {x, clamp32(int64_t(y) - 3)},
+                      {x, clamp32(int64_t(y) + 3)}};
+    if (turned)
+        for (PointI &e : ends)
+            e = turn_mark_point(x, y, e.x, e.y, c, s, 1000);
+    direct_line(b, ends[0].x, ends[0].y, ends[1].x, ends[1].y, 0xFFFF, colour);
+    direct_line(b, ends[2].x, ends[2].y, ends[3].x, ends[3].y, 0xFFFF, colour);
+}
+
+}  // namespace zek_raster

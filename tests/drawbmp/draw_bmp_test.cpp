@@ -1,0 +1,251 @@
+// The off-screen bitmap of a Win: making and reusing it, opening and closing
+// it on a window, the direct writers read back from its bits, the GDI
+// fallbacks, and writes that never leave the memory.
+#include <cstring>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "../wincore/wincore_util.h"
+
+namespace {
+
+struct Win {
+    TestWin t{"ZekDrawBmp"};
+    template <typename T>
+    T &m(const char *name) { return member<T>(t.o, name); }
+    int32_t &i(const char *name) { return member<int32_t>(t.o, name); }
+    void area(int32_t w, int32_t h)  // identity mapping on a w x h area
+    {
+        m<RECT>("bRect") = RECT{0, 0, w, h};
+        Win_ScaleNew(t.o);
+    }
+    uint8_t *bits() { return static_cast<uint8_t *>(m<void *>("pjBits")); }
+    uint32_t colour(int32_t x, int32_t y)  // as 0x00BBGGRR
+    {
+        const uint8_t *p = bits() + (i("Vy2") - y) * i("bBmpWx") + 3 * x;
+        return uint32_t(p[0]) << 16 | uint32_t(p[1]) << 8 | p[2];
+    }
+    std::set<std::pair<int32_t, int32_t>> lit()
+    {
+        std::set<std::pair<int32_t, int32_t>> s;
+        for (int32_t y = 0; y < i("bScrWy"); ++y)
+            for (int32_t x = 0; x < i("bScrWx"); ++x)
+                if (colour(x, y))
+                    s.insert({x, y});
+        return s;
+    }
+};
+
+int gGets, gReleases;
+HDC ZEKAPI countingSetHDC(ZEK_object *o)
+{
+    ++gGets;
+    return member<HDC>(o, "hDC") = GetDC(member<HWND>(o, "hWnd"));
+}
+int32_t ZEKAPI countingResetHDC(ZEK_object *o)
+{
+    ++gReleases;
+    return ReleaseDC(member<HWND>(o, "hWnd"), member<HDC>(o, "hDC"));
+}
+
+std::string gCalls;
+int32_t ZEKAPI recSetPen(ZEK_object *, COLORREF, int32_t type, int32_t width)
+{
+    gCalls += "SetPen(" + std::to_string(type) + "," + std::to_string(width) + ") ";
+    return 1;
+}
+int32_t ZEKAPI recLineI(ZEK_object *, int32_t, int32_t, int32_t x2, int32_t)
+{
+    gCalls += "LineI(" + std::to_string(x2) + ") ";
+    return 1;
+}
+int32_t ZEKAPI recPsetI(ZEK_object *, int32_t, int32_t) { return gCalls += "PsetI ", 1; }
+int32_t ZEKAPI recMarkI(ZEK_object *, int32_t, int32_t, double, int32_t) { return gCalls += "MarkI ", 1; }
+int32_t ZEKAPI recCircleI(ZEK_object *, int32_t, int32_t, int32_t rx, int32_t, double, double, double)
+{
+    gCalls += "CircleI(" + std::to_string(rx) + ") ";
+    return 1;
+}
+
+}  // namespace
+
+TEST(DrawBmp, MadeOnceForASizeColoursAndRows)
+{
+    Win w;
+    w.area(101, 50);
+    ASSERT_EQ(Win_DrawBmpCreate(w.t.o), 1);
+    const BITMAPINFOHEADER &h = w.m<BITMAPINFO>("pBmi").bmiHeader;
+    EXPECT_EQ(w.i("bBmpWx"), 304);
+    EXPECT_EQ(h.biSizeImage, 15200u);
+    EXPECT_TRUE(h.biSize == 40 && h.biWidth == 101 && h.biHeight == 50 && h.biBitCount == 24);
+    Win_DrawBmpPsetAsm(w.t.o, 0, 49, 0x00112233);  // y = Vy2: the first stored row
+    EXPECT_TRUE(w.bits()[0] == 0x11 && w.bits()[1] == 0x22 && w.bits()[2] == 0x33);
+    EXPECT_EQ(Win_DrawBmpCreate(w.t.o), 0);
+    EXPECT_EQ(w.colour(0, 49), 0x112233u) << "reused, pixels kept";
+
+    w.m<COLORREF>("BackColor") = 0xFFFFFF;
+    Win_DrawBmpPsetAsm(w.t.o, 1, 1, 0);
+    EXPECT_EQ(w.colour(1, 1), 0xFFFFFFu) << "black drawn white on white";
+    w.m<COLORREF>("BackColor") = 0x0000FF;
+    w.i("Rop") = 'R';
+    Win_DrawBmpPsetAsm(w.t.o, 2, 2, 0x00FF00);
+    EXPECT_EQ(w.colour(2, 2), 0x0000FFu) << "erase mode paints the background";
+
+    w.area(120, 50);
+    EXPECT_EQ(Win_DrawBmpCreate(w.t.o), 1);
+    EXPECT_EQ(w.i("bBmpWx"), 360);
+    EXPECT_EQ(w.colour(0, 49), 0u) << "made anew, cleared";
+}
+
+TEST(DrawBmp, WorldFormsDrawDirectly)
+{
+    Win w;
+    w.area(60, 60);
+    ASSERT_EQ(Win_DrawBmpCreate(w.t.o), 1);
+    Win_DrawBmpLine(w.t.o, 0.0, 0.0, 3.0, 0.0, 1, 1, 0xFF);
+    EXPECT_EQ(w.lit(), (std::set<std::pair<int32_t, int32_t>>{{0, 0}, {2, 0}}));
+    Win_DrawBmpLineBox(w.t.o, 5.0, 5.0, 10.0, 8.0, 0, 1, 0xFF);
+    Win_LineInit(w.t.o);
+    Win_LineSvI(w.t.o, 1, 11);
+    Win_LineSvI(w.t.o, 1, 15);
+    Win_LineSvI(w.t.o, 6, 15);
+    Win_DrawBmpPolyline(w.t.o, 0, 1, 0xFF);
+    EXPECT_EQ(Win_LineSvI(w.t.o, 9, 19), 0) << "the buffer was emptied";
+    Win_DrawBmpPolyline(w.t.o, 0, 1, 0xFF);  // one point: drawn as itself
+    Win_DrawBmpMark(w.t.o, 40.0, 10.0, 0.0, 5, 0xFF);
+    EXPECT_EQ(w.lit().size(), 2u + 16 + 10 + 1 + 13);
+
+    Win a;  // 350 to 10 degrees: only the top
+    a.area(60, 60);
+    Win_DrawBmpCreate(a.t.o);
+    Win_DrawBmpCircle(a.t.o, 30.0, 30.0, 20.0, 20.0, 350.0, 10.0, 0.0, 0, 1, 0xFF);
+    ASSERT_FALSE(a.lit().empty());
+    for (auto [x, y] : a.lit())
+        EXPECT_TRUE(y <= 12 && std::abs(x - 30) <= 4) << x << "," << y;
+}
+
+TEST(DrawBmp, ExclusiveOrWideAndHugeGoToGdi)
+{
+    Win w;
+    w.area(100, 100);
+    Win_DrawBmpCreate(w.t.o);
+    overwrite(w.t.o, "SetPen", recSetPen);
+    overwrite(w.t.o, "LineI", recLineI);
+    overwrite(w.t.o, "PsetI", recPsetI);
+    overwrite(w.t.o, "MarkI", recMarkI);
+    overwrite(w.t.o, "CircleI", recCircleI);
+    gCalls.clear();
+    Win_DrawBmpLine(w.t.o, 1.0, 2.0, 30.0, 40.0, 3, 2, 0xAB);
+    Win_DrawBmpCircle(w.t.o, 50.0, 50.0, -10.0, 10.0, 0.0, 90.0, 0.0, 0, 2, 0xAB);
+    Win_DrawBmpCircle(w.t.o, 50.0, 50.0, 40000.0, 40000.0, 0.0, 90.0, 0.0, 0, 1, 0xAB);
+    w.i("Rop") = 'X';
+    Win_DrawBmpPset(w.t.o, 5.0, 6.0, 0xAB);
+    Win_DrawBmpMark(w.t.o, 5.0, 6.0, 0.0, 5, 0xAB);
+    EXPECT_EQ(gCalls, "SetPen(3,2) LineI(30) SetPen(0,2) CircleI(10) SetPen(0,1) CircleI(40000) "
+                      "SetPen(0,1) PsetI SetPen(0,1) MarkI ");
+    EXPECT_TRUE(w.lit().empty());
+}
+
+TEST(DrawBmp, AViewLargerThanTheBitmapWritesNothingOutside)
+{
+    // The bitmap of a 21 x 10 area, then larger views (a resize or a scale
+    // change without a new bitmap); the writers see a guarded copy.
+    Win w;
+    w.area(21, 10);
+    ASSERT_EQ(Win_DrawBmpCreate(w.t.o), 1);
+    const size_t stride = size_t(w.i("bBmpWx")), guard = 4096, image = stride * 10;
+    std::vector<uint8_t> mem(guard * 2 + image, 0xA5);
+    std::memset(mem.data() + guard, 0, image);
+    w.m<void *>("pjBits") = mem.data() + guard;
+    for (auto view : {std::pair{200, 200}, {26, 10}, {20, 301}})
+        for (int32_t k = -50; k < 250; k += 7) {
+            w.area(view.first, view.second);
+            Win_DrawBmpLineAsm(w.t.o, -60, k, 260, k + 13, 0, 0xFFFFFF);
+            Win_DrawBmpPsetAsm(w.t.o, k, k / 3, 0xFFFFFF);
+            Win_DrawBmpMarkAsm(w.t.o, k % 30, k / 5, 30.0, 7, 0xFFFFFF);
+            Win_DrawBmpCircleAsm(w.t.o, k % 30, 8, 6, 9, 0.0, 360.0, 0.0, 0, 0xFFFFFF);
+            Win_DrawBmpCircleAsm(w.t.o, 10, k, 15, 4, 30.0, 300.0, 10.0, 3, 0xFFFFFF);
+            Win_DrawBmpLineBoxAsm(w.t.o, -5, k, 25, k + 4, 0, 0xFFFFFF);
+        }
+    for (size_t k = 0; k < guard; ++k)
+        ASSERT_TRUE(mem[k] == 0xA5 && mem[guard + image + k] == 0xA5) << k;
+    for (size_t r = 0; r < 10; ++r)
+        ASSERT_EQ(mem[guard + r * stride + stride - 1], 0) << "row padding " << r;
+    w.m<void *>("pjBits") = nullptr;  // the copy goes with the test
+}
+
+TEST(DrawBmp, NoBitmapMeansNoWritesAndNoRedirection)
+{
+    Win w;
+    w.area(0, 0);  // furniture is made at 0 x 0
+    EXPECT_EQ(Win_DrawBmpCreate(w.t.o), 0);
+    EXPECT_EQ(w.m<void *>("pjBits"), nullptr);
+    w.area(50, 50);  // a view, still without a bitmap
+    w.m<RECT>("bRect") = RECT{};
+    Win_DrawBmpPsetAsm(w.t.o, 1, 1, 1);
+    EXPECT_EQ(Win_DrawBmpLineAsm(w.t.o, 0, 0, 9, 9, 0, 1), 0);
+    Win_DrawBmpCircleAsm(w.t.o, 20, 20, 5, 3, 0.0, 90.0, 0.0, 1, 1);
+    HDC before = w.m<HDC>("hDC");
+    EXPECT_EQ(Win_DrawBmpOpen(w.t.o), nullptr);
+    EXPECT_EQ(w.m<HDC>("hDC"), before);
+    Win_DrawBmpClose(w.t.o);
+    EXPECT_EQ(w.i("bBmpFlag"), 1);
+
+    w.area(30, 20);  // too large to make: the old bitmap stays, with its size
+    ASSERT_EQ(Win_DrawBmpCreate(w.t.o), 1);
+    void *bits = w.m<void *>("pjBits");
+    w.area(60000, 60000);
+    EXPECT_EQ(Win_DrawBmpCreate(w.t.o), 0);
+    EXPECT_EQ(w.m<void *>("pjBits"), bits);
+    EXPECT_TRUE(w.i("bScrWx") == 30 && w.i("bScrWy") == 20);
+}
+
+TEST(DrawBmp, OpenDrawCloseOnAWindowWithAFreshContext)
+{
+    Win w;
+    w.i("WinWdGx") = 160;
+    w.i("WinWdGy") = 120;
+    ASSERT_EQ(Win_con(w.t.o, 0), 0);
+    pump();
+    overwrite(w.t.o, "SetHDC", countingSetHDC);
+    overwrite(w.t.o, "ResetHDC", countingResetHDC);
+    gGets = gReleases = 0;
+    HDC memory = Win_DrawBmpOpen(w.t.o);
+    ASSERT_NE(memory, nullptr);
+    EXPECT_EQ(w.i("bBmpFlag"), 0);
+    EXPECT_EQ(w.m<HDC>("hDC"), memory);
+    // Made with a context that was then released; the one kept for closing
+    // was taken afresh.
+    EXPECT_EQ(gGets, 2);
+    EXPECT_EQ(gReleases, 1);
+    EXPECT_EQ(GetCurrentObject(memory, OBJ_BITMAP), w.m<HBITMAP>("hBmp"));
+    SetPixel(memory, 3, 4, RGB(0, 0, 255));  // GDI and direct writes share the bits
+    GdiFlush();
+    EXPECT_EQ(w.colour(3, 4), 0xFF0000u);
+    Win_DrawBmpLineAsm(w.t.o, 10, 20, 100, 20, 0, RGB(255, 0, 0));
+    Win_DrawBmpClose(w.t.o);
+    EXPECT_EQ(w.i("bBmpFlag"), 1);
+    EXPECT_EQ(gReleases, 2) << "the context taken by Open is given back";
+    HDC window = GetDC(w.t.hwnd());
+    EXPECT_EQ(GetPixel(window, 50, 20), RGB(255, 0, 0));
+    EXPECT_EQ(GetPixel(window, 3, 4), RGB(0, 0, 255));
+    EXPECT_EQ(GetPixel(window, 60, 60), RGB(0, 0, 0));
+    ReleaseDC(w.t.hwnd(), window);
+
+    // Reopened in graphics mode with a pen already made for the window: the
+    // figure is still there, and the same pen asked for again is really
+    // selected into the memory context.
+    overwrite(w.t.o, "SetHDC", Win_SetHDC);
+    overwrite(w.t.o, "ResetHDC", Win_ResetHDC);
+    Win_GmodeSet(w.t.o);
+    Win_SetPen(w.t.o, RGB(0, 255, 0), 0, 1);
+    ASSERT_NE(Win_DrawBmpOpen(w.t.o), nullptr);
+    EXPECT_EQ(w.colour(50, 20), 0x0000FFu);
+    Win_SetPen(w.t.o, RGB(0, 255, 0), 0, 1);
+    Win_LineI(w.t.o, 10, 30, 40, 30);
+    GdiFlush();
+    EXPECT_EQ(w.colour(20, 30), 0x00FF00u);
+    Win_DrawBmpClose(w.t.o);
+    Win_GmodeReset(w.t.o);
+}

@@ -1,0 +1,185 @@
+// Segment clipping against a double-precision reference clipper, with
+// segments up to the whole 32-bit range, and pixel truncation.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+
+#include "../../graphics/raster/pixel.h"
+
+using zek_raster::clip_segment;
+using zek_raster::ClipRect;
+using zek_raster::trunc_sat;
+
+namespace {
+
+// Liang-Barsky on doubles: the parameter range of the segment inside the
+// rectangle grown by `grow` on every side; false when it misses.
+bool reference_clip(const ClipRect &r, double grow, double x1, double y1, double x2, double y2,
+                    double &t0, double &t1)
+{
+    const double dx = x2 - x1, dy = y2 - y1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x1 - (r.left - grow), (r.right + grow) - x1, y1 - (r.top - grow),
+                         (r.bottom + grow) - y1};
+    t0 = 0;
+    t1 = 1;
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+    }
+    return t0 <= t1;
+}
+
+struct Segment {
+    int32_t x1, y1, x2, y2;
+};
+
+// Checks one segment: a clipped result lies in the rectangle, less than a
+// pixel from the true line (each end is an exact crossing truncated along one
+// axis) and within the reference's range over the rectangle grown
+// by one pixel; a segment crossing the rectangle shrunk by a pixel is kept, one
+// missing the grown rectangle is dropped.
+void check(const ClipRect &r, Segment s)
+{
+    Segment c = s;
+    const int got = clip_segment(r, c.x1, c.y1, c.x2, c.y2);
+    double t0, t1, u0, u1;
+    const bool inner = reference_clip(r, -1, s.x1, s.y1, s.x2, s.y2, t0, t1) && t1 - t0 > 1e-9;
+    const bool outer = reference_clip(r, 1, s.x1, s.y1, s.x2, s.y2, u0, u1);
+    SCOPED_TRACE(::testing::Message() << s.x1 << "," << s.y1 << " - " << s.x2 << "," << s.y2);
+    if (inner) {
+        ASSERT_EQ(got, 1);
+    }
+    if (!outer) {
+        ASSERT_EQ(got, 0);
+    }
+    if (!got)
+        return;
+    const double dx = double(s.x2) - s.x1, dy = double(s.y2) - s.y1;
+    const double length = std::hypot(dx, dy);
+    for (auto [x, y] : {std::pair{c.x1, c.y1}, std::pair{c.x2, c.y2}}) {
+        ASSERT_GE(x, r.left);
+        ASSERT_LE(x, r.right);
+        ASSERT_GE(y, r.top);
+        ASSERT_LE(y, r.bottom);
+        if (length == 0)
+            continue;
+        const double ex = double(x) - s.x1, ey = double(y) - s.y1;
+        ASSERT_LT(std::fabs(ex * dy - ey * dx) / length, 1.0);  // distance to the line
+        const double t = (ex * dx + ey * dy) / (length * length);
+        const double slack = 1.5 / length;
+        ASSERT_GE(t, u0 - slack);
+        ASSERT_LE(t, u1 + slack);
+    }
+}
+
+}  // namespace
+
+TEST(TruncSat, TowardZeroSaturatingAndNan)
+{
+    EXPECT_EQ(trunc_sat(2.9), 2);
+    EXPECT_EQ(trunc_sat(-0.7), 0);
+    EXPECT_EQ(trunc_sat(-2.9), -2);
+    EXPECT_EQ(trunc_sat(1e300), INT32_MAX);
+    EXPECT_EQ(trunc_sat(-1e300), INT32_MIN);
+    EXPECT_EQ(trunc_sat(2147483647.5), INT32_MAX);
+    EXPECT_EQ(trunc_sat(-2147483648.9), INT32_MIN);
+    EXPECT_EQ(trunc_sat(INFINITY), INT32_MAX);
+    EXPECT_EQ(trunc_sat(-INFINITY), INT32_MIN);
+    EXPECT_EQ(trunc_sat(NAN), 0);
+}
+
+TEST(Clip, AcceptRejectAndWriteBack)
+{
+    const ClipRect r = {0, 0, 99, 99};
+    int32_t x1 = 5, y1 = 5, x2 = 5, y2 = 5;
+    EXPECT_EQ(clip_segment(r, x1, y1, x2, y2), 1);
+    EXPECT_EQ(x1, 5);
+    EXPECT_EQ(y2, 5);
+    // Wholly left: rejected, the values still written back unchanged.
+    x1 = -10, y1 = 3, x2 = -1, y2 = 50;
+    EXPECT_EQ(clip_segment(r, x1, y1, x2, y2), 0);
+    EXPECT_EQ(x1, -10);
+    EXPECT_EQ(y2, 50);
+    // Inside to outside: cut at the edge; the outside end is the one moved.
+    x1 = 50, y1 = 50, x2 = 150, y2 = 50;
+    EXPECT_EQ(clip_segment(r, x1, y1, x2, y2), 1);
+    EXPECT_EQ(std::min(x1, x2), 50);
+    EXPECT_EQ(std::max(x1, x2), 99);
+    // Corner-to-corner miss that passes the trivial tests.
+    x1 = -50, y1 = 60, x2 = 60, y2 = 160;
+    EXPECT_EQ(clip_segment(r, x1, y1, x2, y2), 0);
+}
+
+TEST(Clip, ProductsBeyondThirtyTwoBitsAreExact)
+{
+    const ClipRect r = {0, 0, 99, 99};
+    // (left - x) * dy is 1e5 * 2e5: a 32-bit product would overflow.
+    int32_t x1 = -100000, y1 = -100000, x2 = 100000, y2 = 100000;
+    ASSERT_EQ(clip_segment(r, x1, y1, x2, y2), 1);
+    EXPECT_EQ(std::min(x1, x2), 0);
+    EXPECT_EQ(std::min(y1, y2), 0);
+    EXPECT_EQ(std::max(x1, x2), 99);
+    EXPECT_EQ(std::max(y1, y2), 99);
+    // Whole 32-bit range: the quotient of the exact product.
+    x1 = INT32_MIN, y1 = INT32_MIN, x2 = INT32_MAX, y2 = INT32_MAX;
+    ASSERT_EQ(clip_segment(r, x1, y1, x2, y2), 1);
+    EXPECT_EQ(std::min(x1, x2), 0);
+    EXPECT_EQ(std::min(y1, y2), 0);
+    EXPECT_EQ(std::max(x1, x2), 99);
+    EXPECT_EQ(std::max(y1, y2), 99);
+    // A shallow 200,000-pixel line: y at the left edge is exactly 25.
+    x1 = -100000, y1 = 0, x2 = 100000, y2 = 50;
+    ASSERT_EQ(clip_segment(r, x1, y1, x2, y2), 1);
+    EXPECT_TRUE((x1 == 0 && y1 == 25) || (x2 == 0 && y2 == 25));
+}
+
+TEST(Clip, RandomSegmentsAgreeWithReference)
+{
+    std::mt19937 rng(12345);
+    const ClipRect rects[] = {{0, 0, 1919, 1079}, {10, 20, 10, 400}, {-500, -300, 700, 900}};
+    const int32_t spans[] = {3000, 100000, 1 << 30};
+    for (const ClipRect &r : rects) {
+        for (int32_t span : spans) {
+            std::uniform_int_distribution<int32_t> coord(-span, span);
+            for (int i = 0; i < 20000; ++i) {
+                Segment s = {coord(rng), coord(rng), coord(rng), coord(rng)};
+                if (i % 4 == 0)  // one end inside: the swap path
+                    s.x1 = (r.left + r.right) / 2, s.y1 = (r.top + r.bottom) / 2;
+                if (i % 7 == 0)  // axis-parallel
+                    s.y2 = s.y1;
+                check(r, s);
+                if (HasFatalFailure())
+                    return;
+            }
+        }
+    }
+}
+
+TEST(Clip, LongSegmentsThroughTheWindow)
+{
+    // 100,000-pixel segments aimed through the view at random angles.
+    std::mt19937 rng(777);
+    std::uniform_real_distribution<double> angle(0, 6.283185307179586);
+    std::uniform_int_distribution<int32_t> inside(0, 1919);
+    const ClipRect r = {0, 0, 1919, 1079};
+    for (int i = 0; i < 20000; ++i) {
+        const double a = angle(rng);
+        const int32_t mx = inside(rng), my = inside(rng) % 1080;
+        Segment s = {trunc_sat(mx - 50000 * std::cos(a)), trunc_sat(my - 50000 * std::sin(a)),
+                     trunc_sat(mx + 50000 * std::cos(a)), trunc_sat(my + 50000 * std::sin(a))};
+        check(r, s);
+        if (HasFatalFailure())
+            return;
+    }
+}
