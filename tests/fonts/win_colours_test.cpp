@@ -2,17 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "ZEK2.h"
+#include "../class_members.h"
 
 namespace {
 
-template <typename T>
-T &member(ZEK_object *o, const char *name)
-{
-    ZEK_layer *l = ZEK_layer_at(o, 1);
-    int32_t i = ZEK_NameSearch2(l->pDataRow, l->nDataRow, name);
-    EXPECT_GE(i, 0) << name;
-    return *static_cast<T *>(ZEK_ptr(l->pDataArea, 0, intptr_t(l->pDataRow[i].place)));
-}
 
 struct WinColours : ::testing::Test {
     ZEK_object *o = nullptr;

@@ -160,11 +160,13 @@ struct Button {
 };
 #pragma pack(pop)
 
-struct MenuCommand {
+#pragma pack(push, 2)
+struct MenuCommand {  // 46 bytes, as programs read it
     int32_t kind, id;
     char text[32];
     int16_t onOff, type, runMode;
 };
+#pragma pack(pop)
 
 TEST_F(Procedure, AButtonCommandTravelsThroughTheCommandRecord)
 {

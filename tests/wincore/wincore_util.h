@@ -8,24 +8,9 @@
 #include <vector>
 
 #include "ZEK2.h"
+#include "../class_members.h"
 
-template <typename T>
-T &member(ZEK_object *o, const char *name)
-{
-    ZEK_layer *l = ZEK_layer_at(o, 1);
-    int32_t i = ZEK_NameSearch2(l->pDataRow, l->nDataRow, name);
-    EXPECT_GE(i, 0) << name;
-    return *static_cast<T *>(ZEK_ptr(l->pDataArea, 0, intptr_t(l->pDataRow[i].place)));
-}
 
-template <typename Fn>
-void overwrite(ZEK_object *o, const char *name, Fn fn)
-{
-    ZEK_layer *l = ZEK_layer_at(o, 1);
-    int32_t k = ZEK_NameSearch(l, name);
-    ASSERT_GE(k, 0) << name;
-    l->pSlot[k] = reinterpret_cast<ZEK_method_fn>(fn);
-}
 
 // Dispatches what is waiting for the thread.
 inline void pump()

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ZEK2.h"
+#include "../class_members.h"
 
 namespace {
 
@@ -14,15 +15,6 @@ ZEK_layer *winLayer(ZEK_object *o)
     return ZEK_layer_at(o, 1);
 }
 
-template <typename T>
-T &member(ZEK_object *o, const char *name)
-{
-    ZEK_layer *l = winLayer(o);
-    int32_t i = ZEK_NameSearch2(l->pDataRow, l->nDataRow, name);
-    EXPECT_GE(i, 0) << name;
-    EXPECT_GE(size_t(l->pDataRow[i].size) * size_t(l->pDataRow[i].count), sizeof(T)) << name;
-    return *static_cast<T *>(ZEK_ptr(l->pDataArea, 0, intptr_t(l->pDataRow[i].place)));
-}
 
 struct WinObject : ::testing::Test {
     ZEK_object *o = nullptr;

@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "ZEK2.h"
+#include "../class_members.h"
 
 namespace {
 
@@ -12,18 +13,10 @@ ZEK_layer *winOf(ZEK_object *o)
     return ZEK_layer_at(o, 1);
 }
 
-template <typename T>
-T &field(ZEK_object *o, const char *name)
-{
-    ZEK_layer *l = winOf(o);
-    int32_t i = ZEK_NameSearch2(l->pDataRow, l->nDataRow, name);
-    EXPECT_GE(i, 0) << name;
-    return *static_cast<T *>(ZEK_ptr(l->pDataArea, 0, intptr_t(l->pDataRow[i].place)));
-}
 
 int32_t &num(ZEK_object *o, const char *name)
 {
-    return field<int32_t>(o, name);
+    return member<int32_t>(o, name);
 }
 
 void setCell(ZEK_object *o, int32_t a, int32_t b, int32_t c, int32_t ga, int32_t gb, int32_t gc)
@@ -108,7 +101,7 @@ TEST_F(Placing, BaseOriginAndReplacementsAreReachedThroughSlots)
 {
     Obj base;
     ASSERT_NE(base.o, nullptr);
-    field<RECT>(base.o, "bScRect") = RECT{200, 100, 500, 400};
+    member<RECT>(base.o, "bScRect") = RECT{200, 100, 500, 400};
     num(base.o, "ClSx") = 4;
     num(base.o, "ClSy") = 30;
     Win_SizeWdd(o, 1, 1, 3, 2, base.o);
@@ -208,7 +201,7 @@ struct Layout : ::testing::Test {
     {
         ASSERT_NE(o, nullptr);
         ASSERT_NE(hwnd, nullptr);
-        field<HWND>(o, "hWnd") = hwnd;
+        member<HWND>(o, "hWnd") = hwnd;
         num(o, "ChrWdBx") = 8;  // the grid uses the cell size as it stands
         num(o, "ChrWdBy") = 16;
         RECT c;
@@ -222,7 +215,7 @@ struct Layout : ::testing::Test {
     {
         DestroyWindow(hwnd);
     }
-    RECT &bRect() { return field<RECT>(o, "bRect"); }
+    RECT &bRect() { return member<RECT>(o, "bRect"); }
 };
 
 TEST_F(Layout, PlainWindowGivesItsWholeClientAreaToTheCellGrid)
@@ -231,7 +224,7 @@ TEST_F(Layout, PlainWindowGivesItsWholeClientAreaToTheCellGrid)
     EXPECT_EQ(Win_Size(o, SIZE_RESTORED, W, H), 0);
     RECT win;
     GetWindowRect(hwnd, &win);
-    EXPECT_TRUE(rectIs(field<RECT>(o, "bScRect"), win.left, win.top, win.right, win.bottom));
+    EXPECT_TRUE(rectIs(member<RECT>(o, "bScRect"), win.left, win.top, win.right, win.bottom));
     EXPECT_EQ(num(o, "WinStGx"), win.left);
     EXPECT_EQ(num(o, "WinWdGy"), win.bottom - win.top);
     EXPECT_TRUE(rectIs(bRect(), 0, 0, W, H));
@@ -250,9 +243,9 @@ TEST_F(Layout, DockedScrollBarsAndSizeBoxTakeTheEdges)
     HWND h = child(hwnd, "SCROLLBAR", SBS_HORZ), v = child(hwnd, "SCROLLBAR", SBS_VERT);
     HWND box = child(hwnd, "SCROLLBAR", SBS_SIZEBOX);
     num(o, "bHorzId") = num(o, "bVertId") = 1;
-    field<HWND>(o, "hWndHScroll") = h;
-    field<HWND>(o, "hWndVScroll") = v;
-    field<HWND>(o, "hSizeBox") = box;
+    member<HWND>(o, "hWndHScroll") = h;
+    member<HWND>(o, "hWndVScroll") = v;
+    member<HWND>(o, "hSizeBox") = box;
     Win_Size(o, SIZE_RESTORED, W, H);
     EXPECT_TRUE(rectIs(bRect(), 0, 0, W - VS, H - HS));
     EXPECT_TRUE(rectIs(placeOf(h), 0, H - HS, W - VS, H));
@@ -268,12 +261,12 @@ TEST_F(Layout, FloatingBarsStayPutAndAStatusBarTakesTheBottom)
     num(o, "bHorzGsx") = 10;
     num(o, "bHorzGsy") = 20;
     num(o, "bHorzGww") = 90;
-    field<HWND>(o, "hWndHScroll") = h;
+    member<HWND>(o, "hWndHScroll") = h;
     // A status bar built on Win is moved through its own window.
     Obj status;
     HWND sw = child(hwnd, kClass, 0);
-    field<HWND>(status.o, "hWnd") = sw;
-    field<ZEK_object *>(o, "pStatusBar") = status.o;
+    member<HWND>(status.o, "hWnd") = sw;
+    member<ZEK_object *>(o, "pStatusBar") = status.o;
     Win_Size(o, SIZE_RESTORED, W, H);
     EXPECT_TRUE(rectIs(placeOf(h), 10, 20, 100, 20 + HS));
     EXPECT_TRUE(rectIs(placeOf(sw), 0, H - 23, W, H));
@@ -292,7 +285,7 @@ TEST_F(Layout, DegenerateSizesLeaveAnEmptyGridWithoutFaults)
 
     // Furniture taller than the window: the inner area is empty, not inverted.
     Obj bar;
-    field<ZEK_object *>(o, "pTopMenuBar") = bar.o;
+    member<ZEK_object *>(o, "pTopMenuBar") = bar.o;
     num(o, "bTopMenuH") = INT32_MAX;
     num(o, "bToolId") = 1;
     num(o, "bToolHeight") = INT32_MAX;
@@ -303,7 +296,7 @@ TEST_F(Layout, DegenerateSizesLeaveAnEmptyGridWithoutFaults)
     EXPECT_EQ(num(o, "WinWdCx"), W / 8);
 
     // Without a window nothing is read, so the last layout stays.
-    field<HWND>(o, "hWnd") = nullptr;
+    member<HWND>(o, "hWnd") = nullptr;
     bRect() = RECT{1, 2, 3, 4};
     EXPECT_EQ(Win_Size(o, SIZE_RESTORED, W, H), 0);
     EXPECT_TRUE(rectIs(bRect(), 1, 2, 3, 4));

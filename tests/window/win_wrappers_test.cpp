@@ -5,17 +5,10 @@
 #include <thread>
 
 #include "ZEK2.h"
+#include "../class_members.h"
 
 namespace {
 
-template <typename T>
-T &field(ZEK_object *o, const char *name)
-{
-    ZEK_layer *l = ZEK_layer_at(o, 1);
-    int32_t i = ZEK_NameSearch2(l->pDataRow, l->nDataRow, name);
-    EXPECT_GE(i, 0) << name;
-    return *static_cast<T *>(ZEK_ptr(l->pDataArea, 0, intptr_t(l->pDataRow[i].place)));
-}
 
 const char kClass[] = "ZekWrapperTest";
 
@@ -59,7 +52,7 @@ struct Windowed {
         o = Win_ctor2(nullptr);
         hwnd = plainWindow(title);
         if (o)
-            field<HWND>(o, "hWnd") = hwnd;
+            member<HWND>(o, "hWnd") = hwnd;
     }
     ~Windowed()
     {
@@ -121,7 +114,7 @@ TEST_F(WinWrappers, InvalidateWithoutRectangleUsesTheStoredClientRectangle)
     ShowWindow(hwnd, SW_SHOWNOACTIVATE);
     UpdateWindow(hwnd);
     ValidateRect(hwnd, nullptr);
-    field<RECT>(o, "bRect") = RECT{10, 20, 30, 40};
+    member<RECT>(o, "bRect") = RECT{10, 20, 30, 40};
     ASSERT_NE(Win_InvalidateRect(o, nullptr, 0), 0);
     RECT dirty;
     ASSERT_TRUE(GetUpdateRect(hwnd, &dirty, FALSE));
@@ -167,17 +160,17 @@ TEST_F(WinWrappers, FocusGoesToTheWindowOrToTheMothersWindow)
 TEST_F(WinWrappers, EnablingLeavesOnlyTheTenKeyPadAlone)
 {
     Windowed plot("plot"), tenkey("tenkey"), toolbar("toolbar");
-    field<ZEK_object *>(o, "pPlotTh") = plot.o;
-    field<ZEK_object *>(o, "pTenkeyTh") = tenkey.o;
-    (&field<ZEK_object *>(o, "pToolBar"))[3] = toolbar.o;
+    member<ZEK_object *>(o, "pPlotTh") = plot.o;
+    member<ZEK_object *>(o, "pTenkeyTh") = tenkey.o;
+    (&member<ZEK_object *>(o, "pToolBar"))[3] = toolbar.o;
     Win_EnableWindow(o, 0);
-    EXPECT_EQ(field<int32_t>(o, "bLockFocus"), 0);
+    EXPECT_EQ(member<int32_t>(o, "bLockFocus"), 0);
     EXPECT_FALSE(IsWindowEnabled(hwnd));
     EXPECT_FALSE(IsWindowEnabled(plot.hwnd));
     EXPECT_FALSE(IsWindowEnabled(toolbar.hwnd));
     EXPECT_TRUE(IsWindowEnabled(tenkey.hwnd));
     Win_EnableWindow(o, 1);
-    EXPECT_EQ(field<int32_t>(o, "bLockFocus"), 1);
+    EXPECT_EQ(member<int32_t>(o, "bLockFocus"), 1);
     EXPECT_TRUE(IsWindowEnabled(hwnd));
     EXPECT_TRUE(IsWindowEnabled(plot.hwnd));
     EXPECT_TRUE(IsWindowEnabled(toolbar.hwnd));
@@ -261,43 +254,43 @@ TEST_F(WinLinks, SettersStoreTheLinkedObjects)
     Win_SetMotherWin(o, p);
     Win_SetChildWin(o, p);
     Win_SetUnderMenuWin(o, p);
-    EXPECT_EQ(field<ZEK_object *>(o, "pMother"), p);
-    EXPECT_EQ(field<ZEK_object *>(o, "pChild"), p);
-    EXPECT_EQ(field<ZEK_object *>(o, "pUnderMenu"), p);
+    EXPECT_EQ(member<ZEK_object *>(o, "pMother"), p);
+    EXPECT_EQ(member<ZEK_object *>(o, "pChild"), p);
+    EXPECT_EQ(member<ZEK_object *>(o, "pUnderMenu"), p);
 }
 
 TEST_F(WinLinks, StoredPositionComesFromTheOtherWindowsClientOrigin)
 {
-    field<RECT>(p, "bScRect") = RECT{200, 100, 600, 400};
-    field<int32_t>(p, "ClSx") = 4;
-    field<int32_t>(p, "ClSy") = 30;
+    member<RECT>(p, "bScRect") = RECT{200, 100, 600, 400};
+    member<int32_t>(p, "ClSx") = 4;
+    member<int32_t>(p, "ClSy") = 30;
     int32_t x = 0, y = 0;
     Win_GetDefPos(p, &x, &y);
     EXPECT_EQ(x, 204);
     EXPECT_EQ(y, 130);
 
-    ASSERT_EQ(field<int32_t>(o, "bDefPos"), 1);
+    ASSERT_EQ(member<int32_t>(o, "bDefPos"), 1);
     Win_SetDefPos(o, p);
-    EXPECT_EQ(field<int32_t>(o, "WinStGx"), 204);
-    EXPECT_EQ(field<int32_t>(o, "WinStGy"), 130);
-    EXPECT_EQ(field<int32_t>(o, "bDefPos"), 0);
+    EXPECT_EQ(member<int32_t>(o, "WinStGx"), 204);
+    EXPECT_EQ(member<int32_t>(o, "WinStGy"), 130);
+    EXPECT_EQ(member<int32_t>(o, "bDefPos"), 0);
 
     // A program's own GetDefPos of the other window is the one asked.
     ZEK_layer_at(p, 1)->pSlot[ZEK_NameSearch(ZEK_layer_at(p, 1), "GetDefPos")] =
         reinterpret_cast<ZEK_method_fn>(programsDefPos);
     Win_SetDefPos(o, p);
-    EXPECT_EQ(field<int32_t>(o, "WinStGx"), 7);
-    EXPECT_EQ(field<int32_t>(o, "WinStGy"), 8);
+    EXPECT_EQ(member<int32_t>(o, "WinStGx"), 7);
+    EXPECT_EQ(member<int32_t>(o, "WinStGy"), 8);
 
     // Without another window only the stored position is kept as it is.
-    field<int32_t>(o, "bDefPos") = 1;
+    member<int32_t>(o, "bDefPos") = 1;
     Win_SetDefPos(o, nullptr);
-    EXPECT_EQ(field<int32_t>(o, "WinStGx"), 7);
-    EXPECT_EQ(field<int32_t>(o, "bDefPos"), 0);
+    EXPECT_EQ(member<int32_t>(o, "WinStGx"), 7);
+    EXPECT_EQ(member<int32_t>(o, "bDefPos"), 0);
 
     Win_SetWindowGenten(o, -5, 12);
-    EXPECT_EQ(field<int32_t>(o, "WinStGx"), -5);
-    EXPECT_EQ(field<int32_t>(o, "WinStGy"), 12);
+    EXPECT_EQ(member<int32_t>(o, "WinStGx"), -5);
+    EXPECT_EQ(member<int32_t>(o, "WinStGy"), 12);
 }
 
 }  // namespace

@@ -8,34 +8,8 @@
 #include <vector>
 
 #include "ZEK2.h"
+#include "../class_members.h"
 
-inline ZEK_layer *win_layer_of(ZEK_object *o)
-{
-    return ZEK_layer_at(o, 1);
-}
-
-template <typename T>
-T &member(ZEK_object *o, const char *name)
-{
-    ZEK_layer *l = win_layer_of(o);
-    int32_t i = ZEK_NameSearch2(l->pDataRow, l->nDataRow, name);
-    EXPECT_GE(i, 0) << name;
-    return *static_cast<T *>(ZEK_ptr(l->pDataArea, 0, intptr_t(l->pDataRow[i].place)));
-}
-
-inline ZEK_method_fn &slot(ZEK_object *o, const char *name)
-{
-    ZEK_layer *l = win_layer_of(o);
-    int32_t k = ZEK_NameSearch(l, name);
-    EXPECT_GE(k, 0) << name;
-    return l->pSlot[k];
-}
-
-template <typename Fn>
-void overwrite(ZEK_object *o, const char *name, Fn fn)
-{
-    slot(o, name) = reinterpret_cast<ZEK_method_fn>(fn);
-}
 
 // A Win object without a window of its own.
 struct WinObj {
