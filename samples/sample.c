@@ -2,8 +2,9 @@
    it builds objects, replaces a method by name, reaches members by name,
    splits its command line and writes to and shows the shared message log;
    then it opens a main window, reads key codes in its own loop and paints
-   them. It types into itself so that it runs unattended, saves a picture of
-   its window to sample.bmp and ends. */
+   them under a small survey plan drawn on its paper, fitted to the window.
+   It types into itself so that it runs unattended, saves a picture of its
+   window to sample.bmp and ends. */
 #include <stdio.h>
 #include <string.h>
 #include <windows.h>
@@ -133,28 +134,241 @@ static void describe_key(int32_t key, char *text, size_t size)
         snprintf(text, size, "文字 「%c」", code);
 }
 
-/* Paint hook: the window procedure has begun painting into hDC. */
-static int32_t ZEKAPI sample_Paint(ZEK_object *o)
-{
-    HDC dc = *(HDC *)win_member(o, "hDC");
-    HWND window = *(HWND *)win_member(o, "hWnd");
-    const int line_height = *(int32_t *)win_member(o, "ChrWdBy") + 6;
-    RECT area;
-    GetClientRect(window, &area);
-    FillRect(dc, &area, (HBRUSH)(COLOR_WINDOW + 1));
+/* ---- The survey plan -------------------------------------------------- */
 
+/* A point of the plan in survey coordinates (metres): X north, Y east; its
+   label goes label_dx, label_dy from it, aligned by label_align. */
+typedef struct PlanPoint {
+    const char *name;
+    double x, y;
+    double label_dx, label_dy;
+    int label_align;
+} PlanPoint;
+
+/* The sheet the plan is drawn on, in the same units: X 0..80, Y 0..140. */
+#define SHEET_X 80.0
+#define SHEET_Y 140.0
+
+/* A closed traverse, tied to a benchmark. */
+static const PlanPoint stations[] = {
+    {"T1", 16.0, 24.0, 1.2, 1.2, TA_LEFT | TA_BOTTOM},
+    {"T2", 62.0, 26.0, 1.2, 1.2, TA_LEFT | TA_BOTTOM},
+    {"T3", 66.0, 76.0, 1.2, 1.2, TA_LEFT | TA_BOTTOM},
+    {"T4", 50.0, 118.0, 1.2, 1.2, TA_LEFT | TA_BOTTOM},
+    {"T5", 10.0, 100.0, 1.2, 1.2, TA_LEFT | TA_BOTTOM},
+};
+#define STATION_COUNT (int)(sizeof stations / sizeof stations[0])
+static const PlanPoint benchmark = {"基準点", 6.0, 8.0, 0.0, 2.5, TA_LEFT | TA_BASELINE};
+
+/* The parcel: its north-east corner is rounded by a 12 m arc centred at
+   (42, 84), tangent to the north side at K3 and to the east side at K4. */
+static const PlanPoint parcel[] = {
+    {"K1", 22.0, 38.0, -1.0, -1.0, TA_RIGHT | TA_TOP},
+    {"K2", 54.0, 38.0, 1.0, -1.0, TA_RIGHT | TA_BOTTOM},
+    {"K3", 54.0, 84.0, 1.2, 0.0, TA_CENTER | TA_BOTTOM},
+    {"K4", 42.0, 96.0, -1.0, 1.2, TA_LEFT | TA_TOP},
+    {"K5", 22.0, 96.0, -1.0, 1.0, TA_LEFT | TA_TOP},
+};
+#define PARCEL_COUNT (int)(sizeof parcel / sizeof parcel[0])
+static const double arc_x = 42.0, arc_y = 84.0, arc_radius = 12.0;
+
+/* The key list takes this many rows in two columns under the plan. */
+#define KEY_ROWS 5
+#define KEY_COLUMNS 2
+
+/* Text in survey coordinates: with the survey mapping on, plain x is Y and
+   plain y is X. height is in pixels; angle turns the text clockwise. */
+static void plan_text(ZEK_object *o, const char *text, double x, double y, double angle,
+                      int height, COLORREF colour, int align)
+{
+    *(COLORREF *)win_member(o, "Color") = colour;
+    *(int32_t *)win_member(o, "GchrAlign") = align;
+    Win_Gchr(o, text, y, x, angle, 0, height, 0, 0, FW_NORMAL);
+}
+
+/* Fits the sheet, with a margin, into the top of the drawing area (the part
+   above the key list) and loads the survey mapping into the plain one. */
+static void fit_sheet(ZEK_object *o, int plan_height)
+{
+    const double width = *(double *)win_member(o, "dWdVx");
+    const double height = *(double *)win_member(o, "dWdVy");
+    const double margin = 10.0;
+    double scale = (width - 2 * margin) / SHEET_Y; /* pixels per metre */
+    if ((plan_height - 2 * margin) / SHEET_X < scale)
+        scale = (plan_height - 2 * margin) / SHEET_X;
+    /* A window of the drawing area's own shape, so the fit keeps it as is:
+       the sheet centred across, and centred down in the plan part. */
+    const double top = SHEET_X * 0.5 + plan_height * 0.5 / scale;
+    const double left = SHEET_Y * 0.5 - width * 0.5 / scale;
+    Win_ScaleSet2(o, 1, top - height / scale, left, top, left + width / scale);
+    Win_ScaleOn(o);
+}
+
+static void draw_station(ZEK_object *o, const PlanPoint *p, COLORREF colour)
+{
+    Win_SetPen(o, colour, 0, 1);
+    Win_Circle(o, p->y, p->x, 1.2, 1.2, 0, 360, 0);
+    Win_Mark(o, p->y, p->x, 0, 1);
+}
+
+/* The plan, drawn with the world forms on the survey mapping. */
+static void draw_plan(ZEK_object *o)
+{
+    const COLORREF ink = RGB(0, 0, 0), red = RGB(200, 0, 0), blue = RGB(0, 70, 200),
+                   green = RGB(0, 120, 60), grey = RGB(120, 120, 120);
+    char text[32];
+    int32_t *align = win_member(o, "GchrAlign");
+    const int32_t old_align = *align;
+
+    /* The sheet and its frame. */
+    Win_SetPen(o, RGB(255, 252, 238), 0, 1);
+    Win_SetSolidBrush(o);
+    Win_FillBox(o, 0, 0, SHEET_Y, SHEET_X);
+    Win_SetPen(o, ink, 0, 1);
+    Win_LineBox(o, 0, 0, SHEET_Y, SHEET_X);
+    Win_LineBox(o, 2, 2, SHEET_Y - 2, SHEET_X - 2);
+
+    /* A building inside the parcel, hatched. */
+    Win_SetPen(o, grey, 0, 1);
+    Win_SetHatchBrush(o, HS_BDIAGONAL);
+    Win_FillInit(o);
+    Win_FillSv(o, 52, 30);
+    Win_FillSv(o, 52, 44);
+    Win_FillSv(o, 74, 44);
+    Win_FillSv(o, 74, 30);
+    Win_FillSv(o, 52, 30);
+    Win_FillI(o);
+    plan_text(o, "建物", 37.0, 63.0, 0, 14, grey, TA_CENTER | TA_BASELINE);
+
+    /* The road along the north side: its edges solid, its centre line as
+       a chain line. */
+    Win_SetPen(o, grey, 0, 1);
+    Win_Line(o, 6, 58, 122, 58);
+    Win_Line(o, 6, 72, 122, 72);
+    Win_SetPen(o, green, 5, 1);
+    Win_Line(o, 6, 65, 122, 65);
+    plan_text(o, "市道 1号線", 66.0, 104.0, 0, 13, green, TA_LEFT | TA_BASELINE);
+
+    /* The parcel boundary: straight sides as one polyline, the rounded
+       corner as an arc (azimuths 0..90: north round to east). */
+    Win_SetPen(o, red, 0, 2);
+    Win_LineInit(o);
+    Win_LineSv(o, parcel[2].y, parcel[2].x);
+    Win_LineSv(o, parcel[1].y, parcel[1].x);
+    Win_LineSv(o, parcel[0].y, parcel[0].x);
+    Win_LineSv(o, parcel[4].y, parcel[4].x);
+    Win_LineSv(o, parcel[3].y, parcel[3].x);
+    Win_BufPolylineI(o);
+    Win_Circle(o, arc_y, arc_x, arc_radius, arc_radius, 0, 90, 0);
+    /* Boundary stakes: a small ring with a diagonal cross in it (an upright
+       one would vanish in the sides). */
+    Win_SetPen(o, red, 0, 1);
+    for (int i = 0; i < PARCEL_COUNT; ++i) {
+        const PlanPoint *k = &parcel[i];
+        Win_Circle(o, k->y, k->x, 1.0, 1.0, 0, 360, 0);
+        Win_Mark(o, k->y, k->x, 45, 5);
+        plan_text(o, k->name, k->x + k->label_dx, k->y + k->label_dy, 0, 12, red, k->label_align);
+    }
+    /* Along the arc, inside it, at its middle (azimuth 45). */
+    plan_text(o, "R=12.00", arc_x + 7.0, arc_y + 7.0, 45, 12, red, TA_CENTER | TA_TOP);
+    /* The south side's length, written along it. */
+    snprintf(text, sizeof text, "%.2fm", parcel[4].y - parcel[0].y);
+    plan_text(o, text, parcel[0].x + 0.8, (parcel[0].y + parcel[4].y) * 0.5, 0, 12, red,
+              TA_CENTER | TA_BOTTOM);
+    /* The west side's, turned to run up it. */
+    snprintf(text, sizeof text, "%.2fm", parcel[1].x - parcel[0].x);
+    plan_text(o, text, (parcel[0].x + parcel[1].x) * 0.5, parcel[0].y + 0.8, -90, 12, red,
+              TA_CENTER | TA_TOP);
+
+    /* The traverse legs, dashed, and the tie to the benchmark. */
+    Win_SetPen(o, blue, 4, 1);
+    for (int i = 0; i < STATION_COUNT; ++i) {
+        const PlanPoint *a = &stations[i], *b = &stations[(i + 1) % STATION_COUNT];
+        Win_Line(o, a->y, a->x, b->y, b->x);
+    }
+    Win_SetPen(o, blue, 2, 1);
+    Win_Line(o, benchmark.y, benchmark.x, stations[0].y, stations[0].x);
+
+    for (int i = 0; i < STATION_COUNT; ++i) {
+        draw_station(o, &stations[i], blue);
+        const PlanPoint *t = &stations[i];
+        plan_text(o, t->name, t->x + t->label_dx, t->y + t->label_dy, 0, 14, blue, t->label_align);
+    }
+    /* The benchmark: a triangle round a cross. */
+    Win_SetPen(o, ink, 0, 1);
+    Win_LineInit(o);
+    Win_LineSv(o, benchmark.y, benchmark.x + 2.0);
+    Win_LineSv(o, benchmark.y + 1.8, benchmark.x - 1.2);
+    Win_LineSv(o, benchmark.y - 1.8, benchmark.x - 1.2);
+    Win_LineSv(o, benchmark.y, benchmark.x + 2.0);
+    Win_BufPolylineI(o);
+    Win_Mark(o, benchmark.y, benchmark.x, 0, 1);
+    plan_text(o, benchmark.name, benchmark.x + benchmark.label_dx,
+              benchmark.y + benchmark.label_dy, 0, 13, ink, benchmark.label_align);
+
+    /* North arrow and title. */
+    Win_SetPen(o, ink, 0, 1);
+    Win_Line(o, 131, 60, 131, 73);
+    Win_Line(o, 131, 73, 129.8, 69.5);
+    Win_Line(o, 131, 73, 132.2, 69.5);
+    plan_text(o, "N", 74.0, 131.0, 0, 14, ink, TA_CENTER | TA_BOTTOM);
+    plan_text(o, "測量平面図", 11.0, 136.0, 0, 18, ink, TA_RIGHT | TA_BASELINE);
+    plan_text(o, "S=1:500  単位 m", 5.0, 136.0, 0, 12, ink, TA_RIGHT | TA_BASELINE);
+    *align = old_align;
+}
+
+/* The key codes received so far, in columns under the plan. */
+static void draw_keys(ZEK_object *o, HDC dc, const RECT *area, int top, int line_height)
+{
     HFONT old_font = SelectObject(dc, *(HFONT *)win_member(o, "hFont"));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(0, 0, 128));
     const char *heading = "受け取ったキーコード (Win_Keyin)";
-    TextOutA(dc, 12, 10, heading, (int)strlen(heading));
-    MoveToEx(dc, 12, 12 + line_height, NULL);
-    LineTo(dc, area.right - 12, 12 + line_height);
+    TextOutA(dc, 12, top, heading, (int)strlen(heading));
+    MoveToEx(dc, 12, top + line_height - 2, NULL);
+    LineTo(dc, area->right - 12, top + line_height - 2);
 
     SetTextColor(dc, RGB(0, 0, 0));
-    for (int i = 0; i < key_line_count; ++i)
-        TextOutA(dc, 20, 20 + (i + 1) * line_height, key_lines[i], (int)strlen(key_lines[i]));
+    const int shown = KEY_ROWS * KEY_COLUMNS;
+    const int first = key_line_count > shown ? key_line_count - shown : 0;
+    const int column_width = (area->right - 24) / KEY_COLUMNS;
+    for (int i = first; i < key_line_count; ++i) {
+        const int row = (i - first) % KEY_ROWS, column = (i - first) / KEY_ROWS;
+        TextOutA(dc, 20 + column * column_width, top + (row + 1) * line_height, key_lines[i],
+                 (int)strlen(key_lines[i]));
+    }
     SelectObject(dc, old_font);
+}
+
+/* Paint hook: the window procedure has begun painting into hDC. */
+static int32_t ZEKAPI sample_Paint(ZEK_object *o)
+{
+    static int reported;
+    HDC dc = *(HDC *)win_member(o, "hDC");
+    HWND window = *(HWND *)win_member(o, "hWnd");
+    const int line_height = *(int32_t *)win_member(o, "ChrWdBy") + 4;
+    RECT area;
+    GetClientRect(window, &area);
+    FillRect(dc, &area, (HBRUSH)(COLOR_WINDOW + 1));
+    const int keys_top = area.bottom - (KEY_ROWS + 1) * line_height - 8;
+
+    /* Each paint fits afresh: a resize has put the whole paper back. */
+    fit_sheet(o, keys_top);
+    Win_GmodeSet(o);
+    draw_plan(o);
+    Win_GmodeReset(o);
+    if (!reported) {
+        int32_t vx = 0, vy = 0;
+        Win_SclWtoZ(o, stations[0].x, stations[0].y, &vx, &vy);
+        printf("  plan: station %s (X %.2f, Y %.2f) is at pixel (%d, %d); 1 m = %.2f pixels\n",
+               stations[0].name, stations[0].x, stations[0].y, (int)vx, (int)vy,
+               *(double *)win_member(o, "wzSclX"));
+        Shared_printf0("sample: %s at pixel (%d, %d)\n", stations[0].name, (int)vx, (int)vy);
+        reported = 1;
+    }
+    Win_ScaleOff(o);
+
+    draw_keys(o, dc, &area, keys_top + 4, line_height);
     return 0;
 }
 
@@ -243,11 +457,11 @@ static int run_window(void)
     if (!w)
         return 0;
     *(const char **)win_member(w, "pClassName") = "ZekSampleMain";
-    *(const char **)win_member(w, "pTitleName") = "ZEK2 サンプル ― キー入力の表示";
+    *(const char **)win_member(w, "pTitleName") = "ZEK2 サンプル ― 測量平面図とキー入力";
     *(int32_t *)win_member(w, "WinStGx") = 40;
     *(int32_t *)win_member(w, "WinStGy") = 40;
-    *(int32_t *)win_member(w, "WinWdGx") = 440;
-    *(int32_t *)win_member(w, "WinWdGy") = 300;
+    *(int32_t *)win_member(w, "WinWdGx") = 640;
+    *(int32_t *)win_member(w, "WinWdGy") = 480;
     overwrite_slot(w, "Paint", (ZEK_method_fn)sample_Paint);
     overwrite_slot(w, "Timer", (ZEK_method_fn)sample_Timer);
     /* Closing from the system menu becomes a key for the loop below. */
