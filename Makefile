@@ -1,7 +1,7 @@
 # make test: install what is missing, build both architectures, run every test.
 # make demo: the same set-up, then the sample program under Wine; it leaves a
 #   picture of its window in build/x86_64/demo/sample.png.
-# make bench: the same set-up, then the Win benchmark under Wine.
+# make bench: the same set-up, then the Win and drawing benchmarks under Wine.
 BUILD := build
 JOBS := $(shell nproc)
 
@@ -28,7 +28,7 @@ demo: build
 	tools/with-wine.sh $(BUILD)/x86_64 tools/run-demo.sh $(BUILD)/x86_64
 
 bench: build
-	tools/with-wine.sh $(BUILD)/x86_64 tools/wine64 $(CURDIR)/$(BUILD)/x86_64/bin/win_bench.exe
+	tools/with-wine.sh $(BUILD)/x86_64 sh -c 'tools/wine64 "$$1/win_bench.exe" && tools/wine64 "$$1/draw_bench.exe"' sh $(CURDIR)/$(BUILD)/x86_64/bin
 
 fuzz: deps
 	tools/run-native-tests.sh long

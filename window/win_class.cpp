@@ -12,6 +12,8 @@
 
 namespace {
 
+const char kWinClassName[] = "Win";
+
 // Instance handles given to Win_INIT; copied into every new Win.
 HINSTANCE gInstance;
 HINSTANCE gPrevInstance;
@@ -99,7 +101,7 @@ bool win_init_layer(ZEK_object *object, ZEK_layer *layer)
                   int32_t(kWinAreaBytes));
     if (!layer->pSlot)
         return false;
-    layer->pszClass = "Win";
+    layer->pszClass = kWinClassName;
     layer->hModule = nullptr;
     static const ZEK_member kMailslotRow[] = {
         {ZEK_KIND_METHOD, "MailslotWaitchThread",
@@ -120,7 +122,14 @@ const ZEK_vtbl Win_vtbl = {win_deleting_dtor};
 
 ZEK_layer *win_layer(ZEK_object *object)
 {
-    return zek_find_layer(object, "Win");
+    if (!object)
+        return nullptr;
+    // Every slot call asks for this; a Win layer built here sits right above
+    // the root and carries this very name pointer, so most calls stop there.
+    ZEK_layer *above = ZEK_layer_at(object, 0)->pDerived;
+    if (above && above->pszClass == kWinClassName && above->pDataArea)
+        return above;
+    return zek_find_layer(object, kWinClassName);
 }
 
 extern "C" HINSTANCE ZEKAPI Win_INIT(HINSTANCE instance, HINSTANCE previous)

@@ -49,6 +49,56 @@ void direct_plot(const DirectBitmap &b, int32_t x, int32_t y, uint32_t colour)
         plot(b, r, x, y, colour);
 }
 
+namespace {
+
+// A walk of the pixels of a clipped segment with the address kept beside
+// the coordinates; each store still goes through the range check of r.
+struct LineWalk {
+    uint8_t *p;
+    int32_t x, y;
+    uint32_t spanX, spanY;  // r's width and height less one
+    int32_t left, top;
+    uint8_t b0, b1, b2;
+
+    void put()
+    {
+        if (uint32_t(x - left) <= spanX && uint32_t(y - top) <= spanY) {
+            p[0] = b0;
+            p[1] = b1;
+            p[2] = b2;
+        }
+    }
+};
+
+// Bresenham along the major axis: both ends drawn; a pixel is written when
+// the pattern bit for its position (bit 0 first, repeating) is set.
+template <bool Solid>
+void walk(LineWalk &w, int64_t major, int64_t minor, bool xMajor, int32_t sx, int32_t sy,
+          int64_t stepMajor, int64_t stepMinor, uint16_t pattern)
+{
+    int64_t err = major / 2;
+    for (int64_t i = 0; i <= major; ++i) {
+        if (Solid || (pattern >> (i & 15) & 1))
+            w.put();
+        if (xMajor)
+            w.x += sx;
+        else
+            w.y += sy;
+        w.p += stepMajor;
+        err += minor;
+        if (err >= major && minor) {
+            err -= major;
+            if (xMajor)
+                w.y += sy;
+            else
+                w.x += sx;
+            w.p += stepMinor;
+        }
+    }
+}
+
+}  // namespace
+
 int direct_line(const DirectBitmap &b, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
                 uint16_t pattern, uint32_t colour)
 {
@@ -59,26 +109,26 @@ int direct_line(const DirectBitmap &b, int32_t x1, int32_t y1, int32_t x2, int32
         return 0;
     const int64_t dx = int64_t(x2) - x1, dy = int64_t(y2) - y1;
     const int64_t ax = dx < 0 ? -dx : dx, ay = dy < 0 ? -dy : dy;
-    const int64_t sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
+    const int32_t sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
     const bool xMajor = ax >= ay;
+    // Rows are stored bottom-up: a step down the screen is a step back in memory.
+    const int64_t stepX = 3 * int64_t(sx), stepY = -int64_t(sy) * b.stride;
+    LineWalk w{b.bits + (int64_t(b.originRow) - y1) * b.stride + int64_t(x1) * 3,
+               x1,
+               y1,
+               uint32_t(r.right - r.left),
+               uint32_t(r.bottom - r.top),
+               r.left,
+               r.top,
+               uint8_t(colour >> 16),
+               uint8_t(colour >> 8),
+               uint8_t(colour)};
     const int64_t major = xMajor ? ax : ay, minor = xMajor ? ay : ax;
-    int64_t x = x1, y = y1, err = major / 2;
-    for (int64_t i = 0; i <= major; ++i) {
-        if (pattern >> (i & 15) & 1)
-            plot(b, r, x, y, colour);
-        if (xMajor)
-            x += sx;
-        else
-            y += sy;
-        err += minor;
-        if (err >= major && minor) {
-            err -= major;
-            if (xMajor)
-                y += sy;
-            else
-                x += sx;
-        }
-    }
+    const int64_t stepMajor = xMajor ? stepX : stepY, stepMinor = xMajor ? stepY : stepX;
+    if (pattern == 0xFFFF)
+        walk<true>(w, major, minor, xMajor, sx, sy, stepMajor, stepMinor, pattern);
+    else
+        walk<false>(w, major, minor, xMajor, sx, sy, stepMajor, stepMinor, pattern);
     return 1;
 }
 
