@@ -13,8 +13,9 @@ T &member(ZEK_object *o, const char *name, int level = 1)
     ZEK_layer *l = ZEK_layer_at(o, level);
     int32_t i = ZEK_NameSearch2(l->pDataRow, l->nDataRow, name);
     EXPECT_GE(i, 0) << name;
-    if (i >= 0)
+    if (i >= 0) {
         EXPECT_GE(size_t(l->pDataRow[i].size) * size_t(l->pDataRow[i].count), sizeof(T)) << name;
+    }
     return *static_cast<T *>(ZEK_ptr(l->pDataArea, 0, intptr_t(l->pDataRow[i].place)));
 }
 

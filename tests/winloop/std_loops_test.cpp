@@ -54,12 +54,6 @@ int32_t ZEKAPI m1(ZEK_object *w)
     gLog += "m1 ";
     return 0;
 }
-int32_t ZEKAPI startLeave(ZEK_object *w)
-{
-    EXPECT_EQ(w, gJob);
-    gLog += "start ";
-    return 0x1003D;
-}
 int32_t ZEKAPI startStay(ZEK_object *w)
 {
     EXPECT_EQ(w, gJob);
@@ -146,14 +140,6 @@ TEST_F(StdLoopTest, MainLoopEndsWhenTheWindowIsGone)
     EXPECT_EQ(gLog, kChoose + kChoose + kChoose);
 }
 
-TEST_F(StdLoopTest, SubLoopWhoseStartLeavesReturnsAtOnceWithJobsRestored)
-{
-    gKeys = {0x41};
-    EXPECT_EQ(Win_StdSubLoop(o, job, startLeave, leave, keyJob, redraw), 0x1003D);
-    EXPECT_EQ(gLog, "start ");
-    EXPECT_EQ(gKeys.size(), 1u);
-    expect_job_window_restored();
-}
 
 TEST_F(StdLoopTest, SubLoopHandsOtherKeysToItsJobsAndRestoresTheStatus)
 {

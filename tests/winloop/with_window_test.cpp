@@ -22,13 +22,6 @@ int32_t ZEKAPI agreeEnd(ZEK_object *) { return 1; }
 int32_t ZEKAPI slKey(ZEK_object *) { return 0x10016; }
 int32_t ZEKAPI leaveAtOnce(ZEK_object *) { return 0x1003D; }
 int32_t ZEKAPI ownJob(ZEK_object *) { return 0; }
-int32_t gTicks;
-int32_t ZEKAPI tick(ZEK_object *, int32_t id)
-{
-    EXPECT_EQ(id, 204);
-    ++gTicks;
-    return 0;
-}
 
 struct WithWindow : ::testing::Test {
     ZEK_object *o = nullptr;
@@ -121,20 +114,5 @@ TEST_F(WithWindow, SubLoopWhoseStartLeavesRestoresTheJobsAtOnce)
     EXPECT_TRUE(PeekMessageA(&m, w, MACRO_CHAR, MACRO_CHAR, PM_NOREMOVE));  // not read
 }
 
-TEST_F(WithWindow, TicksDuringTheTimerLockComeOnceOnUnlock)
-{
-    overwrite(o, "TimerCad", tick);
-    gTicks = 0;
-    SendMessageA(w, WM_TIMER, 204, 0);
-    EXPECT_EQ(gTicks, 1);
-    Win_TimerLock(o);
-    SendMessageA(w, WM_TIMER, 204, 0);
-    SendMessageA(w, WM_TIMER, 204, 0);
-    EXPECT_EQ(gTicks, 1);
-    Win_TimerUnLock(o);
-    EXPECT_EQ(gTicks, 2);
-    SendMessageA(w, WM_TIMER, 204, 0);
-    EXPECT_EQ(gTicks, 3);
-}
 
 }  // namespace
