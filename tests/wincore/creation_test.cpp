@@ -41,8 +41,8 @@ TEST(WinCreation, ConRegistersOnceCreatesAndBindsTheWindow)
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;
     ASSERT_TRUE(GetClassInfoExA(GetModuleHandleA(nullptr), "ZekCoreOnce", &wc));
-    EXPECT_EQ(wc.lpfnWndProc, reinterpret_cast<WNDPROC>(
-                                  GetProcAddress(GetModuleHandleA("ZEK2.dll"), "DefWndProc")));
+    EXPECT_EQ(reinterpret_cast<uintptr_t>(wc.lpfnWndProc),
+              reinterpret_cast<uintptr_t>(GetProcAddress(GetModuleHandleA("ZEK2.dll"), "DefWndProc")));
     EXPECT_GE(wc.cbWndExtra, 14 + int(sizeof(void *)));
     EXPECT_EQ(wc.hIcon, LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION)));
 
