@@ -1,10 +1,12 @@
 // The per-process font cache: 20 fonts in most-recently-used order.
 #include "font_cache.h"
 
+#include <cstdint>
 #include <cstring>
 
 #include "zek2/fonts.h"
 #include "zek2/shared.h"
+#include "../env/sjis_fit.h"
 
 namespace {
 
@@ -37,16 +39,9 @@ void reset_entries()
 // The face as it fits a LOGFONT: at most 31 bytes, never half a character.
 void fitted_face(const char *face, char (&out)[LF_FACESIZE])
 {
-    size_t n = 0;
-    if (face) {
-        while (face[n]) {
-            size_t step = IsDBCSLeadByteEx(932, BYTE(face[n])) && face[n + 1] ? 2 : 1;
-            if (n + step > LF_FACESIZE - 1)
-                break;
-            n += step;
-        }
+    const size_t n = sjis_fit(face, SIZE_MAX, LF_FACESIZE - 1);
+    if (n)
         std::memcpy(out, face, n);
-    }
     out[n] = '\0';
 }
 

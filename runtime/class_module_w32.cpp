@@ -79,8 +79,7 @@ extern "C" int32_t ZEKAPI ZEK_load(const char *fileName, void **moduleOut, void 
 
 extern "C" void ZEKAPI ZEK_dtorC(ZEK_object *object)
 {
-    if (object && object->vtbl && object->vtbl->deleting_dtor)
-        object->vtbl->deleting_dtor(object, 1);
+    zek_delete_object(object);
     zek_module_release_pending();
 }
 

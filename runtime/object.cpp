@@ -49,6 +49,12 @@ void zek_release_layer(ZEK_object *object, const ZEK_vtbl *vtbl, ZEK_layer *laye
         layer->pfnFree(object, layer);
 }
 
+void zek_delete_object(ZEK_object *object)
+{
+    if (object && object->vtbl && object->vtbl->deleting_dtor)
+        object->vtbl->deleting_dtor(object, 1);
+}
+
 void zek_finish_delete(ZEK_object *object, int32_t flags)
 {
     object->vtbl = &zek_empty_vtbl;

@@ -33,6 +33,10 @@ ZEK_object *zek_construct_derived(ZEK_object *object, const ZEK_vtbl *vtbl, ZekL
 // class's layer with its virtual table in place, then the root's, then the memory.
 void zek_delete_derived(ZEK_object *object, const ZEK_vtbl *vtbl, int32_t flags);
 
+// Runs the object's deleting destructor and frees it; null or an object
+// without one is left alone.
+void zek_delete_object(ZEK_object *object);
+
 // Undoes the layers that a failed constructor had already built.
 void zek_abandon_object(ZEK_object *object, int builtLayers, bool ownsMemory);
 

@@ -152,8 +152,7 @@ extern "C" void ZEKAPI Win_dtor(ZEK_object *object)
     Win_data &d = *win_data(layer);
     ZEK_object *table = d.pButtonTbl;
     d.pButtonTbl = nullptr;
-    if (table && table->vtbl)
-        table->vtbl->deleting_dtor(table, 1);
+    zek_delete_object(table);
 }
 
 extern "C" int32_t ZEKAPI Win_MailslotWaitchThread(ZEK_object *)

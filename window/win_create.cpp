@@ -1,13 +1,9 @@
 // Win: class registration, window creation with its furniture, closing.
 #include "win_proc.h"
 
-namespace {
+#include "../runtime/object.h"
 
-void delete_object(ZEK_object *object)
-{
-    if (object && object->vtbl && object->vtbl->deleting_dtor)
-        object->vtbl->deleting_dtor(object, 1);
-}
+namespace {
 
 // The client rectangle's offset inside the frame, measured from the top.
 int32_t client_top_offset(DWORD style)
@@ -198,7 +194,7 @@ extern "C" int32_t ZEKAPI Win_EndPopupWindow(ZEK_object *object)
             win_call<int32_t>(menu, kWinAltF4);
         } else {
             win_call<int32_t>(menu, kWinWaitClose, static_cast<ZEK_object *>(nullptr));
-            delete_object(menu);
+            zek_delete_object(menu);
         }
         return 1;
     }

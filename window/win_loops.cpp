@@ -2,25 +2,15 @@
 // waits, and the plain main loop of a Win.
 #include <atomic>
 
-#include "win_call.h"
+#include "message_pump.h"
 
-namespace {
+PendingQuit::~PendingQuit()
+{
+    if (seen)
+        PostQuitMessage(int(code));
+}
 
-// A quit message met inside a wait belongs to the loop around the wait: it
-// is kept back and posted again once the wait is over, because posting it at
-// once would make every further look at the queue return it again.
-struct PendingQuit {
-    bool seen = false;
-    WPARAM code = 0;
-    ~PendingQuit()
-    {
-        if (seen)
-            PostQuitMessage(int(code));
-    }
-};
-
-// Takes one waiting message and dispatches it; false when none waited.
-bool pump_one(ZEK_object *object, PendingQuit &quit, LRESULT *result = nullptr)
+bool pump_one(ZEK_object *object, PendingQuit &quit, LRESULT *result)
 {
     MSG msg;
     // Removing in the peek itself: a get after a non-removing peek can block
@@ -44,6 +34,8 @@ bool pump_one(ZEK_object *object, PendingQuit &quit, LRESULT *result = nullptr)
         *result = r;
     return true;
 }
+
+namespace {
 
 // Sleeps until input arrives or the time is up, without spinning.
 void wait_for_input(ULONGLONG milliseconds)

@@ -1,12 +1,12 @@
 // Win: the mouse jobs and their stack, the mouse table, button presses handed
 // to the button table, the wheel and the timer lock.
 #include <cstring>
-#include <type_traits>
+#include <cstddef>
 
 #include "win_call.h"
 #include "zek2/keys.h"
 
-#include "../runtime/member_lookup.h"
+#include "../furniture/button_record.h"
 
 namespace {
 
@@ -28,24 +28,6 @@ void post_job_key(const Win_data &d, int32_t key)
         win_post_key(d, key);
 }
 
-// The button table is another class: its methods are found by name, so a
-// table that lacks one simply is not asked.
-template <typename R, typename... Args>
-bool table_call(ZEK_object *table, const char *name, R *result, Args... args)
-{
-    ZEK_method_fn fn = zek_find_method(table, name);
-    if (!fn)
-        return false;
-    auto f = reinterpret_cast<R(ZEKAPI *)(ZEK_object *, Args...)>(fn);
-    if constexpr (std::is_void_v<R>)
-        f(table, args...);
-    else if (result)
-        *result = f(table, args...);
-    else
-        f(table, args...);
-    return true;
-}
-
 // Offset of a field of the table's record, from the record rows of its class
 // descriptor; the byte-packed button record of the 32-bit layout otherwise.
 int32_t record_field(ZEK_object *table, const char *name, int32_t fallback)
@@ -63,16 +45,16 @@ int32_t record_field(ZEK_object *table, const char *name, int32_t fallback)
 // Sends what a pressed button stands for: its key, or the whole command.
 void send_button(const Win_data &d, ZEK_object *table, int32_t index)
 {
-    int32_t got = 0;
-    if (!table_call<int32_t>(table, "Get", &got, index) || !got || !table->pRecord)
+    if (!call_named<int32_t>(table, "Get", index) || !table->pRecord)
         return;
     const char *record = static_cast<const char *>(table->pRecord);
-    constexpr int32_t kHandles = 8 * int32_t(sizeof(void *));
     int16_t comType;
     int32_t key;
-    std::memcpy(&comType, record + record_field(table, "bComType", 192 + kHandles + 16),
+    std::memcpy(&comType,
+                record + record_field(table, "bComType", offsetof(AtrTable_button, bComType)),
                 sizeof comType);
-    std::memcpy(&key, record + record_field(table, "key", 192 + kHandles + 51), sizeof key);
+    std::memcpy(&key, record + record_field(table, "key", offsetof(AtrTable_button, key)),
+                sizeof key);
     if (comType == 0)
         post_job_key(d, key);
     else
@@ -141,7 +123,7 @@ extern "C" void ZEKAPI Win_MouseMove(ZEK_object *object)
     if (!d)
         return;
     if (d->pButtonTbl)
-        table_call<void>(d->pButtonTbl, "MouseMove", nullptr);
+        call_named<void>(d->pButtonTbl, "MouseMove");
     // m1 takes the rubber-band picture down, m2 moves it, m1 puts it back.
     job(object, kWinwork_zw);
     job(object, kWinwork_m1);
@@ -171,9 +153,12 @@ extern "C" int32_t ZEKAPI Win_LButtonDown(ZEK_object *object, WPARAM wParam)
     if (!d)
         return 0;
     if (ZEK_object *table = d->pButtonTbl) {
-        int32_t i = -1;
-        if (table_call<int32_t>(table, "LButtonDown", &i, wParam) && i != -1) {
-            table_call<int32_t>(table, "SetRepeetTimer", nullptr, i);
+        // A table without the method hits nothing.
+        const int32_t i = zek_find_method(table, "LButtonDown")
+                              ? call_named<int32_t>(table, "LButtonDown", wParam)
+                              : -1;
+        if (i != -1) {
+            call_named<void>(table, "SetRepeetTimer", i);
             send_button(*d, table, i);
             return 0;
         }
@@ -214,7 +199,7 @@ extern "C" int32_t ZEKAPI Win_LButtonUp(ZEK_object *object, WPARAM wParam)
 {
     Win_data *d = win_data_of(object);
     if (d && d->pButtonTbl)
-        table_call<int32_t>(d->pButtonTbl, "LButtonUp", nullptr, wParam);
+        call_named<int32_t>(d->pButtonTbl, "LButtonUp", wParam);
     return 0;
 }
 

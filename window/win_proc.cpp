@@ -10,12 +10,9 @@ static_assert(kWinExtraBytes == (sizeof(void *) == 4 ? 18 : 22), "window extra b
 
 ZEK_object *win_object_of(HWND window)
 {
-    if (!window || !IsWindow(window))
-        return nullptr;
-    // Windows of other classes have fewer extra bytes; reading would fail.
-    if (GetClassLongPtrA(window, GCL_CBWNDEXTRA) < kWinExtraBytes)
-        return nullptr;
-    return reinterpret_cast<ZEK_object *>(GetWindowLongPtrA(window, kWinObjectOffset));
+    // A destroyed window, or one of a class with fewer extra bytes, reads as 0.
+    return window ? reinterpret_cast<ZEK_object *>(GetWindowLongPtrA(window, kWinObjectOffset))
+                  : nullptr;
 }
 
 void win_bind(HWND window, ZEK_object *object)

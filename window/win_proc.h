@@ -73,6 +73,19 @@ extern int gImeBusy;
 // Waits, dispatching messages, until the window's drawing thread has ended.
 void win_wait_drawing_thread(Win_data &d);
 
+// Calls fn with each furniture window of a Win that has a button table of
+// its own: the status bar, the 20 toolbar entries and the four side menus
+// (null entries included).
+template <typename Fn>
+void for_each_furniture(const Win_data &d, Fn fn)
+{
+    fn(d.pStatusBar);
+    for (ZEK_object *bar : d.pToolBar)
+        fn(bar);
+    for (ZEK_object *menu : {d.pLeftMenuBar, d.pRightMenuBar, d.pTopMenuBar, d.pDownMenuBar})
+        fn(menu);
+}
+
 // The selected MDI child when it is maximised, else null.
 ZEK_object *win_maximised_mdi_child(const Win_data &d);
 

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "zek2/keys.h"
-#include "zek2/strings.h"
+#include "../env/sjis_fit.h"
 #include "../furniture/button_record.h"
 #include "../records/fd_mem.h"
 
@@ -15,16 +15,9 @@ namespace {
 // so the text is cut, never in the middle of a two-byte character.
 void set_command_text(Win_menu_command &command, const char *text, size_t limit)
 {
-    size_t n = 0;
-    if (text) {
-        while (n < limit && text[n]) {
-            const size_t step = IsKanji(uint8_t(text[n])) && n + 1 < limit && text[n + 1] ? 2 : 1;
-            if (n + step > sizeof(command.text) - 1)
-                break;
-            n += step;
-        }
+    const size_t n = sjis_fit(text, limit, sizeof(command.text) - 1);
+    if (n)
         std::memcpy(command.text, text, n);
-    }
     std::memset(command.text + n, 0, sizeof(command.text) - n);
 }
 
@@ -40,16 +33,9 @@ bool is_own_table(const Win_data &d, ZEK_object *table)
 {
     if (!table)
         return false;
-    if (table == d.pButtonTbl || table == table_of(d.pStatusBar) ||
-        table == table_of(d.pToolFrame))
-        return true;
-    for (ZEK_object *bar : d.pToolBar)
-        if (table == table_of(bar))
-            return true;
-    for (ZEK_object *menu : {d.pLeftMenuBar, d.pRightMenuBar, d.pTopMenuBar, d.pDownMenuBar})
-        if (table == table_of(menu))
-            return true;
-    return false;
+    bool own = table == d.pButtonTbl || table == table_of(d.pToolFrame);
+    for_each_furniture(d, [&](ZEK_object *w) { own = own || table == table_of(w); });
+    return own;
 }
 
 // The button record at address, when it is a whole record of the table.

@@ -5,9 +5,11 @@
 #include <algorithm>
 #include <vector>
 
+#include "message_pump.h"
 #include "zek2/shared.h"
 #include "../furniture/leave_check.h"
 #include "../graphics/back_buffer.h"
+#include "../runtime/object.h"
 
 namespace {
 
@@ -19,29 +21,9 @@ constexpr ULONGLONG kDrawingThreadTimeoutMs = 5000;
 // dispatched meanwhile may bring a second WIN_DTOR.
 thread_local std::vector<HWND> tClosing;
 
-void delete_object(ZEK_object *object)
-{
-    if (object && object->vtbl && object->vtbl->deleting_dtor)
-        object->vtbl->deleting_dtor(object, 1);
-}
-
 int32_t drawing_thread_id(const Win_data &d)
 {
     return __atomic_load_n(&d.bProcID, __ATOMIC_ACQUIRE);
-}
-
-// Dispatches what is waiting; a quit message is put back for the loops.
-void dispatch_waiting()
-{
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            PostQuitMessage(int(msg.wParam));
-            return;
-        }
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
 }
 
 // Releases a toolbar: its layout saved by the program's hook and by itself.
@@ -53,7 +35,7 @@ void release_toolbar(ZEK_object *object, Win_data &d, int32_t i)
     win_call<int32_t>(object, kWinPutToolBarEx, i);
     win_call<int32_t>(bar, kWinPutToolBar);
     d.pToolBar[i] = nullptr;
-    delete_object(bar);
+    zek_delete_object(bar);
 }
 
 int32_t toolbar_of_window(const Win_data &d, HWND window)
@@ -78,6 +60,7 @@ void win_wait_drawing_thread(Win_data &d)
     // One request suffices; it is repeated only while the thread has no queue yet.
     bool asked = PostThreadMessageA(DWORD(id), WIN_REDRAWEND, 0, 0);
     const ULONGLONG deadline = GetTickCount64() + kDrawingThreadTimeoutMs;
+    PendingQuit quit;
     while (drawing_thread_id(d)) {
         const ULONGLONG now = GetTickCount64();
         if (now >= deadline) {
@@ -93,7 +76,8 @@ void win_wait_drawing_thread(Win_data &d)
             return;  // ended without clearing its identifier
         if (!asked)
             asked = PostThreadMessageA(DWORD(id), WIN_REDRAWEND, 0, 0);
-        dispatch_waiting();
+        while (pump_one(nullptr, quit)) {
+        }
     }
 }
 
@@ -133,14 +117,14 @@ LRESULT win_on_ncdestroy(const WinMessage &m)
         for (ZEK_object *&child : d.pMdiChild) {
             ZEK_object *c = child;
             child = nullptr;
-            delete_object(c);
+            zek_delete_object(c);
         }
     }
     for (ZEK_object **bar : {&d.pLeftMenuBar, &d.pRightMenuBar, &d.pTopMenuBar,
                              &d.pDownMenuBar, &d.pStatusBar}) {
         ZEK_object *b = *bar;
         *bar = nullptr;
-        delete_object(b);
+        zek_delete_object(b);
     }
     d.bQuitFlag = 1;
     const LRESULT r = win_default(m);
@@ -220,13 +204,8 @@ LRESULT win_on_erase(const WinMessage &m)
 
 LRESULT win_on_setcursor(const WinMessage &m)
 {
-    Win_data &d = m.d;
     atr_table_leave_check(m.object);
-    atr_table_leave_check(d.pStatusBar);
-    for (ZEK_object *bar : d.pToolBar)
-        atr_table_leave_check(bar);
-    for (ZEK_object *menu : {d.pLeftMenuBar, d.pRightMenuBar, d.pTopMenuBar, d.pDownMenuBar})
-        atr_table_leave_check(menu);
+    for_each_furniture(m.d, atr_table_leave_check);
     return win_default(m);
 }
 
@@ -266,7 +245,7 @@ LRESULT win_on_mdi_end(const WinMessage &m)
         if (c && window && c->hWnd == window) {
             ZEK_object *gone = child;
             child = nullptr;
-            delete_object(gone);
+            zek_delete_object(gone);
             break;
         }
     }
@@ -280,7 +259,7 @@ LRESULT win_on_under_end(const WinMessage &m)
         return 0;
     m.d.pUnderMenu = nullptr;
     win_call<int32_t>(menu, kWinWaitClose, static_cast<ZEK_object *>(nullptr));
-    delete_object(menu);
+    zek_delete_object(menu);
     return 0;
 }
 

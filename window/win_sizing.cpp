@@ -1,9 +1,7 @@
 // Win: position and size before creation, and the layout on WM_SIZE.
 #include <cstdint>
 
-#include "win_data.h"
-
-#include "../runtime/class_rows.h"
+#include "win_call.h"
 
 namespace {
 
@@ -25,11 +23,6 @@ int32_t cells(int64_t span, int32_t cell)
     return cell > 0 && span > 0 ? sat(span / cell) : 0;
 }
 
-bool slot_ready(const ZEK_layer *layer, int k)
-{
-    return layer && layer->pSlot && layer->pSlot[k];
-}
-
 // Steps shared by the cell and pixel forms: the origin and the cell size.
 Win_data *prepare(ZEK_object *object, ZEK_object *base, int64_t *ox, int64_t *oy)
 {
@@ -39,9 +32,9 @@ Win_data *prepare(ZEK_object *object, ZEK_object *base, int64_t *ox, int64_t *oy
     Win_data *d = win_data(layer);
     *ox = *oy = 0;
     // A base that is not a Win has no client origin: placed as without one.
-    if (ZEK_layer *b = win_layer(base); slot_ready(b, kWinGetDefPos)) {
+    if (win_layer(base)) {
         int32_t x = 0, y = 0;
-        zek_call_slot<void>(base, b, kWinGetDefPos, &x, &y);
+        win_call<void>(base, kWinGetDefPos, &x, &y);
         *ox = x;
         *oy = y;
         d->bDefPos = 0;
@@ -61,10 +54,7 @@ int32_t span(int32_t from, int32_t to)
 int32_t call_sizing(ZEK_object *object, int k, int32_t x1, int32_t y1, int32_t x2,
                     int32_t y2, ZEK_object *base)
 {
-    ZEK_layer *layer = win_layer(object);
-    if (!slot_ready(layer, k))
-        return 0;
-    return zek_call_slot<int32_t>(object, layer, k, x1, y1, span(x1, x2), span(y1, y2), base);
+    return win_call<int32_t>(object, k, x1, y1, span(x1, x2), span(y1, y2), base);
 }
 
 void move(HWND piece, int64_t x, int64_t y, int64_t w, int64_t h)
@@ -140,13 +130,9 @@ extern "C" int32_t ZEKAPI Win_Size(ZEK_object *object, int32_t type, int32_t, in
     // nothing to lay out and the last layout stays.
     if (!d->hWnd || !IsWindow(d->hWnd))
         return 0;
-    auto call = [&](int k, auto... args) {
-        if (slot_ready(layer, k))
-            zek_call_slot<void>(object, layer, k, args...);
-    };
+    auto call = [&](int k, auto... args) { win_call<void>(object, k, args...); };
 
-    if (slot_ready(layer, kWinSetHDC))
-        zek_call_slot<HDC>(object, layer, kWinSetHDC);
+    win_call<HDC>(object, kWinSetHDC);
     if (d->hDC)
         SetViewportOrgEx(d->hDC, 0, 0, nullptr);
     call(kWinSetCurPos, d->bSetFocus, int32_t(0));
@@ -235,8 +221,7 @@ extern "C" int32_t ZEKAPI Win_Size(ZEK_object *object, int32_t type, int32_t, in
     if (d->hDC)
         SetViewportOrgEx(d->hDC, d->bRect.left, d->bRect.top, nullptr);
     call(kWinScaleNew);
-    if (slot_ready(layer, kWinResetHDC))
-        zek_call_slot<int32_t>(object, layer, kWinResetHDC);
+    win_call<int32_t>(object, kWinResetHDC);
     InvalidateRect(d->hWnd, &d->bRect, FALSE);
     return 0;
 }
