@@ -30,15 +30,8 @@ inline double angle_to_radians()
     return mode == 2 ? zek_survey::kDegToRad : mode == 3 ? zek_survey::kPi / 200.0 : 1.0;
 }
 
-inline int32_t sat32(int64_t v)
-{
-    return v > INT32_MAX ? INT32_MAX : v < INT32_MIN ? INT32_MIN : int32_t(v);
-}
-
-inline int32_t abs_sat(int32_t v)
-{
-    return v == INT32_MIN ? INT32_MAX : v < 0 ? -v : v;
-}
+using zek_raster::abs_sat;
+using zek_raster::sat32;
 
 inline zek_raster::ClipRect view_rect(const Win_data &d)
 {

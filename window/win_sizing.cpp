@@ -2,25 +2,23 @@
 #include <cstdint>
 
 #include "win_call.h"
+#include "../graphics/raster/pixel.h"
 
 namespace {
 
 // Members are 32-bit; arithmetic runs in 64 bits and saturates on the way back.
-int32_t sat(int64_t v)
-{
-    return v > INT32_MAX ? INT32_MAX : v < INT32_MIN ? INT32_MIN : int32_t(v);
-}
+using zek_raster::sat32;
 
 int32_t non_negative(int64_t v)
 {
-    return v < 0 ? 0 : sat(v);
+    return v < 0 ? 0 : sat32(v);
 }
 
 // Whole cells in a span; a cell size of zero or less (fonts not set up, or a
 // program's own values) gives no cells instead of a fault.
 int32_t cells(int64_t span, int32_t cell)
 {
-    return cell > 0 && span > 0 ? sat(span / cell) : 0;
+    return cell > 0 && span > 0 ? sat32(span / cell) : 0;
 }
 
 // Steps shared by the cell and pixel forms: the origin and the cell size.
@@ -39,8 +37,8 @@ Win_data *prepare(ZEK_object *object, ZEK_object *base, int64_t *ox, int64_t *oy
         *oy = y;
         d->bDefPos = 0;
     }
-    d->ChrWdBx = sat(int64_t(d->ChrWdGx[0]) + d->ChrWdGx[1] + d->ChrWdGx[2]);
-    d->ChrWdBy = sat(int64_t(d->ChrWdGy[0]) + d->ChrWdGy[1] + d->ChrWdGy[2]);
+    d->ChrWdBx = sat32(int64_t(d->ChrWdGx[0]) + d->ChrWdGx[1] + d->ChrWdGx[2]);
+    d->ChrWdBy = sat32(int64_t(d->ChrWdGy[0]) + d->ChrWdGy[1] + d->ChrWdGy[2]);
     d->WinStCx = d->WinStCy = 0;
     return d;
 }
@@ -60,7 +58,7 @@ int32_t call_sizing(ZEK_object *object, int k, int32_t x1, int32_t y1, int32_t x
 void move(HWND piece, int64_t x, int64_t y, int64_t w, int64_t h)
 {
     if (piece && IsWindow(piece))
-        MoveWindow(piece, sat(x), sat(y), non_negative(w), non_negative(h), TRUE);
+        MoveWindow(piece, sat32(x), sat32(y), non_negative(w), non_negative(h), TRUE);
 }
 
 // A piece of furniture built on Win is moved through its own window.
@@ -83,10 +81,10 @@ extern "C" int32_t ZEKAPI Win_SizeWdd(ZEK_object *object, int32_t x, int32_t y, 
     height = height < 0 ? 0 : height;
     d->WinWdCx = width;
     d->WinWdCy = height;
-    d->WinStGx = sat(int64_t(d->ChrWdBx) * x + ox);
-    d->WinStGy = sat(int64_t(d->ChrWdBy) * y + oy);
-    d->WinWdGx = sat(int64_t(d->ChrWdBx) * width);
-    d->WinWdGy = sat(int64_t(d->ChrWdBy) * height);
+    d->WinStGx = sat32(int64_t(d->ChrWdBx) * x + ox);
+    d->WinStGy = sat32(int64_t(d->ChrWdBy) * y + oy);
+    d->WinWdGx = sat32(int64_t(d->ChrWdBx) * width);
+    d->WinWdGy = sat32(int64_t(d->ChrWdBy) * height);
     return d->WinWdGx;
 }
 
@@ -107,8 +105,8 @@ extern "C" int32_t ZEKAPI Win_SizeWddG(ZEK_object *object, int32_t x, int32_t y,
     height = height < 0 ? 0 : height;
     d->WinWdCx = cells(width, d->ChrWdBx);
     d->WinWdCy = cells(height, d->ChrWdBy);
-    d->WinStGx = sat(ox + x);
-    d->WinStGy = sat(oy + y);
+    d->WinStGx = sat32(ox + x);
+    d->WinStGy = sat32(oy + y);
     d->WinWdGx = width;
     d->WinWdGy = height;
     return d->WinWdGx;
@@ -143,8 +141,8 @@ extern "C" int32_t ZEKAPI Win_Size(ZEK_object *object, int32_t type, int32_t, in
     d->bScRect = window;
     d->WinStGx = window.left;
     d->WinStGy = window.top;
-    d->WinWdGx = sat(int64_t(window.right) - window.left);
-    d->WinWdGy = sat(int64_t(window.bottom) - window.top);
+    d->WinWdGx = sat32(int64_t(window.right) - window.left);
+    d->WinWdGy = sat32(int64_t(window.bottom) - window.top);
 
     const int64_t W = client.right - client.left, H = client.bottom - client.top;
     const int64_t T = d->pTopMenuBar ? d->bTopMenuH : 0;
@@ -209,12 +207,12 @@ extern "C" int32_t ZEKAPI Win_Size(ZEK_object *object, int32_t type, int32_t, in
         right = left;
     if (bottom < top)
         bottom = top;
-    d->bRect = RECT{sat(left), sat(top), sat(right), sat(bottom)};
+    d->bRect = RECT{sat32(left), sat32(top), sat32(right), sat32(bottom)};
 
     d->WinWdCx = cells(right - left, d->ChrWdBx);
     d->WinWdCy = cells(bottom - top, d->ChrWdBy);
-    d->WinEdCx = sat(int64_t(d->WinStCx) + d->WinWdCx - 1);
-    d->WinEdCy = sat(int64_t(d->WinStCy) + d->WinWdCy - 1);
+    d->WinEdCx = sat32(int64_t(d->WinStCx) + d->WinWdCx - 1);
+    d->WinEdCy = sat32(int64_t(d->WinStCy) + d->WinWdCy - 1);
 
     call(kWinSetHScrollBar);
     call(kWinSetVScrollBar);

@@ -18,11 +18,6 @@ constexpr int32_t kMaxChordVertices = 4096;
 // drawn by the polyline method by every caller.
 constexpr int32_t kMaxWalkRadius = 32767;
 
-int32_t abs_radius(int32_t r)
-{
-    return r == INT32_MIN ? INT32_MAX : r < 0 ? -r : r;
-}
-
 int32_t add_sat(int32_t base, double offset)
 {
     return trunc_sat(double(base) + std::trunc(offset));
@@ -206,8 +201,8 @@ int32_t arc_polyline(const ArcPolyline &arc, VertexFn vertex, void *context)
 
 void midpoint_ellipse(int32_t cx, int32_t cy, int32_t rx, int32_t ry, PlotFn plot, void *context)
 {
-    rx = abs_radius(rx);
-    ry = abs_radius(ry);
+    rx = abs_sat(rx);
+    ry = abs_sat(ry);
     if (rx > kMaxWalkRadius || ry > kMaxWalkRadius)
         return;
     std::vector<QuadPixel> &quad = quadrant_scratch();
@@ -227,7 +222,7 @@ void midpoint_ellipse(int32_t cx, int32_t cy, int32_t rx, int32_t ry, PlotFn plo
 
 void styled_arc(const StyledArc &arc, PlotFn plot, void *context)
 {
-    const int32_t rx = abs_radius(arc.rx), ry = abs_radius(arc.ry);
+    const int32_t rx = abs_sat(arc.rx), ry = abs_sat(arc.ry);
     if (rx > kMaxWalkRadius || ry > kMaxWalkRadius)
         return;
     const double r1 = arc.a1 * arc.toRadians, r2 = arc.a2 * arc.toRadians;

@@ -7,8 +7,6 @@ namespace zek_raster {
 
 namespace {
 
-int32_t clamp32(int64_t v) { return int32_t(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
-
 // The pixels that may be written: the view within what the memory holds
 // (columns limited by the stride as well as the width). False when none.
 bool writable(const DirectBitmap &b, ClipRect &r)
@@ -23,7 +21,7 @@ bool writable(const DirectBitmap &b, ClipRect &r)
     const int64_t bottom = std::min<int64_t>(b.view.bottom, b.originRow);
     if (left > right || top > bottom)
         return false;
-    r = ClipRect{clamp32(left), clamp32(top), clamp32(right), clamp32(bottom)};
+    r = ClipRect{sat32(left), sat32(top), sat32(right), sat32(bottom)};
     return true;
 }
 
@@ -153,10 +151,10 @@ void direct_mark(const DirectBitmap &b, int32_t x, int32_t y, int32_t type, bool
         }
         return;
     }
-    PointI ends[4] = {{clamp32(int64_t(x) - 3), y},
-                      {clamp32(int64_t(x) + 3), y},
-                      {x, clamp32(int64_t(y) - 3)},
-                      {x, clamp32(int64_t(y) + 3)}};
+    PointI ends[4] = {{sat32(int64_t(x) - 3), y},
+                      {sat32(int64_t(x) + 3), y},
+                      {x, sat32(int64_t(y) - 3)},
+                      {x, sat32(int64_t(y) + 3)}};
     if (turned)
         for (PointI &e : ends)
             e = turn_mark_point(x, y, e.x, e.y, c, s, 1000);

@@ -23,8 +23,7 @@ double or_zero(double a) { return finite(a) ? a : 0.0; }
 
 int32_t add_sat(int32_t a, int32_t b)
 {
-    int64_t s = int64_t(a) + b;
-    return int32_t(std::clamp<int64_t>(s, INT32_MIN, INT32_MAX));
+    return sat32(int64_t(a) + b);
 }
 
 int32_t world_to_pixel(double world, double origin, double factor, int32_t pixelOrigin)

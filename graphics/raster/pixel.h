@@ -20,6 +20,18 @@ struct ClipRect {
     int32_t bottom;
 };
 
+// A 64-bit result brought back to 32 bits, saturating at the limits.
+inline int32_t sat32(int64_t value)
+{
+    return value > INT32_MAX ? INT32_MAX : value < INT32_MIN ? INT32_MIN : int32_t(value);
+}
+
+// The magnitude, INT32_MIN giving INT32_MAX.
+inline int32_t abs_sat(int32_t value)
+{
+    return value == INT32_MIN ? INT32_MAX : value < 0 ? -value : value;
+}
+
 // Truncates toward zero, saturating at the 32-bit limits; NaN gives 0.
 int32_t trunc_sat(double value);
 
