@@ -1,5 +1,6 @@
 # GoogleTest from Debian's sources, built with the cross compiler; every
-# tests/<dir> becomes one test program, run by CTest through Wine.
+# tests/<dir> becomes one test program, run by CTest through the Wine loader
+# of its architecture (tools/run-test.sh).
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
@@ -23,7 +24,9 @@ foreach(dir ${test_dirs})
   add_executable(test_${name} ${test_sources})
   target_link_libraries(test_${name} PRIVATE ZEK2 gtest_main gtest)
   target_link_options(test_${name} PRIVATE -static-libstdc++)
-  add_test(NAME ${name} COMMAND test_${name} --gtest_color=no
+  add_test(NAME ${name}
+           COMMAND ${CMAKE_SOURCE_DIR}/tools/run-test.sh ${CMAKE_CROSSCOMPILING_EMULATOR}
+                   $<TARGET_FILE:test_${name}> --gtest_color=no
            WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
   if(EXISTS ${dir}/extra.cmake)
     include(${dir}/extra.cmake)

@@ -40,6 +40,12 @@ pids+=($!)
 
 # One server for the whole run; the prefix is made once, before anything
 # runs in parallel.
+# A prefix made before the 32-bit Wine was installed has no 32-bit half (i386
+# programs then exit with 53): such a prefix is made again.
+if [ -f "$WINEPREFIX/.zek-ready" ] && [ -x /usr/lib/wine/wine ] &&
+   [ ! -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]; then
+  rm -rf "$WINEPREFIX"
+fi
 mkdir -p "$WINEPREFIX"
 wineserver -p >/dev/null 2>&1
 if [ ! -f "$WINEPREFIX/.zek-ready" ]; then

@@ -7,7 +7,10 @@
 #include <fstream>
 #include <sstream>
 
+#include "ZEK2.h"
 #include "pe_file.h"
+
+extern "C" int c_caller_text_length(const char *text);
 
 namespace {
 
@@ -71,6 +74,19 @@ TEST(Exports, SixtyFourBitLibrary)
 TEST(Exports, ThirtyTwoBitLibrary)
 {
     check_library(ZEK_DLL_I686, IMAGE_FILE_MACHINE_I386);
+}
+
+// The stdcall window procedure links from C and C++ through the import
+// library and survives being called by the system and directly.
+TEST(Exports, WindowProcedureLinksFromCAndCxx)
+{
+    EXPECT_EQ(c_caller_text_length("seven!!"), 7);
+    HWND window = CreateWindowA("ZekCCaller", "", WS_OVERLAPPED, 0, 0, 50, 50, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(window, nullptr);
+    SetWindowTextA(window, "four");
+    EXPECT_EQ(DefWndProc(window, WM_GETTEXTLENGTH, 0, 0), 4);
+    DestroyWindow(window);
 }
 
 TEST(Exports, DataRecordIsExported)

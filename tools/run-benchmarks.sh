@@ -1,0 +1,35 @@
+#!/bin/bash
+# `make bench`: every benchmark of the project, each printing its comparison
+# side by side. The pure ones (survey against PROJ, record files against plain
+# file reads and writes) run natively, optimised; the window and drawing ones
+# run under Wine (inside tools/with-wine.sh) against the library of each
+# architecture. Benchmarks print figures; nothing here judges them.
+# Usage: tools/run-benchmarks.sh BUILD_DIR
+set -eu
+build=$(cd "$1" && pwd)
+root=$(cd "$(dirname "$0")/.." && pwd)
+native="$build/native"
+
+generator=""
+command -v ninja >/dev/null 2>&1 && generator="-G Ninja"
+# shellcheck disable=SC2086
+cmake -S "$root/native" -B "$native" $generator \
+    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >"$native.configure.log" 2>&1 ||
+    { cat "$native.configure.log"; exit 1; }
+cmake --build "$native" --target survey_bench record_file_bench >/dev/null
+
+echo "=== survey: geodetic conversions (native, against PROJ)"
+"$native/survey_bench"
+echo
+echo "=== record files and memory record arrays (native, on a real file)"
+(cd "$native" && ./record_file_bench)
+for arch in x86_64 i686; do
+  loader="$root/tools/wine64"
+  [ "$arch" = i686 ] && loader="$root/tools/wine32"
+  echo
+  echo "=== $arch: window run-time (slots, name lookup, key codes, fonts)"
+  "$loader" "$build/$arch/bin/win_bench.exe"
+  echo
+  echo "=== $arch: drawing against plain GDI"
+  "$loader" "$build/$arch/bin/draw_bench.exe"
+done
