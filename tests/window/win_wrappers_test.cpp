@@ -157,10 +157,13 @@ TEST_F(WinWrappers, EnablingLeavesOnlyTheTenKeyPadAlone)
 
 TEST_F(WinWrappers, MessageBoxIsOwnedByTheWindow)
 {
+    // Titled by process: other test programs may show boxes on the same desktop.
+    char title[32];
+    wsprintfA(title, "ZekWrapBox%lu", GetCurrentProcessId());
     std::atomic<HWND> owner{nullptr};
     std::thread dismiss([&] {
         for (int i = 0; i < 3000; ++i) {  // up to 30 s on a busy machine
-            if (HWND box = FindWindowA("#32770", "ZekWrapBox")) {
+            if (HWND box = FindWindowA("#32770", title)) {
                 owner = GetWindow(box, GW_OWNER);
                 PostMessageA(box, WM_COMMAND, IDOK, 0);
                 return;
@@ -168,7 +171,7 @@ TEST_F(WinWrappers, MessageBoxIsOwnedByTheWindow)
             Sleep(10);
         }
     });
-    EXPECT_EQ(Win_MessageBox(o, "本文", "ZekWrapBox", MB_OKCANCEL), IDOK);
+    EXPECT_EQ(Win_MessageBox(o, "本文", title, MB_OKCANCEL), IDOK);
     dismiss.join();
     EXPECT_EQ(owner.load(), hwnd);
 }
