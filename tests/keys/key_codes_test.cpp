@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ZEK2.h"
+#include "../class_members.h"
 
 namespace {
 
@@ -31,61 +32,39 @@ TEST_F(KeyboardState, MessagesGiveKeyCodes)
         int32_t code;
     } cases[] = {
         // Unmodified: special and function keys only; printable keys wait for WM_CHAR.
-        {None, WM_KEYDOWN, VK_RETURN, 0x10008},
-        {None, WM_KEYDOWN, VK_TAB, 0x10006},
-        {None, WM_KEYDOWN, VK_ESCAPE, 0x1000F},
-        {None, WM_KEYDOWN, VK_PRIOR, 0x10011},
-        {None, WM_KEYDOWN, VK_END, 0x10013},
-        {None, WM_KEYDOWN, VK_HELP, 0x10013},
-        {None, WM_KEYDOWN, VK_HOME, 0x10014},
-        {None, WM_KEYDOWN, VK_LEFT, 0x10015},
-        {None, WM_KEYDOWN, VK_DELETE, 0x1001B},
-        {None, WM_KEYDOWN, VK_F1, 0x10070},
-        {None, WM_KEYDOWN, VK_F12, 0x1007B},
-        {None, WM_KEYDOWN, VK_F13, 0},
-        {None, WM_KEYDOWN, 'A', 0},
-        {None, WM_KEYDOWN, VK_SPACE, 0},
+        {None, WM_KEYDOWN, VK_RETURN, 0x10008}, {None, WM_KEYDOWN, VK_TAB, 0x10006},
+        {None, WM_KEYDOWN, VK_ESCAPE, 0x1000F}, {None, WM_KEYDOWN, VK_PRIOR, 0x10011},
+        {None, WM_KEYDOWN, VK_END, 0x10013}, {None, WM_KEYDOWN, VK_HELP, 0x10013},
+        {None, WM_KEYDOWN, VK_HOME, 0x10014}, {None, WM_KEYDOWN, VK_LEFT, 0x10015},
+        {None, WM_KEYDOWN, VK_DELETE, 0x1001B}, {None, WM_KEYDOWN, VK_F1, 0x10070},
+        {None, WM_KEYDOWN, VK_F12, 0x1007B}, {None, WM_KEYDOWN, VK_F13, 0},
+        {None, WM_KEYDOWN, 'A', 0}, {None, WM_KEYDOWN, VK_SPACE, 0},
         {None, WM_KEYDOWN, VK_NUMPAD5, 0},
         {None, WM_KEYDOWN, 0x0012000D, 0x10008},  // only the low word is the key
         {None, WM_KEYDOWN, 0x1FF, 0},             // past the 256-entry table
         // Shift alone: special keys, function keys and Space.
-        {Shift, WM_KEYDOWN, VK_TAB, 0x30006},
-        {Shift, WM_KEYDOWN, VK_SPACE, 0x20020},
-        {Shift, WM_KEYDOWN, VK_LEFT, 0x30015},
-        {Shift, WM_KEYDOWN, VK_F4, 0x30073},
-        {Shift, WM_KEYDOWN, 'A', 0},
-        {Shift, WM_KEYDOWN, VK_NUMPAD0, 0},
+        {Shift, WM_KEYDOWN, VK_TAB, 0x30006}, {Shift, WM_KEYDOWN, VK_SPACE, 0x20020},
+        {Shift, WM_KEYDOWN, VK_LEFT, 0x30015}, {Shift, WM_KEYDOWN, VK_F4, 0x30073},
+        {Shift, WM_KEYDOWN, 'A', 0}, {Shift, WM_KEYDOWN, VK_NUMPAD0, 0},
         {Shift, WM_KEYDOWN, VK_SHIFT, 0},
         // Ctrl or Alt: every key, printable ones as their character.
-        {Ctrl, WM_KEYDOWN, 'A', 0x40041},
-        {Ctrl, WM_KEYDOWN, VK_SPACE, 0x40020},
-        {Ctrl, WM_KEYDOWN, VK_NUMPAD5, 0x40035},
-        {Ctrl, WM_KEYDOWN, VK_OEM_1, 0x4003A},
-        {Ctrl, WM_KEYDOWN, VK_OEM_3, 0x40040},
-        {Ctrl, WM_KEYDOWN, VK_HOME, 0x50014},
-        {Ctrl, WM_KEYDOWN, VK_F5, 0x50074},
-        {Ctrl, WM_KEYDOWN, VK_KANJI, 0x40019},
-        {Ctrl, WM_KEYDOWN, VK_CONTROL, 0},
-        {Ctrl, WM_KEYDOWN, 0x1FF, 0x401FF},
-        {Shift | Ctrl, WM_KEYDOWN, VK_DOWN, 0x70018},
-        {Alt, WM_SYSKEYDOWN, VK_F4, 0x90073},
-        {Alt, WM_SYSKEYDOWN, 'X', 0x80058},
-        {Alt, WM_SYSKEYDOWN, VK_KANJI, 0},
+        {Ctrl, WM_KEYDOWN, 'A', 0x40041}, {Ctrl, WM_KEYDOWN, VK_SPACE, 0x40020},
+        {Ctrl, WM_KEYDOWN, VK_NUMPAD5, 0x40035}, {Ctrl, WM_KEYDOWN, VK_OEM_1, 0x4003A},
+        {Ctrl, WM_KEYDOWN, VK_OEM_3, 0x40040}, {Ctrl, WM_KEYDOWN, VK_HOME, 0x50014},
+        {Ctrl, WM_KEYDOWN, VK_F5, 0x50074}, {Ctrl, WM_KEYDOWN, VK_KANJI, 0x40019},
+        {Ctrl, WM_KEYDOWN, VK_CONTROL, 0}, {Ctrl, WM_KEYDOWN, 0x1FF, 0x401FF},
+        {Shift | Ctrl, WM_KEYDOWN, VK_DOWN, 0x70018}, {Alt, WM_SYSKEYDOWN, VK_F4, 0x90073},
+        {Alt, WM_SYSKEYDOWN, 'X', 0x80058}, {Alt, WM_SYSKEYDOWN, VK_KANJI, 0},
         {Shift | Ctrl | Alt, WM_SYSKEYDOWN, VK_DELETE, 0xF001B},
         // Characters: the low byte, control characters dropped, modifiers ignored.
-        {None, WM_CHAR, 'a', 'a'},
-        {Shift, WM_CHAR, 'A', 'A'},
-        {Ctrl, WM_CHAR, 0x01, 0},
-        {None, WM_CHAR, 0x3141, 0x41},
-        {None, WM_CHAR, 0x82, 0x82},
+        {None, WM_CHAR, 'a', 'a'}, {Shift, WM_CHAR, 'A', 'A'}, {Ctrl, WM_CHAR, 0x01, 0},
+        {None, WM_CHAR, 0x3141, 0x41}, {None, WM_CHAR, 0x82, 0x82},
         // Macro keys carry their code as it is, modifiers ignored.
         {None, ZEK_MACRO_CHAR, ZEK_CMD_MENU, 0x10034},
         {Shift, ZEK_MACRO_CHAR, ZEK_CMD_END, 0x10035},
         {None, ZEK_MACRO_CHAR, ZEK_CMD_RESIZED, 0x1001F},
         // Anything else gives no key.
-        {None, WM_KEYUP, VK_RETURN, 0},
-        {Alt, WM_SYSCHAR, 'x', 0},
-        {None, WM_LBUTTONDOWN, 1, 0},
+        {None, WM_KEYUP, VK_RETURN, 0}, {Alt, WM_SYSCHAR, 'x', 0}, {None, WM_LBUTTONDOWN, 1, 0},
         {None, ZEK_MACRO_CHAR + 1, 0x10034, 0},
     };
     for (const auto &c : cases) {
@@ -98,38 +77,18 @@ TEST_F(KeyboardState, MessagesGiveKeyCodes)
 
 // Win_MesToKeyCode through the object's slot, as the window procedure calls it.
 struct WinKeys : KeyboardState {
-    ZEK_object *o = nullptr;
-    ZEK_layer *l = nullptr;
-    void SetUp() override
-    {
-        o = Win_ctor2(nullptr);
-        ASSERT_NE(o, nullptr);
-        l = ZEK_layer_at(o, 1);
-    }
+    ZEK_object *o = Win_ctor2(nullptr);
     void TearDown() override
     {
-        if (o)
-            o->vtbl->deleting_dtor(o, 1);
+        o->vtbl->deleting_dtor(o, 1);
         KeyboardState::TearDown();
-    }
-    int32_t &member(const char *name)
-    {
-        int32_t i = ZEK_NameSearch2(l->pDataRow, l->nDataRow, name);
-        EXPECT_GE(i, 0) << name;
-        return *static_cast<int32_t *>(ZEK_ptr(l->pDataArea, 0, intptr_t(l->pDataRow[i].place)));
     }
     int32_t send(UINT message, WPARAM wParam)
     {
         using Fn = int32_t(ZEKAPI *)(ZEK_object *, UINT, WPARAM, LPARAM);
-        return reinterpret_cast<Fn>(l->pSlot[ZEK_NameSearch(l, "MesToKeyCode")])(o, message,
-                                                                                 wParam, 0);
+        return reinterpret_cast<Fn>(slot(o, "MesToKeyCode"))(o, message, wParam, 0);
     }
 };
-
-TEST_F(WinKeys, SlotFifteenIsTheTranslation)
-{
-    EXPECT_EQ(ZEK_NameSearch(l, "MesToKeyCode"), 15);
-}
 
 TEST_F(WinKeys, MessagesUpdateTheInputMembers)
 {
@@ -168,14 +127,11 @@ TEST_F(WinKeys, MessagesUpdateTheInputMembers)
         holdModifiers(s.mods);
         SCOPED_TRACE(testing::Message() << "step " << n++);
         EXPECT_EQ(send(s.message, s.wParam), s.ready);
-        EXPECT_EQ(member("InpKey"), s.inpKey);
-        EXPECT_EQ(member("InpKeyEx"), s.inpKeyEx);
-        EXPECT_EQ(member("KinBk"), s.kinBk);
+        EXPECT_EQ(member<int32_t>(o, "InpKey"), s.inpKey);
+        EXPECT_EQ(member<int32_t>(o, "InpKeyEx"), s.inpKeyEx);
+        EXPECT_EQ(member<int32_t>(o, "KinBk"), s.kinBk);
     }
-}
-
-TEST_F(WinKeys, WithoutAWinObjectNothingHappens)
-{
+    // Without a Win object nothing happens.
     EXPECT_EQ(Win_MesToKeyCode(nullptr, WM_KEYDOWN, VK_RETURN, 0), 0);
     EXPECT_EQ(Win_MesToKeyCode(nullptr, ZEK_MACRO_CHAR, ZEK_CMD_MENU, 0), 0);
 }

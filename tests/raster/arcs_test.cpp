@@ -52,76 +52,48 @@ double off_curve(double x, double y, double rx, double ry)
 
 }  // namespace
 
-TEST(Arcs, FullArcTest)
+TEST(ArcPolylineTest, FullTurnsVertexCountsAndPlacement)
 {
-    EXPECT_TRUE(arc_is_full(0, 360));
-    EXPECT_TRUE(arc_is_full(350, 710.0005));
-    EXPECT_FALSE(arc_is_full(0, 359.99));
-    EXPECT_FALSE(arc_is_full(10, 10));
-}
-
-TEST(ArcPolylineTest, VertexCountAndPlacement)
-{
+    EXPECT_TRUE(arc_is_full(0, 360) && arc_is_full(350, 710.0005));
+    EXPECT_FALSE(arc_is_full(0, 359.99) || arc_is_full(10, 10));
     // S = 90, rm = 100, width 2: n = trunc(90 * 100 * pi/180 / 2) + 1 = 79.
-    ArcPolyline arc = {500, 400, 100, 100, 0, 90, 0, kDeg, 2, 1, 1};
-    std::vector<Vertex> v = polyline(arc);
+    std::vector<Vertex> v = polyline({500, 400, 100, 100, 0, 90, 0, kDeg, 2, 1, 1});
     ASSERT_EQ(v.size(), 80u);
     for (size_t i = 0; i < v.size(); ++i) {
         EXPECT_EQ(v[i].index, int32_t(i));
         EXPECT_LE(std::fabs(std::hypot(v[i].x - 500, v[i].y - 400) - 100), 1.5);
     }
-    EXPECT_EQ(v.front().x, 500);  // straight up
-    EXPECT_EQ(v.front().y, 300);
-    EXPECT_EQ(v.back().x, 600);  // clockwise to the right
+    EXPECT_TRUE(v.front().x == 500 && v.front().y == 300);  // straight up
+    EXPECT_EQ(v.back().x, 600);                              // clockwise to the right
     EXPECT_NEAR(v.back().y, 400, 1);
-}
-
-TEST(ArcPolylineTest, PenWidthZeroOrNegativeCountsAsOne)
-{
-    ArcPolyline arc = {0, 0, 50, 50, 0, 180, 0, kDeg, 1, 1, 1};
-    const size_t one = polyline(arc).size();
-    arc.penWidth = 0;
-    EXPECT_EQ(polyline(arc).size(), one);
-    arc.penWidth = -1;
-    EXPECT_EQ(polyline(arc).size(), one);
-}
-
-TEST(ArcPolylineTest, GradsUseTheirConversion)
-{
     // 100 grads is a quarter turn: ends at the right point.
-    ArcPolyline arc = {0, 0, 200, 200, 0, 100, 0, 3.14159265358979323846 / 200, 1, 1, 1};
-    std::vector<Vertex> v = polyline(arc);
+    v = polyline({0, 0, 200, 200, 0, 100, 0, 3.14159265358979323846 / 200, 1, 1, 1});
     EXPECT_EQ(v.back().x, 200);
     EXPECT_NEAR(v.back().y, 0, 1);
+    // A pen width of zero or below counts as one.
+    const size_t one = polyline({0, 0, 50, 50, 0, 180, 0, kDeg, 1, 1, 1}).size();
+    for (int32_t w : {0, -1})
+        EXPECT_EQ(polyline({0, 0, 50, 50, 0, 180, 0, kDeg, w, 1, 1}).size(), one) << w;
 }
 
 TEST(ArcPolylineTest, CountsAreCappedAndBadInputIsBounded)
 {
-    // A big radius caps at 361 vertices.
-    ArcPolyline arc = {0, 0, 100000, 100000, 0, 360, 0, kDeg, 1, 1, 1};
-    EXPECT_EQ(polyline(arc).size(), 361u);
+    // A big radius or a huge angle span caps at 361 vertices.
+    EXPECT_EQ(polyline({0, 0, 100000, 100000, 0, 360, 0, kDeg, 1, 1, 1}).size(), 361u);
+    EXPECT_EQ(polyline({0, 0, 10, 10, 0, 1e12, 0, kDeg, 1, 1, 1}).size(), 361u);
     // Zoomed far in (chords of 2000 pixels measured at a large factor): the
     // chord rule asks for many more; the count stays bounded.
-    arc = {0, 0, 2000000000, 2000000000, 0, 360, 0, kDeg, 1, 1e6, 1e-6};
-    size_t n = polyline(arc).size();
-    EXPECT_GT(n, 361u);
-    EXPECT_LE(n, 4097u);
+    size_t n = polyline({0, 0, 2000000000, 2000000000, 0, 360, 0, kDeg, 1, 1e6, 1e-6}).size();
+    EXPECT_TRUE(n > 361u && n <= 4097u) << n;
     // A chord limit wider than the circle feeds asin more than 1.
-    arc = {0, 0, 1000, 1000, 0, 360, 0, kDeg, 1, 1e6, 1e6};
-    n = polyline(arc).size();
-    EXPECT_GE(n, 1u);
-    EXPECT_LE(n, 4097u);
+    n = polyline({0, 0, 1000, 1000, 0, 360, 0, kDeg, 1, 1e6, 1e6}).size();
+    EXPECT_TRUE(n >= 1u && n <= 4097u) << n;
     // Degenerate, reversed, infinite and NaN ranges give one vertex.
     for (double a2 : {0.0, -10.0, double(INFINITY), double(NAN)}) {
-        arc = {10, 10, 5, 5, 0, a2, 0, kDeg, 1, 1, 1};
-        std::vector<Vertex> v = polyline(arc);
+        std::vector<Vertex> v = polyline({10, 10, 5, 5, 0, a2, 0, kDeg, 1, 1, 1});
         ASSERT_EQ(v.size(), 1u);
-        EXPECT_EQ(v[0].x, 10);
-        EXPECT_EQ(v[0].y, 5);
+        EXPECT_TRUE(v[0].x == 10 && v[0].y == 5);
     }
-    // A huge angle span stays at the cap.
-    arc = {0, 0, 10, 10, 0, 1e12, 0, kDeg, 1, 1, 1};
-    EXPECT_EQ(polyline(arc).size(), 361u);
 }
 
 TEST(MidpointEllipse, SymmetricCloseAndConnected)
@@ -173,33 +145,22 @@ TEST(StyledArc, SolidFullArcMatchesTheMidpointEllipse)
     EXPECT_EQ(styled.front(), std::make_pair(50, 38));
 }
 
-TEST(StyledArc, ArcThroughTheTopStaysAtTheTop)
+TEST(StyledArc, ArcsStayInTheirQuadrantsAndGoClockwise)
 {
     Pixels got;
-    styled_arc({100, 100, 50, 50, 350, 370, 0, kDeg, 0xFFFF}, collect, &got);
+    styled_arc({100, 100, 50, 50, 350, 370, 0, kDeg, 0xFFFF}, collect, &got);  // through the top
     ASSERT_FALSE(got.empty());
-    for (auto [x, y] : got) {
-        EXPECT_LE(std::abs(x - 100), 10);  // 50 sin 10
-        EXPECT_LE(y, 100 - 49 + 1);
-    }
+    for (auto [x, y] : got)
+        EXPECT_TRUE(std::abs(x - 100) <= 10 && y <= 100 - 49 + 1) << x << "," << y;  // 50 sin 10
     EXPECT_TRUE(std::count(got.begin(), got.end(), std::make_pair(100, 50)));
-    // Clockwise: left end first.
-    EXPECT_LT(got.front().first, got.back().first);
-}
-
-TEST(StyledArc, QuarterArcsStayInTheirQuadrant)
-{
-    const int32_t cx = 0, cy = 0;
-    const double starts[] = {0, 90, 180, 270};
+    EXPECT_LT(got.front().first, got.back().first);  // clockwise: left end first
     const int sx[] = {1, 1, -1, -1}, sy[] = {-1, 1, 1, -1};
     for (int q = 0; q < 4; ++q) {
-        Pixels got;
-        styled_arc({cx, cy, 40, 25, starts[q], starts[q] + 90, 0, kDeg, 0xFFFF}, collect, &got);
+        got.clear();
+        styled_arc({0, 0, 40, 25, q * 90.0, q * 90.0 + 90, 0, kDeg, 0xFFFF}, collect, &got);
         ASSERT_GT(got.size(), 40u);
-        for (auto [x, y] : got) {
-            EXPECT_GE(x * sx[q], 0) << q;
-            EXPECT_GE(y * sy[q], 0) << q;
-        }
+        for (auto [x, y] : got)
+            EXPECT_TRUE(x * sx[q] >= 0 && y * sy[q] >= 0) << q;
     }
 }
 
@@ -234,23 +195,20 @@ TEST(StyledArc, TiltAndBadInputStayBounded)
 
 TEST(MarkTurn, TurnsAboutTheCentre)
 {
-    // Angle 0 (C 100, S 0) mirrors dy as the turn formula does.
-    PointI p = turn_mark_point(10, 10, 13, 7, 100, 0, 100);
-    EXPECT_EQ(p.x, 13);
-    EXPECT_EQ(p.y, 13);
-    // Angle 90: C 0, S 100; a point to the right goes below the centre.
-    p = turn_mark_point(10, 10, 13, 10, 0, 100, 100);
-    EXPECT_EQ(p.x, 10);
-    EXPECT_EQ(p.y, 13);
-    // Divisions truncate toward zero: 707 * 3 / 1000 = 2.
-    p = turn_mark_point(0, 0, 3, 0, 707, 707, 1000);
-    EXPECT_EQ(p.x, 2);
-    EXPECT_EQ(p.y, 2);
-    // Far points saturate; a zero scale does not divide by zero.
-    p = turn_mark_point(INT32_MAX, 0, INT32_MIN, 0, 1000, 0, 1);
-    EXPECT_EQ(p.x, INT32_MIN);
-    p = turn_mark_point(0, 0, 3, 0, 1, 0, 0);
-    EXPECT_EQ(p.x, 3);
+    const struct {
+        int32_t cx, cy, x, y, c, s, scale, ex, ey;
+    } cases[] = {{10, 10, 13, 7, 100, 0, 100, 13, 13},  // angle 0 mirrors dy as the formula does
+                 {10, 10, 13, 10, 0, 100, 100, 10, 13},  // 90: a point to the right goes below
+                 {0, 0, 3, 0, 707, 707, 1000, 2, 2},     // divisions truncate toward zero
+                 {INT32_MAX, 0, INT32_MIN, 0, 1000, 0, 1, INT32_MIN, 0},  // far points saturate
+                 {0, 0, 3, 0, 1, 0, 0, 3, 0}};           // a zero scale does not divide by zero
+    for (const auto &t : cases) {
+        const PointI p = turn_mark_point(t.cx, t.cy, t.x, t.y, t.c, t.s, t.scale);
+        EXPECT_EQ(p.x, t.ex) << t.x << "," << t.y;
+        if (t.scale > 1) {
+            EXPECT_EQ(p.y, t.ey) << t.x << "," << t.y;
+        }
+    }
 }
 
 TEST(ArcRobustness, ExtremeRadiiAnglesAndCentresStayBounded)

@@ -45,47 +45,6 @@ TEST_F(Angle, Rud) {
     EXPECT_TRUE(std::isnan(rud(kNaN, 5, 2)));
     EXPECT_EQ(rud(1.23456, 5, 0), rud(1.23456, 5, -3));
     EXPECT_EQ(rud(0.1234567890123456, 0, 14), rud(0.1234567890123456, 0, 99));
-}
-
-TEST_F(Angle, AngCh) {
-    const double cases[][2] = {{360, 360}, {720, 360}, {-360, 0},    {725, 5},
-                               {-10, 350}, {0, 0},     {-1e-20, 0}, {-720.5, 359.5}};
-    for (const auto &c : cases) EXPECT_EQ(c[1], ang_ch(c[0])) << c[0];
-    EXPECT_FALSE(std::signbit(ang_ch(-0.0)));
-    for (double huge : {1e300, -1e300}) {
-        const double a = ang_ch(huge);
-        EXPECT_TRUE(a >= 0.0 && a <= 360.0) << a;
-    }
-    for (double bad : {kInf, -kInf, kNaN}) EXPECT_TRUE(std::isnan(ang_ch(bad)));
-}
-
-TEST_F(Angle, AzimuthsAndDistances) {
-    const double cases[][3] = {{0, 5, 90},   {0, -5, 270}, {0, 0, 0},   {-1, 0, 180},
-                               {1, 0, 0},    {1, -1, 315}, {1, 1, 45},  {-1, -1, 225}};
-    for (const auto &c : cases) EXPECT_NEAR(c[2], az_n(0, 0, c[0], c[1]), 1e-13) << c[2];
-    EXPECT_EQ(5.0, dist_12(1, 1, 4, 5));
-}
-
-TEST_F(Angle, KaitenTurnsClockwiseAndFollowsTheUnit) {
-    double X = 11, Y = 20;
-    Kaiten(&X, &Y, 10, 20, 90);  // north of the centre turns to east
-    EXPECT_NEAR(10.0, X, 1e-15);
-    EXPECT_NEAR(21.0, Y, 1e-15);
-    Kaiten(&X, &Y, 10, 20, 0);
-    EXPECT_NEAR(21.0, Y, 1e-15);
-    Kaiten(&X, &Y, 10, 20, -90);
-    EXPECT_NEAR(11.0, X, 1e-15);
-    EXPECT_NEAR(20.0, Y, 1e-15);
-    X = 1, Y = 0;
-    Kaiten(&X, &Y, 0, 0, 1.0);
-    MathMode(0);
-    X = 1, Y = 0;
-    Kaiten(&X, &Y, 0, 0, 1.0);  // the same number is now one radian
-    EXPECT_NEAR(std::cos(1.0), X, 1e-15);
-    EXPECT_NEAR(std::sin(1.0), Y, 1e-15);
-}
-
-TEST_F(Angle, RudSurvey) {
     double X, Y, d[3];
     RudSurveyZahyo(0, 5, 2, 1.005, 2.0049, &X, &Y);
     EXPECT_EQ(1.005, X);
@@ -96,6 +55,37 @@ TEST_F(Angle, RudSurvey) {
     RudSurveyDist(0, 5, 2, 1.2345, &d[1]);
     RudSurveyDist(1, 0, 4, 1.23456, &d[2]);
     EXPECT_TRUE(d[0] == 1.24 && d[1] == 1.23 && d[2] == 1.2345) << d[0] << " " << d[1] << " " << d[2];
+}
+
+TEST_F(Angle, AngChAzimuthsAndDistances) {
+    const double cases[][2] = {{360, 360}, {720, 360}, {-360, 0},    {725, 5},
+                               {-10, 350}, {0, 0},     {-1e-20, 0}, {-720.5, 359.5}};
+    for (const auto &c : cases) EXPECT_EQ(c[1], ang_ch(c[0])) << c[0];
+    EXPECT_FALSE(std::signbit(ang_ch(-0.0)));
+    for (double huge : {1e300, -1e300}) {
+        const double a = ang_ch(huge);
+        EXPECT_TRUE(a >= 0.0 && a <= 360.0) << a;
+    }
+    for (double bad : {kInf, -kInf, kNaN}) EXPECT_TRUE(std::isnan(ang_ch(bad)));
+    const double az[][3] = {{0, 5, 90},   {0, -5, 270}, {0, 0, 0},   {-1, 0, 180},
+                               {1, 0, 0},    {1, -1, 315}, {1, 1, 45},  {-1, -1, 225}};
+    for (const auto &c : az) EXPECT_NEAR(c[2], az_n(0, 0, c[0], c[1]), 1e-13) << c[2];
+    EXPECT_EQ(5.0, dist_12(1, 1, 4, 5));
+}
+
+TEST_F(Angle, KaitenTurnsClockwiseAndFollowsTheUnit) {
+    double X = 11, Y = 20;
+    const double turns[][3] = {{90, 10, 21}, {0, 10, 21}, {-90, 11, 20}};  // north turns to east
+    for (const auto &t : turns) {
+        Kaiten(&X, &Y, 10, 20, t[0]);
+        EXPECT_NEAR(t[1], X, 1e-15) << t[0];
+        EXPECT_NEAR(t[2], Y, 1e-15) << t[0];
+    }
+    MathMode(0);
+    X = 1, Y = 0;
+    Kaiten(&X, &Y, 0, 0, 1.0);  // the same number is now one radian
+    EXPECT_NEAR(std::cos(1.0), X, 1e-15);
+    EXPECT_NEAR(std::sin(1.0), Y, 1e-15);
 }
 
 }  // namespace

@@ -2,79 +2,60 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <initializer_list>
+#include <vector>
 
 #include "ZEK2.h"
 #include "../class_members.h"
 
 namespace {
 
-ZEK_layer *winOf(ZEK_object *o)
-{
-    return ZEK_layer_at(o, 1);
-}
-
+using Ints = std::vector<int32_t>;
 
 int32_t &num(ZEK_object *o, const char *name)
 {
     return member<int32_t>(o, name);
 }
 
-void setCell(ZEK_object *o, int32_t a, int32_t b, int32_t c, int32_t ga, int32_t gb, int32_t gc)
+// The named int32_t members, in order.
+Ints nums(ZEK_object *o, std::initializer_list<const char *> names)
 {
-    int32_t *x = &num(o, "ChrWdGx"), *y = &num(o, "ChrWdGy");
-    x[0] = a, x[1] = b, x[2] = c;
-    y[0] = ga, y[1] = gb, y[2] = gc;
+    Ints v;
+    for (const char *n : names)
+        v.push_back(num(o, n));
+    return v;
 }
 
-template <typename Fn>
-void replace(ZEK_object *o, const char *name, Fn *fn)
+void setCell(ZEK_object *o, Ints gx, Ints gy)
 {
-    ZEK_layer source = {};
-    const ZEK_member rows[] = {{ZEK_KIND_METHOD, name, reinterpret_cast<uintptr_t>(fn), 4, 1}};
-    source.pMethodRow = rows;
-    source.nMethodRow = 1;
-    ASSERT_EQ(ZEK_overwrite2_S(winOf(o), name, &source), 1);
+    for (int i = 0; i < 3; ++i) {
+        (&num(o, "ChrWdGx"))[i] = gx[i];
+        (&num(o, "ChrWdGy"))[i] = gy[i];
+    }
 }
 
 struct Obj {
     ZEK_object *o = Win_ctor2(nullptr);
-    ~Obj()
-    {
-        if (o)
-            o->vtbl->deleting_dtor(o, 1);
-    }
+    ~Obj() { o->vtbl->deleting_dtor(o, 1); }
 };
 
 struct Placing : ::testing::Test {
     Obj obj;
     ZEK_object *o = obj.o;
-    void SetUp() override
-    {
-        ASSERT_NE(o, nullptr);
-        setCell(o, 1, 8, 1, 2, 14, 0);  // a 10 × 16 cell
-    }
+    void SetUp() override { setCell(o, {1, 8, 1}, {2, 14, 0}); }  // a 10 × 16 cell
 };
+
+const std::initializer_list<const char *> kPlace = {"WinStGx", "WinStGy", "WinWdGx", "WinWdGy",
+                                                    "WinWdCx", "WinWdCy"};
 
 TEST_F(Placing, CellAndPixelFormsFromCorners)
 {
     EXPECT_EQ(Win_SizeAdd(o, 2, 3, 11, 7, nullptr), 100);
-    EXPECT_EQ(num(o, "ChrWdBx"), 10);
-    EXPECT_EQ(num(o, "ChrWdBy"), 16);
-    EXPECT_EQ(num(o, "WinWdCx"), 10);
-    EXPECT_EQ(num(o, "WinWdCy"), 5);
-    EXPECT_EQ(num(o, "WinStGx"), 20);
-    EXPECT_EQ(num(o, "WinStGy"), 48);
-    EXPECT_EQ(num(o, "WinWdGy"), 80);
-    EXPECT_EQ(num(o, "bDefPos"), 1) << "no base: the default position stays";
-
+    EXPECT_EQ(nums(o, {"ChrWdBx", "ChrWdBy", "bDefPos"}), (Ints{10, 16, 1}));  // no base: default position
+    EXPECT_EQ(nums(o, kPlace), (Ints{20, 48, 100, 80, 10, 5}));
     num(o, "WinStCx") = 4;
     Win_SizeAddG(o, 10, 20, 109, 69, nullptr);
-    EXPECT_EQ(num(o, "WinStGx"), 10);
-    EXPECT_EQ(num(o, "WinStGy"), 20);
-    EXPECT_EQ(num(o, "WinWdGx"), 100);
-    EXPECT_EQ(num(o, "WinWdGy"), 50);
-    EXPECT_EQ(num(o, "WinWdCx"), 10);
-    EXPECT_EQ(num(o, "WinWdCy"), 3) << "whole cells only";
+    EXPECT_EQ(nums(o, kPlace), (Ints{10, 20, 100, 50, 10, 3})) << "whole cells only";
     EXPECT_EQ(num(o, "WinStCx"), 0);
 }
 
@@ -84,8 +65,7 @@ struct Call {
     ZEK_object *base;
 } lastWdd;
 
-int32_t ZEKAPI recordWdd(ZEK_object *o, int32_t x, int32_t y, int32_t w, int32_t h,
-                         ZEK_object *base)
+int32_t ZEKAPI recordWdd(ZEK_object *o, int32_t x, int32_t y, int32_t w, int32_t h, ZEK_object *base)
 {
     lastWdd = {o, x, y, w, h, base};
     return 1234;
@@ -100,60 +80,43 @@ void ZEKAPI fixedDefPos(ZEK_object *, int32_t *x, int32_t *y)
 TEST_F(Placing, BaseOriginAndReplacementsAreReachedThroughSlots)
 {
     Obj base;
-    ASSERT_NE(base.o, nullptr);
     member<RECT>(base.o, "bScRect") = RECT{200, 100, 500, 400};
     num(base.o, "ClSx") = 4;
     num(base.o, "ClSy") = 30;
     Win_SizeWdd(o, 1, 1, 3, 2, base.o);
-    EXPECT_EQ(num(o, "WinStGx"), 214);
-    EXPECT_EQ(num(o, "WinStGy"), 146);
-    EXPECT_EQ(num(o, "bDefPos"), 0);
-
-    replace(base.o, "GetDefPos", fixedDefPos);
+    EXPECT_EQ(nums(o, {"WinStGx", "WinStGy", "bDefPos"}), (Ints{214, 146, 0}));
+    overwrite(base.o, "GetDefPos", fixedDefPos);
     Win_SizeWddG(o, 1, 1, 30, 20, base.o);
-    EXPECT_EQ(num(o, "WinStGx"), 8);
-    EXPECT_EQ(num(o, "WinStGy"), 10);
-
-    replace(o, "SizeWdd", recordWdd);
+    EXPECT_EQ(nums(o, {"WinStGx", "WinStGy"}), (Ints{8, 10}));
+    overwrite(o, "SizeWdd", recordWdd);
     EXPECT_EQ(Win_SizeAdd(o, 5, 6, 5, 9, base.o), 1234);
-    EXPECT_EQ(lastWdd.object, o);
-    EXPECT_EQ(lastWdd.x, 5);
-    EXPECT_EQ(lastWdd.w, 1);
-    EXPECT_EQ(lastWdd.h, 4);
-    EXPECT_EQ(lastWdd.base, base.o);
+    EXPECT_TRUE(lastWdd.object == o && lastWdd.base == base.o);
+    EXPECT_EQ((Ints{lastWdd.x, lastWdd.w, lastWdd.h}), (Ints{5, 1, 4}));
 }
 
 TEST_F(Placing, DegenerateInputNeitherFaultsNorWraps)
 {
     EXPECT_EQ(Win_SizeAdd(nullptr, 0, 0, 9, 9, nullptr), 0);
     EXPECT_EQ(Win_SizeWddG(nullptr, 0, 0, 9, 9, o), 0);
-
     Win_SizeAdd(o, 9, 9, 0, 0, nullptr);  // corners given backwards
-    EXPECT_EQ(num(o, "WinWdCx"), 0);
-    EXPECT_EQ(num(o, "WinWdGx"), 0);
-
+    EXPECT_EQ(nums(o, {"WinWdCx", "WinWdGx"}), (Ints{0, 0}));
     Win_SizeAddG(o, INT32_MIN, 0, INT32_MAX, 0, nullptr);
     EXPECT_EQ(num(o, "WinWdGx"), INT32_MAX);
     Win_SizeWdd(o, INT32_MAX, INT32_MIN, INT32_MAX, 1, nullptr);
-    EXPECT_EQ(num(o, "WinStGx"), INT32_MAX);
-    EXPECT_EQ(num(o, "WinStGy"), INT32_MIN);
-    EXPECT_EQ(num(o, "WinWdGx"), INT32_MAX);
-
-    setCell(o, 0, 0, 0, 0, 0, 0);
+    EXPECT_EQ(nums(o, {"WinStGx", "WinStGy", "WinWdGx"}), (Ints{INT32_MAX, INT32_MIN, INT32_MAX}));
+    setCell(o, {0, 0, 0}, {0, 0, 0});
     Win_SizeWddG(o, 0, 0, 640, 480, nullptr);
-    EXPECT_EQ(num(o, "WinWdCx"), 0);
-    EXPECT_EQ(num(o, "WinWdCy"), 0);
-    setCell(o, INT32_MAX, INT32_MAX, 0, -5, 0, 0);
+    EXPECT_EQ(nums(o, {"WinWdCx", "WinWdCy"}), (Ints{0, 0}));
+    setCell(o, {INT32_MAX, INT32_MAX, 0}, {-5, 0, 0});
     Win_SizeWddG(o, 0, 0, 640, 480, nullptr);
-    EXPECT_EQ(num(o, "ChrWdBx"), INT32_MAX);
-    EXPECT_EQ(num(o, "WinWdCx"), 0);
-    EXPECT_EQ(num(o, "WinWdCy"), 0) << "a negative cell height makes no cells";
+    EXPECT_EQ(nums(o, {"ChrWdBx", "WinWdCx", "WinWdCy"}), (Ints{INT32_MAX, 0, 0}))
+        << "a negative cell height makes no cells";
 }
 
 // A real window: the rectangles and the furniture come from the system.
 const char kClass[] = "ZekSizingTest";
 
-HWND plainWindow()
+HWND window(HWND parent = nullptr, const char *cls = kClass, DWORD style = 0)
 {
     static ATOM atom = [] {
         WNDCLASSA wc = {};
@@ -163,14 +126,10 @@ HWND plainWindow()
         return RegisterClassA(&wc);
     }();
     EXPECT_NE(atom, 0);
-    return CreateWindowExA(0, kClass, "size", WS_OVERLAPPEDWINDOW, 80, 60, 400, 300, nullptr,
-                           nullptr, GetModuleHandleA(nullptr), nullptr);
-}
-
-HWND child(HWND parent, const char *cls, DWORD style)
-{
-    return CreateWindowExA(0, cls, "", WS_CHILD | style, 0, 0, 5, 5, parent, nullptr,
-                           GetModuleHandleA(nullptr), nullptr);
+    return parent ? CreateWindowExA(0, cls, "", WS_CHILD | style, 0, 0, 5, 5, parent, nullptr,
+                                    GetModuleHandleA(nullptr), nullptr)
+                  : CreateWindowExA(0, kClass, "size", WS_OVERLAPPEDWINDOW, 80, 60, 400, 300,
+                                    nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
 // Where a child now lies in its parent's client area.
@@ -186,21 +145,19 @@ RECT placeOf(HWND piece)
 {
     if (r.left == l && r.top == t && r.right == rt && r.bottom == b)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "{" << r.left << "," << r.top << "," << r.right
-                                         << "," << r.bottom << "} not {" << l << "," << t
-                                         << "," << rt << "," << b << "}";
+    return ::testing::AssertionFailure() << "{" << r.left << "," << r.top << "," << r.right << ","
+                                         << r.bottom << "} not {" << l << "," << t << "," << rt
+                                         << "," << b << "}";
 }
 
 struct Layout : ::testing::Test {
     Obj obj;
     ZEK_object *o = obj.o;
-    HWND hwnd = plainWindow();
+    HWND hwnd = window();
     LONG W = 0, H = 0;
     int HS = GetSystemMetrics(SM_CYHSCROLL), VS = GetSystemMetrics(SM_CXVSCROLL);
     void SetUp() override
     {
-        ASSERT_NE(o, nullptr);
-        ASSERT_NE(hwnd, nullptr);
         member<HWND>(o, "hWnd") = hwnd;
         num(o, "ChrWdBx") = 8;  // the grid uses the cell size as it stands
         num(o, "ChrWdBy") = 16;
@@ -208,13 +165,9 @@ struct Layout : ::testing::Test {
         GetClientRect(hwnd, &c);
         W = c.right;
         H = c.bottom;
-        ASSERT_GT(W, 100);
-        ASSERT_GT(H, 100);
+        ASSERT_TRUE(W > 100 && H > 100);
     }
-    void TearDown() override
-    {
-        DestroyWindow(hwnd);
-    }
+    void TearDown() override { DestroyWindow(hwnd); }
     RECT &bRect() { return member<RECT>(o, "bRect"); }
 };
 
@@ -225,14 +178,9 @@ TEST_F(Layout, PlainWindowGivesItsWholeClientAreaToTheCellGrid)
     RECT win;
     GetWindowRect(hwnd, &win);
     EXPECT_TRUE(rectIs(member<RECT>(o, "bScRect"), win.left, win.top, win.right, win.bottom));
-    EXPECT_EQ(num(o, "WinStGx"), win.left);
-    EXPECT_EQ(num(o, "WinWdGy"), win.bottom - win.top);
     EXPECT_TRUE(rectIs(bRect(), 0, 0, W, H));
-    EXPECT_EQ(num(o, "WinWdCx"), W / 8);
-    EXPECT_EQ(num(o, "WinWdCy"), H / 16);
-    EXPECT_EQ(num(o, "WinEdCx"), 2 + W / 8 - 1);
-    EXPECT_EQ(num(o, "WinEdCy"), H / 16 - 1);
-
+    EXPECT_EQ(nums(o, {"WinStGx", "WinWdGy", "WinWdCx", "WinWdCy", "WinEdCx", "WinEdCy"}),
+              (Ints{win.left, win.bottom - win.top, W / 8, H / 16, 2 + W / 8 - 1, H / 16 - 1}));
     bRect() = RECT{1, 2, 3, 4};
     Win_Size(o, SIZE_MINIMIZED, 0, 0);
     EXPECT_TRUE(rectIs(bRect(), 1, 2, 3, 4)) << "minimising lays nothing out";
@@ -240,8 +188,8 @@ TEST_F(Layout, PlainWindowGivesItsWholeClientAreaToTheCellGrid)
 
 TEST_F(Layout, DockedScrollBarsAndSizeBoxTakeTheEdges)
 {
-    HWND h = child(hwnd, "SCROLLBAR", SBS_HORZ), v = child(hwnd, "SCROLLBAR", SBS_VERT);
-    HWND box = child(hwnd, "SCROLLBAR", SBS_SIZEBOX);
+    HWND h = window(hwnd, "SCROLLBAR", SBS_HORZ), v = window(hwnd, "SCROLLBAR", SBS_VERT);
+    HWND box = window(hwnd, "SCROLLBAR", SBS_SIZEBOX);
     num(o, "bHorzId") = num(o, "bVertId") = 1;
     member<HWND>(o, "hWndHScroll") = h;
     member<HWND>(o, "hWndVScroll") = v;
@@ -256,15 +204,14 @@ TEST_F(Layout, DockedScrollBarsAndSizeBoxTakeTheEdges)
 
 TEST_F(Layout, FloatingBarsStayPutAndAStatusBarTakesTheBottom)
 {
-    HWND h = child(hwnd, "SCROLLBAR", SBS_HORZ);
+    HWND h = window(hwnd, "SCROLLBAR", SBS_HORZ);
     num(o, "bHorzId") = 2;
     num(o, "bHorzGsx") = 10;
     num(o, "bHorzGsy") = 20;
     num(o, "bHorzGww") = 90;
     member<HWND>(o, "hWndHScroll") = h;
-    // A status bar built on Win is moved through its own window.
-    Obj status;
-    HWND sw = child(hwnd, kClass, 0);
+    Obj status;  // a status bar built on Win is moved through its own window
+    HWND sw = window(hwnd);
     member<HWND>(status.o, "hWnd") = sw;
     member<ZEK_object *>(o, "pStatusBar") = status.o;
     Win_Size(o, SIZE_RESTORED, W, H);
@@ -277,23 +224,19 @@ TEST_F(Layout, FloatingBarsStayPutAndAStatusBarTakesTheBottom)
 TEST_F(Layout, DegenerateSizesLeaveAnEmptyGridWithoutFaults)
 {
     EXPECT_EQ(Win_Size(nullptr, SIZE_RESTORED, W, H), 0);
-
     num(o, "ChrWdBx") = num(o, "ChrWdBy") = 0;
     Win_Size(o, SIZE_RESTORED, W, H);
-    EXPECT_EQ(num(o, "WinWdCx"), 0);
-    EXPECT_EQ(num(o, "WinEdCy"), -1);
+    EXPECT_EQ(nums(o, {"WinWdCx", "WinEdCy"}), (Ints{0, -1}));
 
     // Furniture taller than the window: the inner area is empty, not inverted.
     Obj bar;
     member<ZEK_object *>(o, "pTopMenuBar") = bar.o;
-    num(o, "bTopMenuH") = INT32_MAX;
+    num(o, "bTopMenuH") = num(o, "bToolHeight") = INT32_MAX;
     num(o, "bToolId") = 1;
-    num(o, "bToolHeight") = INT32_MAX;
     num(o, "ChrWdBx") = num(o, "ChrWdBy") = 8;
     Win_Size(o, SIZE_RESTORED, W, H);
     EXPECT_GE(bRect().bottom, bRect().top);
-    EXPECT_EQ(num(o, "WinWdCy"), 0);
-    EXPECT_EQ(num(o, "WinWdCx"), W / 8);
+    EXPECT_EQ(nums(o, {"WinWdCy", "WinWdCx"}), (Ints{0, W / 8}));
 
     // Without a window nothing is read, so the last layout stays.
     member<HWND>(o, "hWnd") = nullptr;

@@ -66,53 +66,33 @@ TEST(MessageTrace, NamesMessagesFromEveryBlockOfTheTable)
     const struct {
         UINT message;
         const char *name;
-    } named[] = {{WM_NULL, "WM_NULL"},
-                 {WM_CREATE, "WM_CREATE"},
-                 {WM_QUIT, "WM_QUIT"},
-                 {WM_NCCREATE, "WM_NCCREATE"},
-                 {WM_NCMBUTTONDBLCLK, "WM_NCMBUTTONDBLCLK"},
-                 {EM_GETSEL, "EM_GETSEL"},
-                 {EM_GETPASSWORDCHAR, "EM_GETPASSWORDCHAR"},
-                 {BM_SETSTYLE, "BM_SETSTYLE"},
-                 {WM_KEYDOWN, "WM_KEYDOWN"},
-                 {WM_CONVERTREQUEST, "WM_CONVERTREQUEST"},
-                 {WM_INTERIM, "WM_INTERIM"},
-                 {WM_CTLCOLORSTATIC, "WM_CTLCOLORSTATIC"},
-                 {CB_GETLOCALE, "CB_GETLOCALE"},
-                 {STM_GETICON, "STM_GETICON"},
-                 {LB_SETCOUNT, "LB_SETCOUNT"},
-                 {WM_MOUSEWHEEL, "WM_MOUSEWHEEL"},
-                 {WM_IME_REPORT, "WM_IME_REPORT"},
-                 {WM_IMEKEYUP, "WM_IMEKEYUP"},
-                 {WM_HOTKEY, "WM_HOTKEY"},
-                 {WM_DDE_EXECUTE, "WM_DDE_EXECUTE"},
-                 {0x401, "MACRO_CHAR"},
-                 {0x409, "WIN_BUTTON_REPEET"},
-                 {0x415, "WIN_COMM_GPS_THREAD_END"}};
+    } named[] = {{WM_NULL, "WM_NULL"}, {WM_CREATE, "WM_CREATE"}, {WM_QUIT, "WM_QUIT"},
+                 {WM_NCCREATE, "WM_NCCREATE"}, {WM_NCMBUTTONDBLCLK, "WM_NCMBUTTONDBLCLK"},
+                 {EM_GETSEL, "EM_GETSEL"}, {EM_GETPASSWORDCHAR, "EM_GETPASSWORDCHAR"},
+                 {BM_SETSTYLE, "BM_SETSTYLE"}, {WM_KEYDOWN, "WM_KEYDOWN"},
+                 {WM_CONVERTREQUEST, "WM_CONVERTREQUEST"}, {WM_INTERIM, "WM_INTERIM"},
+                 {WM_CTLCOLORSTATIC, "WM_CTLCOLORSTATIC"}, {CB_GETLOCALE, "CB_GETLOCALE"},
+                 {STM_GETICON, "STM_GETICON"}, {LB_SETCOUNT, "LB_SETCOUNT"},
+                 {WM_MOUSEWHEEL, "WM_MOUSEWHEEL"}, {WM_IME_REPORT, "WM_IME_REPORT"},
+                 {WM_IMEKEYUP, "WM_IMEKEYUP"}, {WM_HOTKEY, "WM_HOTKEY"},
+                 {WM_DDE_EXECUTE, "WM_DDE_EXECUTE"}, {0x401, "MACRO_CHAR"},
+                 {0x409, "WIN_BUTTON_REPEET"}, {0x415, "WIN_COMM_GPS_THREAD_END"}};
     for (const auto &n : named)
         EXPECT_EQ(trace(n.message, 0x41, 0x1e0001), std::string("   2a0b4 ") + n.name + " 41 1e0001")
             << n.name;
 }
 
-TEST(MessageTrace, UnnamedMessagesShowTheirNumber)
+TEST(MessageTrace, UnnamedMessagesShowTheirNumberPaintAndTimerAreLeftOutValuesAre32Bits)
 {
     EXPECT_EQ(trace(0x416, 1, 2), "   2a0b4 WM_00000416 1 2");
     EXPECT_EQ(trace(0x464), "   2a0b4 WM_00000464 0 0");
     EXPECT_EQ(trace(0xC123), "   2a0b4 WM_0000c123 0 0");
-}
-
-TEST(MessageTrace, PaintAndTimerAreNotTraced)
-{
     Shared_printf0("marker\n");
     Win_MessageDisp(nullptr, nullptr, WM_PAINT, 0, 0);
     Win_MessageDisp(nullptr, nullptr, WM_TIMER, 204, 0);
     EXPECT_EQ(last_lines(1).at(0), "marker");
-}
-
-TEST(MessageTrace, ValuesAreWrittenAtThirtyTwoBits)
-{
-    // 64-bit handles and parameters show their low half, as a 32-bit
-    // library would write them into the same log.
+    // 64-bit handles and parameters show their low half, as a 32-bit library
+    // would write them into the same log.
     const uintptr_t handle = sizeof(void *) == 8 ? uintptr_t(0x1234567887654321ull) : 0x87654321u;
     Win_MessageDisp(nullptr, reinterpret_cast<HWND>(handle), WM_CHAR, WPARAM(-2), LPARAM(-1));
     EXPECT_EQ(last_lines(1).at(0), "87654321 WM_CHAR fffffffe ffffffff");

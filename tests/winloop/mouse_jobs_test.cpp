@@ -1,7 +1,6 @@
 // Mouse jobs and their stack, the mouse table, presses handed to a button
-// table, the wheel and the timer lock.
+// table, the wheel.
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 #include "winloop_util.h"
@@ -10,23 +9,27 @@ namespace {
 
 std::string calls;
 
-int32_t ZEKAPI jobA(ZEK_object *) { calls += "A"; return 0; }
-int32_t ZEKAPI jobB(ZEK_object *) { calls += "B"; return 0; }
+int32_t ZEKAPI jobA(ZEK_object *) { return 0; }
+int32_t ZEKAPI jobB(ZEK_object *) { return 0; }
 int32_t ZEKAPI m1(ZEK_object *) { calls += "m1 "; return 0; }
 int32_t ZEKAPI slKey(ZEK_object *) { calls += "sl "; return 0x10008; }
 int32_t ZEKAPI slNone(ZEK_object *) { calls += "sl "; return 0; }
 int32_t ZEKAPI srKey(ZEK_object *) { calls += "sr "; return 0x1000F; }
 int32_t ZEKAPI rowJob(ZEK_object *) { calls += "row "; return 0x41; }
-
-const char *const kJobs[] = {"work_sr", "work_sl", "work_m1", "work_m2",
-                             "work_p0", "work_pb", "work_mn", "work_md"};
+int32_t ZEKAPI beyondTheEnd(ZEK_object *) { return 5; }
 
 struct MouseRect {
     int32_t type, x1, y1, x2, y2;
     Win_job_fn job;
 };
 
-TEST(MouseJobs, PopRestoresWhatWasPushedInnermostFirst)
+void expectJobs(ZEK_object *o, Win_job_fn job)
+{
+    for (const char *j : {"work_sr", "work_sl", "work_m1", "work_m2", "work_p0", "work_pb", "work_mn", "work_md"})
+        EXPECT_EQ(slot(o, j), reinterpret_cast<ZEK_method_fn>(job)) << j;
+}
+
+TEST(MouseJobs, PopRestoresWhatWasPushedInnermostFirstAndTheStackIsBounded)
 {
     WinObj o;
     member<intptr_t>(o, "ExecJob") = 7;
@@ -40,22 +43,16 @@ TEST(MouseJobs, PopRestoresWhatWasPushedInnermostFirst)
     EXPECT_EQ(reinterpret_cast<FARPROC>(slot(o, "work_md")),
               GetProcAddress(GetModuleHandleA("ZEK2.dll"), "Win_work_md"));  // the empty job
     member<intptr_t>(o, "ExecJob") = 9;
-
     Win_PopMouse(o);
     EXPECT_EQ(member<intptr_t>(o, "ExecJob"), 8);
-    for (const char *j : kJobs)
-        EXPECT_EQ(slot(o, j), reinterpret_cast<ZEK_method_fn>(jobB)) << j;
+    expectJobs(o, jobB);
     Win_PopMouse(o);
     EXPECT_EQ(member<intptr_t>(o, "ExecJob"), 7);
-    for (const char *j : kJobs)
-        EXPECT_EQ(slot(o, j), reinterpret_cast<ZEK_method_fn>(jobA)) << j;
+    expectJobs(o, jobA);
     EXPECT_EQ(member<int32_t>(o, "MouseCount"), 0);
-}
 
-TEST(MouseJobs, StackRefusesAnEleventhPushAndAPopWhenEmpty)
-{
-    WinObj o;
-    // Members right behind the stack must survive any number of pushes.
+    // Members right behind the stack survive any number of pushes; a pop when
+    // empty, an eleventh push and a count a program spoiled are refused.
     member<int32_t>(o, "bTimerOnFlag") = 0x5A5A;
     Win_PopMouse(o);
     EXPECT_EQ(member<int32_t>(o, "MouseCount"), 0);
@@ -64,10 +61,8 @@ TEST(MouseJobs, StackRefusesAnEleventhPushAndAPopWhenEmpty)
         Win_PushMouse(o);
     }
     EXPECT_EQ(member<int32_t>(o, "MouseCount"), 10);
-    EXPECT_EQ(member<int32_t>(o, "bTimerOnFlag"), 0x5A5A);
     Win_PopMouse(o);
     EXPECT_EQ(member<intptr_t>(o, "ExecJob"), 109);
-    // A count a program spoiled is not used as an index.
     member<int32_t>(o, "MouseCount") = 50;
     Win_PopMouse(o);
     Win_PushMouse(o);
@@ -80,28 +75,26 @@ TEST(MouseTable, FindsTheFirstRowHoldingTheMouseInItsUnits)
 {
     WinObj o;
     EXPECT_EQ(Win_GetMouseTbl(o), -1);
-    const MouseRect rows[] = {{1, 2, 3, 4, 5, nullptr},
-                              {2, 100, 50, 120, 60, nullptr},
-                              {7, 0, 0, 1000, 1000, nullptr},
-                              {1, 0, 0, 10, 10, nullptr},
+    const MouseRect rows[] = {{1, 2, 3, 4, 5, nullptr}, {2, 100, 50, 120, 60, nullptr},
+                              {7, 0, 0, 1000, 1000, nullptr}, {1, 0, 0, 10, 10, nullptr},
                               {-1, 0, 0, 0, 0, nullptr}};
     member<const void *>(o, "pMouseTable") = rows;
-    auto at = [&](int cx, int cy, int gx, int gy) {
-        member<int32_t>(o, "MouseCx") = cx;
-        member<int32_t>(o, "MouseCy") = cy;
-        member<int32_t>(o, "MouseGx") = gx;
-        member<int32_t>(o, "MouseGy") = gy;
-        return Win_GetMouseTbl(o);
-    };
-    EXPECT_EQ(at(2, 3, 0, 0), 0);      // bounds are inclusive
-    EXPECT_EQ(at(4, 5, 0, 0), 0);
-    EXPECT_EQ(at(5, 5, 0, 0), 3);      // past row 0, caught by row 3
-    EXPECT_EQ(at(50, 50, 120, 60), 1); // pixels for type 2
-    EXPECT_EQ(at(50, 50, 121, 60), -1);
-    EXPECT_EQ(at(11, 0, 500, 500), -1); // type 7 never matches
+    const struct {
+        int32_t cx, cy, gx, gy, row;
+    } cases[] = {{2, 3, 0, 0, 0}, {4, 5, 0, 0, 0},  // bounds are inclusive
+                 {5, 5, 0, 0, 3},                   // past row 0, caught by row 3
+                 {50, 50, 120, 60, 1}, {50, 50, 121, 60, -1},  // pixels for type 2
+                 {11, 0, 500, 500, -1}};            // type 7 never matches
+    for (const auto &c : cases) {
+        member<int32_t>(o, "MouseCx") = c.cx;
+        member<int32_t>(o, "MouseCy") = c.cy;
+        member<int32_t>(o, "MouseGx") = c.gx;
+        member<int32_t>(o, "MouseGy") = c.gy;
+        EXPECT_EQ(Win_GetMouseTbl(o), c.row) << c.cx << "," << c.cy << " " << c.gx << "," << c.gy;
+    }
     const MouseRect empty[] = {{-1, 0, 0, 100, 100, nullptr}};
     member<const void *>(o, "pMouseTable") = empty;
-    EXPECT_EQ(at(1, 1, 1, 1), -1);
+    EXPECT_EQ(Win_GetMouseTbl(o), -1);
 }
 
 struct PressTest : ::testing::Test {
@@ -114,24 +107,19 @@ struct PressTest : ::testing::Test {
     }
 };
 
-TEST_F(PressTest, LeftPressPostsTheKeyOfTheSlJobAndStops)
+TEST_F(PressTest, LeftPressPostsTheSlKeyOrRunsTheJobOfTheMouseTableRow)
 {
-    overwrite(o, "work_sl", slKey);
-    const MouseRect rows[] = {{1, 0, 0, 99, 99, rowJob}, {-1, 0, 0, 0, 0, nullptr}};
+    const MouseRect rows[] = {{1, 5, 5, 6, 6, rowJob}, {1, 0, 0, 99, 99, rowJob}, {-1, 0, 0, 0, 0, nullptr}};
     member<const void *>(o, "pMouseTable") = rows;
-    Win_LButtonDown(o, MK_LBUTTON);
+    overwrite(o, "work_sl", slKey);
+    Win_LButtonDown(o, MK_LBUTTON);  // a key from the job: posted, the row not run
     EXPECT_EQ(calls, "m1 sl ");
     EXPECT_EQ(w.take_posted(), (Posted{{MACRO_CHAR, 0x10008}}));
-}
 
-TEST_F(PressTest, LeftPressRunsTheJobOfTheMouseTableRow)
-{
     overwrite(o, "work_sl", slNone);
-    const MouseRect rows[] = {{1, 5, 5, 6, 6, rowJob}, {1, 0, 0, 99, 99, rowJob},
-                              {-1, 0, 0, 0, 0, nullptr}};
-    member<const void *>(o, "pMouseTable") = rows;
     member<int32_t>(o, "MouseCx") = 3;
     member<int32_t>(o, "MouseCy") = 4;
+    calls.clear();
     Win_LButtonDown(o, MK_LBUTTON);
     EXPECT_EQ(calls, "m1 sl row m1 ");
     EXPECT_EQ(member<int32_t>(o, "CurCy"), 4);
@@ -145,21 +133,16 @@ TEST_F(PressTest, LeftPressRunsTheJobOfTheMouseTableRow)
     EXPECT_EQ(calls, "m1 sl m1 ");
     EXPECT_EQ(member<int32_t>(o, "CurCy"), 4);
     EXPECT_TRUE(w.take_posted().empty());
-}
 
-int32_t ZEKAPI beyondTheEnd(ZEK_object *) { return 5; }
-
-TEST_F(PressTest, ARowNumberPastTheEndRowIsNotRun)
-{
-    const MouseRect rows[] = {{1, 0, 0, 99, 99, rowJob}, {-1, 0, 0, 0, 0, nullptr}};
-    member<const void *>(o, "pMouseTable") = rows;
+    // A row number past the end row is not run.
     overwrite(o, "GetMouseTbl", beyondTheEnd);
+    calls.clear();
     Win_LButtonDown(o, MK_LBUTTON);
-    EXPECT_EQ(calls, "m1 m1 ");
+    EXPECT_EQ(calls, "m1 sl m1 ");
     EXPECT_TRUE(w.take_posted().empty());
 }
 
-TEST_F(PressTest, RightPressPostsTheKeyOfTheSrJob)
+TEST_F(PressTest, RightPressAndWheelPostTheirKeys)
 {
     Win_RButtonDown(o, MK_RBUTTON);
     EXPECT_EQ(calls, "m1 ");
@@ -167,18 +150,12 @@ TEST_F(PressTest, RightPressPostsTheKeyOfTheSrJob)
     overwrite(o, "work_sr", srKey);
     Win_RButtonDown(o, MK_RBUTTON);
     EXPECT_EQ(w.take_posted(), (Posted{{MACRO_CHAR, 0x1000F}}));
-}
-
-TEST_F(PressTest, WheelPostsTheRedrawKeyThenAScrollLineAndItsEnd)
-{
+    // The wheel: the redraw key, then a scroll line and its end.
     Win_MouseWheel(o, 1);
     Win_MouseWheel(o, 0);
-    EXPECT_EQ(w.take_posted(), (Posted{{MACRO_CHAR, 0x1001F},
-                                       {WM_VSCROLL, SB_LINEDOWN},
-                                       {WM_VSCROLL, SB_ENDSCROLL},
-                                       {MACRO_CHAR, 0x1001F},
-                                       {WM_VSCROLL, SB_LINEUP},
-                                       {WM_VSCROLL, SB_ENDSCROLL}}));
+    EXPECT_EQ(w.take_posted(), (Posted{{MACRO_CHAR, 0x1001F}, {WM_VSCROLL, SB_LINEDOWN},
+                                       {WM_VSCROLL, SB_ENDSCROLL}, {MACRO_CHAR, 0x1001F},
+                                       {WM_VSCROLL, SB_LINEUP}, {WM_VSCROLL, SB_ENDSCROLL}}));
 }
 
 // A button table stand-in: the methods the window calls and a byte-packed
@@ -221,12 +198,12 @@ const ZEK_member kTableRows[] = {
     {ZEK_KIND_METHOD, "SetRepeetTimer", reinterpret_cast<uintptr_t>(tblRepeat), 0, 0},
 };
 
+// Made and released by the test; the window object only borrows it.
 struct TableObject {
-    ZEK_object *object;
+    ZEK_object *object = static_cast<ZEK_object *>(
+        std::calloc(1, offsetof(ZEK_object, layer) + 2 * sizeof(ZEK_layer)));
     TableObject()
     {
-        object = static_cast<ZEK_object *>(
-            std::calloc(1, offsetof(ZEK_object, layer) + 2 * sizeof(ZEK_layer)));
         ZEK_class_ctor2(object);
         ZEK_layer *layer = ZEK_layer_at(object, 1);
         ZEK_tbl_Init1(layer, kTableRows, 8, 6 * sizeof(void *), 0);
@@ -253,22 +230,18 @@ struct ButtonPressTest : PressTest {
     void TearDown() override { member<ZEK_object *>(o, "pButtonTbl") = nullptr; }
 };
 
-TEST_F(ButtonPressTest, AKeyButtonPostsItsKey)
+TEST_F(ButtonPressTest, KeyAndCommandButtonsTakeThePress)
 {
     table.hit = 0;
     Win_LButtonDown(o, MK_LBUTTON);
     EXPECT_EQ(table.log, "down repeat0 ");
     EXPECT_EQ(calls, "");  // the button took the press, the jobs did not see it
     EXPECT_EQ(w.take_posted(), (Posted{{MACRO_CHAR, 0x10008}}));
-
     table.buttons[0].key = 0;
     Win_LButtonDown(o, MK_LBUTTON);
     EXPECT_TRUE(w.take_posted().empty());
-}
 
-TEST_F(ButtonPressTest, ACommandButtonPostsTheTableAndItsRecord)
-{
-    table.hit = 1;
+    table.hit = 1;  // a command button posts the table and its record
     Win_LButtonDown(o, MK_LBUTTON);
     MSG m;
     ASSERT_TRUE(PeekMessageA(&m, w.hwnd, 0, 0, PM_REMOVE));

@@ -12,21 +12,18 @@ std::deque<int32_t> gKeys, gMenuResults, gEndResults;
 std::string gLog;
 ZEK_object *gJob;
 
+int32_t next(std::deque<int32_t> &q, int32_t none)
+{
+    if (q.empty())
+        return none;
+    const int32_t r = q.front();
+    q.pop_front();
+    return r;
+}
 int32_t ZEKAPI keyin(ZEK_object *, int32_t cx, int32_t cy, int32_t caret)
 {
     EXPECT_EQ(cx | cy | caret, 0);
-    if (gKeys.empty())
-        return -1;
-    const int32_t k = gKeys.front();
-    gKeys.pop_front();
-    return k;
-}
-int32_t next(std::deque<int32_t> &q)
-{
-    const int32_t r = q.empty() ? 0 : q.front();
-    if (!q.empty())
-        q.pop_front();
-    return r;
+    return next(gKeys, -1);
 }
 void ZEKAPI setStatus(ZEK_object *, const char *text, int32_t pane)
 {
@@ -38,8 +35,8 @@ void ZEKAPI getStatus(ZEK_object *, char *buffer, int32_t pane)
     EXPECT_EQ(pane, 0);
     std::strcpy(buffer, "before");
 }
-int32_t ZEKAPI runMenu(ZEK_object *) { gLog += "menu "; return next(gMenuResults); }
-int32_t ZEKAPI runEnd(ZEK_object *) { gLog += "end? "; return next(gEndResults); }
+int32_t ZEKAPI runMenu(ZEK_object *) { gLog += "menu "; return next(gMenuResults, 0); }
+int32_t ZEKAPI runEnd(ZEK_object *) { gLog += "end? "; return next(gEndResults, 0); }
 void ZEKAPI resetButtons(ZEK_object *, ZEK_object *skip)
 {
     EXPECT_EQ(skip, nullptr);
@@ -48,37 +45,22 @@ void ZEKAPI resetButtons(ZEK_object *, ZEK_object *skip)
 int32_t ZEKAPI dropFiles(ZEK_object *) { gLog += "drop "; return 0; }
 int32_t ZEKAPI cadClose(ZEK_object *) { gLog += "cadclose "; return 0; }
 int32_t ZEKAPI altF4(ZEK_object *) { gLog += "altf4 "; return 1; }
-int32_t ZEKAPI m1(ZEK_object *w)
+// The job window's steps, each checking that it is the job window's.
+int32_t logJob(ZEK_object *w, const char *step, int32_t result)
 {
     EXPECT_EQ(w, gJob);
-    gLog += "m1 ";
-    return 0;
+    gLog += step;
+    return result;
 }
-int32_t ZEKAPI startStay(ZEK_object *w)
-{
-    EXPECT_EQ(w, gJob);
-    gLog += "start ";
-    return 0x1003E;
-}
-int32_t ZEKAPI leave(ZEK_object *w)
-{
-    EXPECT_EQ(w, gJob);
-    gLog += "leave ";
-    return 0;
-}
-int32_t ZEKAPI redraw(ZEK_object *w)
-{
-    EXPECT_EQ(w, gJob);
-    gLog += "redraw ";
-    return 0;
-}
+int32_t ZEKAPI m1(ZEK_object *w) { return logJob(w, "m1 ", 0); }
+int32_t ZEKAPI startStay(ZEK_object *w) { return logJob(w, "start ", 0x1003E); }
+int32_t ZEKAPI leave(ZEK_object *w) { return logJob(w, "leave ", 0); }
+int32_t ZEKAPI redraw(ZEK_object *w) { return logJob(w, "redraw ", 0); }
 int32_t ZEKAPI keyJob(ZEK_object *w, int32_t key)
 {
-    EXPECT_EQ(w, gJob);
     char s[24];
     wsprintfA(s, "key%x ", key);
-    gLog += s;
-    return 0;
+    return logJob(w, s, 0);
 }
 int32_t ZEKAPI ownJob(ZEK_object *) { return 0; }
 
@@ -117,7 +99,7 @@ struct StdLoopTest : ::testing::Test {
 
 const std::string kChoose = "status[処理を選択して下さい] ";
 
-TEST_F(StdLoopTest, MainLoopRunsEachCommandAndEndsWhenTheEndIsAgreed)
+TEST_F(StdLoopTest, MainLoopRunsEachCommandAndEndsWhenTheEndIsAgreedOrTheWindowIsGone)
 {
     member<ZEK_object *>(o, "pMdiSelWin") = o;
     member<void *>(o, "pCadDat") = &gLog;
@@ -131,15 +113,12 @@ TEST_F(StdLoopTest, MainLoopRunsEachCommandAndEndsWhenTheEndIsAgreed)
     EXPECT_EQ(member<ZEK_object *>(o, "pMdiSelWin"), nullptr);
     EXPECT_EQ(member<void *>(o, "pCadDat"), nullptr);
     EXPECT_EQ(gKeys.size(), 1u);
-}
 
-TEST_F(StdLoopTest, MainLoopEndsWhenTheWindowIsGone)
-{
+    gLog.clear();
     gKeys = {0x41};
     EXPECT_EQ(Win_StdMainLoop(o), 0x10035);
     EXPECT_EQ(gLog, kChoose + kChoose + kChoose);
 }
-
 
 TEST_F(StdLoopTest, SubLoopHandsOtherKeysToItsJobsAndRestoresTheStatus)
 {
@@ -147,9 +126,13 @@ TEST_F(StdLoopTest, SubLoopHandsOtherKeysToItsJobsAndRestoresTheStatus)
     EXPECT_EQ(Win_StdSubLoop(o, job, startStay, leave, keyJob, redraw), 0x1003D);
     EXPECT_EQ(gLog, "start redraw key10036 key41 key1003b key1003f leave status[before] ");
     expect_job_window_restored();
+    gLog.clear();
+    EXPECT_EQ(Win_StdSubLoop(o, job, nullptr, leave, keyJob, nullptr), -1);  // the window is gone
+    EXPECT_EQ(gLog, "leave ");
+    expect_job_window_restored();
 }
 
-TEST_F(StdLoopTest, SubLoopHandsAnOrdinaryCommandToTheOuterLoop)
+TEST_F(StdLoopTest, SubLoopHandsAnOrdinaryCommandOutAndStaysForOneToRunAtOnce)
 {
     PlainWindow w(DefWindowProcA, o);
     set_run_mode(0);
@@ -158,24 +141,13 @@ TEST_F(StdLoopTest, SubLoopHandsAnOrdinaryCommandToTheOuterLoop)
     EXPECT_EQ(gLog, "m1 leave ");
     EXPECT_EQ(w.take_posted(), (Posted{{MACRO_CHAR, 0x10034}}));
     expect_job_window_restored();
-}
 
-TEST_F(StdLoopTest, SubLoopStaysForACommandToRunAtOnce)
-{
-    PlainWindow w(DefWindowProcA, o);
+    gLog.clear();
     set_run_mode(1);
     gKeys = {0x10034, 0x10035};
     EXPECT_EQ(Win_StdSubLoop(o, job, nullptr, leave, nullptr, nullptr), 0x10035);
     EXPECT_EQ(gLog, "m1 m1 leave altf4 ");
     EXPECT_TRUE(w.take_posted().empty());
-    expect_job_window_restored();
-}
-
-TEST_F(StdLoopTest, SubLoopEndsWhenTheWindowIsGone)
-{
-    gKeys = {};
-    EXPECT_EQ(Win_StdSubLoop(o, job, nullptr, leave, keyJob, nullptr), -1);
-    EXPECT_EQ(gLog, "leave ");
     expect_job_window_restored();
 }
 

@@ -38,20 +38,22 @@ struct WithWindow : ::testing::Test {
         overwrite(o, "Input", input);
         ASSERT_EQ(Win_con(o, 0), 0);
         w = member<HWND>(o, "hWnd");
-        MSG m;
-        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&m);
+        pump();
     }
     void TearDown() override
     {
         o->vtbl->deleting_dtor(o, 1);
+        pump();
+    }
+    static void pump()
+    {
         MSG m;
         while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE))
             DispatchMessageA(&m);
     }
 };
 
-TEST_F(WithWindow, KeyinGivesMacroKeysAndTwoByteCharactersWhole)
+TEST_F(WithWindow, KeyinGivesMacroKeysTwoByteCharactersWholeButtonsAndTheWheel)
 {
     PostMessageA(w, MACRO_CHAR, 0x10008, 0);
     PostMessageA(w, WM_CHAR, 0x82, 0);
@@ -63,10 +65,7 @@ TEST_F(WithWindow, KeyinGivesMacroKeysAndTwoByteCharactersWhole)
     // The second byte and the character right after it are no shortcuts.
     EXPECT_EQ(gOffered, (std::vector<int32_t>{0x10008}));
     EXPECT_EQ(member<int32_t>(o, "KinBk"), 0);
-}
 
-TEST_F(WithWindow, ButtonsAndWheelReachTheKeyWait)
-{
     overwrite(o, "work_sl", slKey);
     PostMessageA(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     EXPECT_EQ(Win_Keyin(o, 0, 0, 0), 0x10016);
@@ -113,6 +112,4 @@ TEST_F(WithWindow, SubLoopWhoseStartLeavesRestoresTheJobsAtOnce)
     MSG m;
     EXPECT_TRUE(PeekMessageA(&m, w, MACRO_CHAR, MACRO_CHAR, PM_NOREMOVE));  // not read
 }
-
-
 }  // namespace
