@@ -123,6 +123,13 @@ inline Fd_Io_area *fd_io_area(ZEK_layer *layer)
 // The layer of an object whose file is open, or null.
 ZEK_layer *fd_io_open_layer(ZEK_object *object);
 
+// Writes the changed blocks, then the header, then closes the file. Through
+// the object's slots a failed write leaves the file open, buffers and handle,
+// so that the program can retry; while the object is destroyed this class's
+// own functions are used and the file is released whatever happens.
+enum class FdIoClose { ThroughSlots, OwnMethodsAlways };
+bool fd_io_close(ZEK_object *object, ZEK_layer *layer, FdIoClose how);
+
 // Where the platform's files come from; tests may put their own in place.
 RecordFs *fd_io_fs();
 void fd_io_set_fs(RecordFs *fs);

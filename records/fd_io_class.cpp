@@ -12,6 +12,9 @@ namespace {
 
 RecordFs *g_fs = nullptr;
 
+// The layer's class name; a layer carrying this very pointer was built here.
+const char kClassName[] = "Fd_Io";
+
 void ZEKAPI fd_io_deleting_dtor(ZEK_object *object, int32_t flags)
 {
     zek_delete_derived(object, &Fd_Io_vtbl, flags);
@@ -107,7 +110,7 @@ bool fd_io_init_layer(ZEK_object *object, ZEK_layer *layer)
                   int32_t(sizeof(Fd_Io_area)));
     if (!layer->pSlot)
         return false;
-    layer->pszClass = "Fd_Io";
+    layer->pszClass = kClassName;
     layer->hModule = nullptr;
     Fd_Io_area *a = fd_io_area(layer);
     a->data.bOpenFlag = 0;
@@ -121,9 +124,16 @@ bool fd_io_init_layer(ZEK_object *object, ZEK_layer *layer)
     return true;
 }
 
+// Every record call starts here, so the usual place (right above the root)
+// is tried first by address before the walk that compares names.
 ZEK_layer *fd_io_layer(ZEK_object *object)
 {
-    return zek_find_layer(object, "Fd_Io");
+    if (!object)
+        return nullptr;
+    ZEK_layer *above = ZEK_layer_at(object, 0)->pDerived;
+    if (above && above->pszClass == kClassName && above->pDataArea)
+        return above;
+    return zek_find_layer(object, kClassName);
 }
 
 ZEK_layer *fd_io_open_layer(ZEK_object *object)
@@ -138,12 +148,15 @@ extern "C" ZEK_object *ZEKAPI Fd_Io_ctor2(ZEK_object *object)
 }
 
 // A file left open is closed here so that its changes are not lost and its
-// handle and buffers not leaked.
+// handle and buffers not leaked. The layers above this one are already
+// released, so their replacements of Close, Flush or PutOffset must not run:
+// the class's own functions do the work, and the file is released even when
+// a write fails, since nothing could retry it.
 extern "C" void ZEKAPI Fd_Io_dtor(ZEK_object *object)
 {
     ZEK_layer *layer = fd_io_open_layer(object);
     if (layer)
-        zek_call_slot<int32_t>(object, layer, kFdIoClose);
+        fd_io_close(object, layer, FdIoClose::OwnMethodsAlways);
 }
 
 extern "C" int32_t ZEKAPI Fd_Io_SetFileName(ZEK_object *object, const char *name)
