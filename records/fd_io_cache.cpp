@@ -322,6 +322,12 @@ extern "C" int32_t ZEKAPI Fd_Io_Get(ZEK_object *object, int32_t rec)
         return 0;
     }
     a->data.bSelRec = rec;
+    const FdIoBlock &recent = a->cache[a->last];
+    if (recent.first <= rec && rec < recent.end) {  // the usual case, kept short
+        a->current = int32_t(a->last);
+        object->pRecord = buffer(a, a->last) + size_t(rec - recent.first) * a->recsize;
+        return 1;
+    }
     return position(object, a, rec);
 }
 

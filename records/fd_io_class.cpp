@@ -12,9 +12,6 @@ namespace {
 
 RecordFs *g_fs = nullptr;
 
-// The layer's class name; a layer carrying this very pointer was built here.
-const char kClassName[] = "Fd_Io";
-
 void ZEKAPI fd_io_deleting_dtor(ZEK_object *object, int32_t flags)
 {
     zek_delete_derived(object, &Fd_Io_vtbl, flags);
@@ -92,6 +89,7 @@ const char *file_name(Fd_Io_area *a)
 
 }  // namespace
 
+const char kFdIoClassName[] = "Fd_Io";
 const ZEK_vtbl Fd_Io_vtbl = {fd_io_deleting_dtor};
 
 RecordFs *fd_io_fs()
@@ -110,7 +108,7 @@ bool fd_io_init_layer(ZEK_object *object, ZEK_layer *layer)
                   int32_t(sizeof(Fd_Io_area)));
     if (!layer->pSlot)
         return false;
-    layer->pszClass = kClassName;
+    layer->pszClass = kFdIoClassName;
     layer->hModule = nullptr;
     Fd_Io_area *a = fd_io_area(layer);
     a->data.bOpenFlag = 0;
@@ -124,22 +122,9 @@ bool fd_io_init_layer(ZEK_object *object, ZEK_layer *layer)
     return true;
 }
 
-// Every record call starts here, so the usual place (right above the root)
-// is tried first by address before the walk that compares names.
-ZEK_layer *fd_io_layer(ZEK_object *object)
+ZEK_layer *fd_io_find_layer(ZEK_object *object)
 {
-    if (!object)
-        return nullptr;
-    ZEK_layer *above = ZEK_layer_at(object, 0)->pDerived;
-    if (above && above->pszClass == kClassName && above->pDataArea)
-        return above;
-    return zek_find_layer(object, kClassName);
-}
-
-ZEK_layer *fd_io_open_layer(ZEK_object *object)
-{
-    ZEK_layer *layer = fd_io_layer(object);
-    return layer && fd_io_area(layer)->io ? layer : nullptr;
+    return zek_find_layer(object, kFdIoClassName);
 }
 
 extern "C" ZEK_object *ZEKAPI Fd_Io_ctor2(ZEK_object *object)
