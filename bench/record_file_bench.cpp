@@ -192,21 +192,25 @@ int main(int argc, char **argv)
     std::printf("overhead: plain rate / record file rate\n");
     std::printf("%-8s %-7s %-10s %8s %8s %9s %8s\n", "buffers", "block", "access", "count",
                 "records", "plain", "overhead");
+    // Each figure is the best of five runs, the record file and the plain
+    // reads taking turns, so both meet the same page cache and write-back.
     const int32_t shapes[][2] = {{1, 16}, {10, 16}, {1, 256}, {10, 256}, {10, 4096}};
+    const char *what[4] = {"seq read", "seq write", "rnd read", "rnd write"};
     for (const auto &s : shapes) {
         const int32_t rnd = random_count(s[1]);
-        Fd_Io_Open(o, s[1], 0, s[0]);
-        double lib[4] = {run_records(o, false, 0), run_records(o, true, 0),
-                         run_records(o, false, rnd), run_records(o, true, rnd)};
-        Fd_Io_Close(o);
-        const char *n = name.c_str();
-        double plain[4] = {run_plain(n, s[1], false, 0), run_plain(n, s[1], true, 0),
-                           run_plain(n, s[1], false, rnd), run_plain(n, s[1], true, rnd)};
-        const char *what[4] = {"seq read", "seq write", "rnd read", "rnd write"};
-        for (int k = 0; k < 4; ++k)
+        for (int k = 0; k < 4; ++k) {
+            const bool write = k == 1 || k == 3;
+            const int32_t random = k < 2 ? 0 : rnd;
+            double lib = 0, plain = 0;
+            for (int run = 0; run < 5; ++run) {
+                Fd_Io_Open(o, s[1], 0, s[0]);
+                lib = std::max(lib, run_records(o, write, random));
+                Fd_Io_Close(o);
+                plain = std::max(plain, run_plain(name.c_str(), s[1], write, random));
+            }
             std::printf("%-8d %-7d %-10s %8d %8.3f %9.3f %7.2fx\n", s[0], s[1], what[k],
-                        k < 2 ? g_records : rnd, lib[k] / 1e6, plain[k] / 1e6,
-                        plain[k] / lib[k]);
+                        k < 2 ? g_records : rnd, lib / 1e6, plain / 1e6, plain / lib);
+        }
     }
 
     // The same records in the file (10 buffers of 256), the memory array and a vector.
@@ -260,32 +264,39 @@ int main(int argc, char **argv)
     std::printf("  same order (Fd_Io_Sort vs Fd_Mem_Sort, ties included): %s\n",
                 same ? "yes" : "no");
 
-    // Inserting one record at 0, repeated until half a second or maxInserts.
-    auto inserts = [&](auto insert, int32_t *done) {
+    // Inserting one record at 0: three rounds of the three ways taking turns,
+    // each round repeating an insert until a quarter second or a third of
+    // maxInserts; the best round counts.
+    std::vector<char> raw(size_t(n + maxInserts + 1) * kRecSize);
+    int32_t len = n;
+    auto plain_insert = [&] {
+        std::memmove(raw.data() + kRecSize, raw.data(), size_t(len++) * kRecSize);
+        std::memset(raw.data(), 0, kRecSize);
+    };
+    auto io_insert = [&] { Fd_Io_InsData(o, 0, 1); };
+    auto mem_insert = [&] { Fd_Mem_InsData(m, 0, 1); };
+    double move_ins = 1e9, mem_ins = 1e9, io_ins = 1e9;
+    int32_t move_n = 0, mem_n = 0, io_n = 0;
+    auto round = [&](auto insert, double *best, int32_t *done) {
         auto t0 = Clock::now();
         int32_t k = 0;
-        while (k < maxInserts && (k < 3 || seconds_since(t0) < 0.5)) {
+        while (k < maxInserts / 3 && (k < 3 || seconds_since(t0) < 0.25)) {
             insert();
             ++k;
         }
-        *done = k;
-        return seconds_since(t0) / k;
+        *best = std::min(*best, seconds_since(t0) / k);
+        *done += k;
     };
-    int32_t io_n = 0, mem_n = 0, move_n = 0;
     fd_io_area(fd_io_layer(o))->data.bDatE = n - 1;
-    double io_ins = inserts([&] { Fd_Io_InsData(o, 0, 1); }, &io_n);
-    Fd_Io_Flush(o);
     fd_mem_area(ml)->data.bDatE = n - 1;
-    double mem_ins = inserts([&] { Fd_Mem_InsData(m, 0, 1); }, &mem_n);
-    std::vector<char> raw(size_t(n + maxInserts + 1) * kRecSize);
-    int32_t len = n;
-    double move_ins = inserts(
-        [&] {
-            std::memmove(raw.data() + kRecSize, raw.data(), size_t(len++) * kRecSize);
-            std::memset(raw.data(), 0, kRecSize);
-        },
-        &move_n);
-    std::printf("\ninsert of one record at record 0 of %d records, ms per insert\n", n);
+    for (int run = 0; run < 3; ++run) {
+        round(plain_insert, &move_ins, &move_n);
+        round(mem_insert, &mem_ins, &mem_n);
+        round(io_insert, &io_ins, &io_n);
+        Fd_Io_Flush(o);
+    }
+    std::printf("\ninsert of one record at record 0 of %d records, ms per insert (best round)\n",
+                n);
     std::printf("  %-14s %8.3f  (%d inserts)\n", "memmove", move_ins * 1e3, move_n);
     std::printf("  %-14s %8.3f  (%d inserts)  %7.1fx memmove\n", "Fd_Mem_InsData", mem_ins * 1e3,
                 mem_n, mem_ins / move_ins);

@@ -112,8 +112,23 @@ extern const ZEK_vtbl Fd_Io_vtbl;
 // Builds an Fd_Io layer (closed, empty table); the caller links it.
 bool fd_io_init_layer(ZEK_object *object, ZEK_layer *layer);
 
-// The object's Fd_Io layer, or null.
-ZEK_layer *fd_io_layer(ZEK_object *object);
+// The layer's class name; a layer carrying this very pointer was built here.
+extern const char kFdIoClassName[];
+
+ZEK_layer *fd_io_find_layer(ZEK_object *object);
+
+// The object's Fd_Io layer, or null. Every record call starts here, so the
+// usual place (right above the root) is tried first by address before the
+// walk that compares names.
+inline ZEK_layer *fd_io_layer(ZEK_object *object)
+{
+    if (!object)
+        return nullptr;
+    ZEK_layer *above = ZEK_layer_at(object, 0)->pDerived;
+    if (above && above->pszClass == kFdIoClassName && above->pDataArea)
+        return above;
+    return fd_io_find_layer(object);
+}
 
 inline Fd_Io_area *fd_io_area(ZEK_layer *layer)
 {
@@ -121,7 +136,18 @@ inline Fd_Io_area *fd_io_area(ZEK_layer *layer)
 }
 
 // The layer of an object whose file is open, or null.
-ZEK_layer *fd_io_open_layer(ZEK_object *object);
+inline ZEK_layer *fd_io_open_layer(ZEK_object *object)
+{
+    ZEK_layer *layer = fd_io_layer(object);
+    return layer && fd_io_area(layer)->io ? layer : nullptr;
+}
+
+// Writes the changed blocks, then the header, then closes the file. Through
+// the object's slots a failed write leaves the file open, buffers and handle,
+// so that the program can retry; while the object is destroyed this class's
+// own functions are used and the file is released whatever happens.
+enum class FdIoClose { ThroughSlots, OwnMethodsAlways };
+bool fd_io_close(ZEK_object *object, ZEK_layer *layer, FdIoClose how);
 
 // Where the platform's files come from; tests may put their own in place.
 RecordFs *fd_io_fs();

@@ -114,6 +114,14 @@ bool load_block(Fd_Io_area *a, uint32_t i, const FdIoBlock &b)
 int32_t position(ZEK_object *object, Fd_Io_area *a, int32_t rec)
 {
     if (rec >= 0) {
+        // Blocks never overlap, so the buffer used last, tried first, is the
+        // one the walk in index order would find.
+        const FdIoBlock &recent = a->cache[a->last];
+        if (recent.first <= rec && rec < recent.end) {
+            a->current = int32_t(a->last);
+            object->pRecord = buffer(a, a->last) + size_t(rec - recent.first) * a->recsize;
+            return 1;
+        }
         for (uint32_t i = 0; i < a->nbuf; ++i) {
             const FdIoBlock &b = a->cache[i];
             if (b.first <= rec && rec < b.end) {
@@ -233,6 +241,23 @@ extern "C" int32_t ZEKAPI Fd_Io_Open(ZEK_object *object, int32_t bufcnt, int32_t
 
 // The records go first and the header, which usually counts them, after them
 // and only when they all reached the file.
+bool fd_io_close(ZEK_object *object, ZEK_layer *layer, FdIoClose how)
+{
+    Fd_Io_area *a = fd_io_area(layer);
+    const bool own = how == FdIoClose::OwnMethodsAlways;
+    bool ok = (own ? Fd_Io_Flush(object) : zek_call_slot<int32_t>(object, layer, kFdIoFlush)) != 0;
+    if (ok && a->offset)
+        ok = (own ? Fd_Io_PutOffset(object)
+                  : zek_call_slot<int32_t>(object, layer, kFdIoPutOffset)) != 0;
+    if (!ok && !own)
+        return false;
+    RecordIo *io = a->io;
+    ok = io->close() && ok;
+    delete io;
+    release(object, a);
+    return ok;
+}
+
 extern "C" int32_t ZEKAPI Fd_Io_Close(ZEK_object *object)
 {
     ZEK_layer *layer = fd_io_open_layer(object);
@@ -241,15 +266,7 @@ extern "C" int32_t ZEKAPI Fd_Io_Close(ZEK_object *object)
             fd_io_area(closed)->data.bOpenFlag = 0;
         return 0;
     }
-    Fd_Io_area *a = fd_io_area(layer);
-    bool ok = zek_call_slot<int32_t>(object, layer, kFdIoFlush) != 0;
-    if (ok && a->offset)
-        ok = zek_call_slot<int32_t>(object, layer, kFdIoPutOffset) != 0;
-    RecordIo *io = a->io;
-    ok = io->close() && ok;
-    delete io;
-    release(object, a);
-    return ok ? 1 : 0;
+    return fd_io_close(object, layer, FdIoClose::ThroughSlots) ? 1 : 0;
 }
 
 extern "C" int32_t ZEKAPI Fd_Io_Flush(ZEK_object *object)
@@ -305,6 +322,12 @@ extern "C" int32_t ZEKAPI Fd_Io_Get(ZEK_object *object, int32_t rec)
         return 0;
     }
     a->data.bSelRec = rec;
+    const FdIoBlock &recent = a->cache[a->last];
+    if (recent.first <= rec && rec < recent.end) {  // the usual case, kept short
+        a->current = int32_t(a->last);
+        object->pRecord = buffer(a, a->last) + size_t(rec - recent.first) * a->recsize;
+        return 1;
+    }
     return position(object, a, rec);
 }
 

@@ -89,6 +89,7 @@ const char *file_name(Fd_Io_area *a)
 
 }  // namespace
 
+const char kFdIoClassName[] = "Fd_Io";
 const ZEK_vtbl Fd_Io_vtbl = {fd_io_deleting_dtor};
 
 RecordFs *fd_io_fs()
@@ -107,7 +108,7 @@ bool fd_io_init_layer(ZEK_object *object, ZEK_layer *layer)
                   int32_t(sizeof(Fd_Io_area)));
     if (!layer->pSlot)
         return false;
-    layer->pszClass = "Fd_Io";
+    layer->pszClass = kFdIoClassName;
     layer->hModule = nullptr;
     Fd_Io_area *a = fd_io_area(layer);
     a->data.bOpenFlag = 0;
@@ -121,15 +122,9 @@ bool fd_io_init_layer(ZEK_object *object, ZEK_layer *layer)
     return true;
 }
 
-ZEK_layer *fd_io_layer(ZEK_object *object)
+ZEK_layer *fd_io_find_layer(ZEK_object *object)
 {
-    return zek_find_layer(object, "Fd_Io");
-}
-
-ZEK_layer *fd_io_open_layer(ZEK_object *object)
-{
-    ZEK_layer *layer = fd_io_layer(object);
-    return layer && fd_io_area(layer)->io ? layer : nullptr;
+    return zek_find_layer(object, kFdIoClassName);
 }
 
 extern "C" ZEK_object *ZEKAPI Fd_Io_ctor2(ZEK_object *object)
@@ -138,12 +133,15 @@ extern "C" ZEK_object *ZEKAPI Fd_Io_ctor2(ZEK_object *object)
 }
 
 // A file left open is closed here so that its changes are not lost and its
-// handle and buffers not leaked.
+// handle and buffers not leaked. The layers above this one are already
+// released, so their replacements of Close, Flush or PutOffset must not run:
+// the class's own functions do the work, and the file is released even when
+// a write fails, since nothing could retry it.
 extern "C" void ZEKAPI Fd_Io_dtor(ZEK_object *object)
 {
     ZEK_layer *layer = fd_io_open_layer(object);
     if (layer)
-        zek_call_slot<int32_t>(object, layer, kFdIoClose);
+        fd_io_close(object, layer, FdIoClose::OwnMethodsAlways);
 }
 
 extern "C" int32_t ZEKAPI Fd_Io_SetFileName(ZEK_object *object, const char *name)

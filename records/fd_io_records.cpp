@@ -42,6 +42,46 @@ bool store(ZEK_object *object, ZEK_layer *layer, int32_t rec, const void *from, 
     return call_put(object, layer, rec) != 0;
 }
 
+bool copy(ZEK_object *object, ZEK_layer *layer, int64_t src, int64_t dst, void *scratch,
+          size_t size)
+{
+    return load(object, layer, int32_t(src), scratch, size) &&
+           store(object, layer, int32_t(dst), scratch, size);
+}
+
+// Putting records back after a failure: the disk may fail again meanwhile.
+constexpr int kUndoTries = 3;
+
+bool store_again(ZEK_object *object, ZEK_layer *layer, int64_t rec, const void *from,
+                 size_t size)
+{
+    for (int i = 0; i < kUndoTries; ++i)
+        if (store(object, layer, int32_t(rec), from, size))
+            return true;
+    return false;
+}
+
+bool copy_again(ZEK_object *object, ZEK_layer *layer, int64_t src, int64_t dst, void *scratch,
+                size_t size)
+{
+    for (int i = 0; i < kUndoTries; ++i)
+        if (copy(object, layer, src, dst, scratch, size))
+            return true;
+    return false;
+}
+
+// Before records move, every changed block is written and the file made to
+// reach the block of the highest record to be written. The moves then only
+// replace bytes the file already has, so a full disk stops an operation
+// before it changes anything, and an operation that fails part way can put
+// its records back without growing the file.
+bool prepare(ZEK_object *object, ZEK_layer *layer, int32_t highest)
+{
+    auto flush = [&] { return zek_call_slot<int32_t>(object, layer, kFdIoFlush) != 0; };
+    return flush() && call_get(object, layer, highest) && call_put(object, layer, highest) &&
+           flush();
+}
+
 }  // namespace
 
 extern "C" int32_t ZEKAPI Fd_Io_Put0(ZEK_object *object, int32_t rec)
@@ -67,57 +107,85 @@ extern "C" int32_t ZEKAPI Fd_Io_InitCount(ZEK_object *object)
     return 1;
 }
 
+// Records leave by moving down over the deleted ones, which are kept in
+// memory until the move is over: if it fails part way, the moved records go
+// back up and the deleted ones back in place, so the file holds what it held.
 extern "C" int32_t ZEKAPI Fd_Io_DelData(ZEK_object *object, int32_t at, int32_t n)
 {
     ZEK_layer *layer = fd_io_open_layer(object);
     if (!layer)
         return 0;
     Fd_Io_area *a = fd_io_area(layer);
-    const int32_t last = a->data.bDatE;
+    const int64_t last = a->data.bDatE;
     if (at < 0 || at > last || n < 1)
         return 0;
     const size_t size = a->recsize;
-    void *scratch = std::malloc(size);
+    const int64_t k = n < last - at + 1 ? n : last - at + 1;
+    if (uint64_t(k + 1) * size > uint64_t(PTRDIFF_MAX) / 2)
+        return 0;
+    char *scratch = static_cast<char *>(std::malloc(size_t(k + 1) * size));
     if (!scratch)
         return 0;
-    const int32_t k = n < last - at + 1 ? n : last - at + 1;
+    char *deleted = scratch + size;
     bool ok = true;
-    for (int32_t src = at + k; ok && src <= last; ++src)
-        ok = load(object, layer, src, scratch, size) && store(object, layer, src - k, scratch, size);
-    for (int32_t rec = last - k + 1; ok && rec <= last; ++rec)
-        ok = call_put0(object, layer, rec) != 0;
+    for (int64_t r = 0; ok && r < k; ++r)
+        ok = load(object, layer, int32_t(at + r), deleted + size_t(r) * size, size);
+    ok = ok && prepare(object, layer, int32_t(last));
+    // Undoes the changes to records at .. hi.
+    auto undo = [&](int64_t hi) {
+        for (int64_t p = hi; p >= at + k; --p)
+            copy_again(object, layer, p - k, p, scratch, size);
+        for (int64_t p = at; p < at + k && p <= hi; ++p)
+            store_again(object, layer, p, deleted + size_t(p - at) * size, size);
+    };
+    for (int64_t src = at + k; ok && src <= last; ++src)
+        if (!(ok = copy(object, layer, src, src - k, scratch, size)))
+            undo(src - k);
+    for (int64_t rec = last - k + 1; ok && rec <= last; ++rec)
+        if (!(ok = call_put0(object, layer, int32_t(rec)) != 0))
+            undo(last);
     std::free(scratch);
     if (!ok)
         return 0;
     // The records have moved; should positioning on at fail, pRecord is
     // left on the scratch record, where Put does nothing.
-    a->data.bDatE = last - k;
+    a->data.bDatE = int32_t(last - k);
     call_get(object, layer, at);
     return 1;
 }
 
+// Records move up from the last one down. Each moved record stays where it
+// was until something is written over it, so a move that fails part way is
+// undone by moving the records written over back down.
 extern "C" int32_t ZEKAPI Fd_Io_InsData(ZEK_object *object, int32_t at, int32_t n)
 {
     ZEK_layer *layer = fd_io_open_layer(object);
     if (!layer)
         return 0;
     Fd_Io_area *a = fd_io_area(layer);
-    const int32_t last = a->data.bDatE;
-    if (at < 0 || at > last || n < 1 || int64_t(last) + n > INT32_MAX)
+    const int64_t last = a->data.bDatE;
+    if (at < 0 || at > last || n < 1 || last + n > INT32_MAX)
         return 0;
     const size_t size = a->recsize;
     void *scratch = std::malloc(size);
     if (!scratch)
         return 0;
-    bool ok = true;
-    for (int32_t src = last; ok && src >= at; --src)
-        ok = load(object, layer, src, scratch, size) && store(object, layer, src + n, scratch, size);
-    for (int32_t rec = at; ok && rec < at + n; ++rec)
-        ok = call_put0(object, layer, rec) != 0;
+    bool ok = prepare(object, layer, int32_t(last + n));
+    // Undoes the changes to records lo .. last.
+    auto undo = [&](int64_t lo) {
+        for (int64_t p = lo; p <= last; ++p)
+            copy_again(object, layer, p + n, p, scratch, size);
+    };
+    for (int64_t src = last; ok && src >= at; --src)
+        if (!(ok = copy(object, layer, src, src + n, scratch, size)))
+            undo(src + n);
+    for (int64_t rec = at; ok && rec < at + n; ++rec)
+        if (!(ok = call_put0(object, layer, int32_t(rec)) != 0))
+            undo(at);
     std::free(scratch);
     if (!ok)
         return 0;
-    a->data.bDatE = last + n;
+    a->data.bDatE = int32_t(last + n);
     call_get(object, layer, at);
     return 1;
 }
@@ -147,9 +215,11 @@ namespace {
 
 // Shell sort with halving gaps; equal records are never exchanged, so the
 // order is the memory arrays' order. The range is read once and sorted in
-// memory through an index, and only records that moved are written back, so
-// a failure part way leaves every record with its old or its new value. When
-// the range does not fit in memory the records are exchanged in the file.
+// memory through an index, and only records that moved are written back; a
+// write that fails puts the records already written back to their old values.
+// A range too large for memory is sorted by exchanges in the file, each one
+// undone should its second write fail, so the records are never lost or
+// doubled, though their order may then be part sorted.
 bool sort_in_memory(ZEK_object *object, ZEK_layer *layer, int32_t from, int32_t count,
                     size_t size, Fd_Io_compare_fn compare, bool *ok)
 {
@@ -166,6 +236,7 @@ bool sort_in_memory(ZEK_object *object, ZEK_layer *layer, int32_t from, int32_t 
         index[r] = r;
         *ok = load(object, layer, from + r, all + size_t(r) * size, size);
     }
+    bool moved = false;
     for (int32_t gap = count / 2; *ok && gap > 0; gap /= 2) {
         for (int32_t i = gap; i < count; ++i) {
             for (int32_t j = i - gap; j >= 0; j -= gap) {
@@ -175,12 +246,20 @@ bool sort_in_memory(ZEK_object *object, ZEK_layer *layer, int32_t from, int32_t 
                 int32_t t = a;
                 a = b;
                 b = t;
+                moved = true;
             }
         }
     }
-    for (int32_t r = 0; *ok && r < count; ++r)
-        if (index[r] != r)
-            *ok = store(object, layer, from + r, all + size_t(index[r]) * size, size);
+    if (*ok && moved)
+        *ok = prepare(object, layer, from + count - 1);
+    for (int32_t r = 0; *ok && moved && r < count; ++r) {
+        if (index[r] == r || store(object, layer, from + r, all + size_t(index[r]) * size, size))
+            continue;
+        *ok = false;
+        for (int32_t q = r; q >= 0; --q)
+            if (index[q] != q)
+                store_again(object, layer, from + q, all + size_t(q) * size, size);
+    }
     std::free(all);
     return true;
 }
@@ -192,18 +271,20 @@ bool sort_in_file(ZEK_object *object, ZEK_layer *layer, int32_t from, int32_t co
     if (!pair)
         return false;
     char *ra = pair, *rb = pair + size;
-    bool ok = true;
+    bool ok = prepare(object, layer, from + count - 1);
     for (int32_t gap = count / 2; ok && gap > 0; gap /= 2) {
         for (int32_t i = gap; ok && i < count; ++i) {
             for (int32_t j = i - gap; j >= 0; j -= gap) {
-                ok = load(object, layer, from + j, ra, size) &&
-                     load(object, layer, from + j + gap, rb, size);
+                const int32_t x = from + j, y = from + j + gap;
+                ok = load(object, layer, x, ra, size) && load(object, layer, y, rb, size);
                 if (!ok || compare(ra, rb) <= 0)
                     break;
-                ok = store(object, layer, from + j, rb, size) &&
-                     store(object, layer, from + j + gap, ra, size);
-                if (!ok)
+                ok = store(object, layer, x, rb, size) && store(object, layer, y, ra, size);
+                if (!ok) {
+                    store_again(object, layer, x, ra, size);
+                    store_again(object, layer, y, rb, size);
                     break;
+                }
             }
         }
     }

@@ -11,6 +11,9 @@
 
 namespace {
 
+// The layer's class name; a layer carrying this very pointer was built here.
+const char kClassName[] = "Fd_Mem";
+
 void ZEKAPI fd_mem_deleting_dtor(ZEK_object *object, int32_t flags)
 {
     zek_delete_derived(object, &Fd_Mem_vtbl, flags);
@@ -53,7 +56,7 @@ bool fd_mem_init_layer(ZEK_object *object, ZEK_layer *layer)
                   int32_t(sizeof(Fd_Mem_area)));
     if (!layer->pSlot)
         return false;
-    layer->pszClass = "Fd_Mem";
+    layer->pszClass = kClassName;
     layer->hModule = nullptr;
     Fd_Mem_data &d = fd_mem_area(layer)->data;
     d.bDatS = 0;
@@ -65,9 +68,16 @@ bool fd_mem_init_layer(ZEK_object *object, ZEK_layer *layer)
     return true;
 }
 
+// Every record call starts here, so the usual place (right above the root)
+// is tried first by address before the walk that compares names.
 ZEK_layer *fd_mem_layer(ZEK_object *object)
 {
-    return zek_find_layer(object, "Fd_Mem");
+    if (!object)
+        return nullptr;
+    ZEK_layer *above = ZEK_layer_at(object, 0)->pDerived;
+    if (above && above->pszClass == kClassName && above->pDataArea)
+        return above;
+    return zek_find_layer(object, kClassName);
 }
 
 extern "C" ZEK_object *ZEKAPI Fd_Mem_ctor2(ZEK_object *object)

@@ -49,6 +49,43 @@ bool copy_record(ZEK_object *object, ZEK_layer *layer, int32_t src, int32_t dst)
     return true;
 }
 
+// While Get is this class's own, records first .. first + count - 1 can be
+// moved to dst with one memmove: every Get of the record by record move
+// would succeed and only position. False when some of them lie outside the
+// block, so the caller moves record by record and fails as Get does.
+bool move_block(ZEK_object *object, ZEK_layer *layer, int64_t first, int64_t count, int64_t dst)
+{
+    const Fd_Mem_area *a = fd_mem_area(layer);
+    const int64_t limit = a->data.bMaxRec < a->blockRecs ? a->data.bMaxRec : a->blockRecs;
+    if (layer->pSlot[kFdMemGet] != reinterpret_cast<ZEK_method_fn>(Fd_Mem_Get) || first < 0 ||
+        dst < 0 || first + count > limit || dst + count > limit)
+        return false;
+    char *block = static_cast<char *>(object->pBlock);
+    const size_t size = size_t(a->blockRecSize);
+    std::memmove(block + size_t(dst) * size, block + size_t(first) * size, size_t(count) * size);
+    return true;
+}
+
+// Clears records first .. first + count - 1 through Put0, or at once while
+// Put0 and Get are this class's own and the records lie in the block.
+bool clear_records(ZEK_object *object, ZEK_layer *layer, int32_t first, int32_t count)
+{
+    const Fd_Mem_area *a = fd_mem_area(layer);
+    const int64_t limit = a->data.bMaxRec < a->blockRecs ? a->data.bMaxRec : a->blockRecs;
+    if (layer->pSlot[kFdMemPut0] == reinterpret_cast<ZEK_method_fn>(Fd_Mem_Put0) &&
+        layer->pSlot[kFdMemGet] == reinterpret_cast<ZEK_method_fn>(Fd_Mem_Get) && first >= 0 &&
+        int64_t(first) + count <= limit) {
+        const size_t size = size_t(a->blockRecSize);
+        std::memset(static_cast<char *>(object->pBlock) + size_t(first) * size, 0,
+                    size_t(count) * size);
+        return true;
+    }
+    for (int32_t rec = first; rec < first + count; ++rec)
+        if (!call_put0(object, layer, rec))
+            return false;
+    return true;
+}
+
 }  // namespace
 
 extern "C" int32_t ZEKAPI Fd_Mem_Get(ZEK_object *object, int32_t rec)
@@ -121,12 +158,12 @@ extern "C" int32_t ZEKAPI Fd_Mem_InsData(ZEK_object *object, int32_t at, int32_t
     Fd_Mem_data &d = data_of(layer);
     if (at < 0 || at > d.bDatE || n < 1 || int64_t(d.bDatE) + n >= d.bMaxRec)
         return 0;
-    for (int32_t src = d.bDatE; src >= at; --src)
-        if (!copy_record(object, layer, src, src + n))
-            return 0;
-    for (int32_t rec = at; rec < at + n; ++rec)
-        if (!call_put0(object, layer, rec))
-            return 0;
+    if (!move_block(object, layer, at, int64_t(d.bDatE) - at + 1, int64_t(at) + n))
+        for (int32_t src = d.bDatE; src >= at; --src)
+            if (!copy_record(object, layer, src, src + n))
+                return 0;
+    if (!clear_records(object, layer, at, n))
+        return 0;
     d.bDatE += n;
     call_get(object, layer, at);
     return 1;
@@ -142,12 +179,12 @@ extern "C" int32_t ZEKAPI Fd_Mem_DelData(ZEK_object *object, int32_t at, int32_t
         return 0;
     if (n > d.bDatE - at + 1)
         n = d.bDatE - at + 1;
-    for (int32_t src = at + n; src <= d.bDatE; ++src)
-        if (!copy_record(object, layer, src, src - n))
-            return 0;
-    for (int32_t rec = d.bDatE - n + 1; rec <= d.bDatE; ++rec)
-        if (!call_put0(object, layer, rec))
-            return 0;
+    if (!move_block(object, layer, int64_t(at) + n, int64_t(d.bDatE) - at - n + 1, at))
+        for (int32_t src = at + n; src <= d.bDatE; ++src)
+            if (!copy_record(object, layer, src, src - n))
+                return 0;
+    if (!clear_records(object, layer, d.bDatE - n + 1, n))
+        return 0;
     d.bDatE -= n;
     call_get(object, layer, at);
     return 1;

@@ -135,29 +135,4 @@ TEST_F(RecordFile, RecordsBeyondFourGiBLandAtTheirPlace)
     EXPECT_EQ(static_cast<uint8_t *>(o->pRecord)[0], 0);
 }
 
-TEST_F(RecordFile, ClassTableAndLayers)
-{
-    ZEK_layer *l = ZEK_layer_at(o, 1);
-    EXPECT_STREQ(l->pszClass, "Fd_Io");
-    EXPECT_EQ(l->nDataRow, 30);
-    EXPECT_EQ(l->nMethodRow, 27);
-    EXPECT_EQ(ZEK_NameSearch(l, "Open"), 3);
-    EXPECT_EQ(ZEK_NameSearch(l, "PopBuf"), 26);
-    EXPECT_EQ(ZEK_NameSearch(l, "ep_b"), 29);
-    EXPECT_EQ(l->pDataRow[ZEK_NameSearch(l, "buf")].size, int32_t(sizeof(void *)));
-    EXPECT_EQ(ZEK_layer_at(o, 0)->pDerived, l);
-    EXPECT_EQ(member<int32_t>(o, "bDatE"), -1);
-
-    // In place: the object's own memory gets the two layers.
-    alignas(16) unsigned char memory[offsetof(ZEK_object, layer) + 2 * sizeof(ZEK_layer)] = {};
-    auto *p = reinterpret_cast<ZEK_object *>(memory);
-    ASSERT_NE(ZEK_class_ctor2(p), nullptr);
-    ASSERT_EQ(Fd_Io_ctor2(p), p);
-    EXPECT_STREQ(ZEK_layer_at(p, 1)->pszClass, "Fd_Io");
-    Fd_Io_dtor(p);
-    ZEK_dtor(p, ZEK_layer_at(p, 1));
-    ZEK_class_dtor(p);
-    ZEK_dtor(p, ZEK_layer_at(p, 0));
-}
-
 }  // namespace

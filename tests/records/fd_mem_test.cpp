@@ -245,6 +245,7 @@ TEST_F(FdMem, OperationsCallEachOtherThroughTheSlots)
     EXPECT_EQ(g_calls, (std::vector<int>{3, 4, 1}));
     slot(o, "Get") = reinterpret_cast<ZEK_method_fn>(refusing_get);
     EXPECT_EQ(Fd_Mem_Seek(o, 3), 0);
+    EXPECT_EQ(Fd_Mem_InsData(o, 0, 1), 0);  // moves record by record, through Get
     EXPECT_EQ(Fd_Mem_Sort(o, 0, 4, by_key), 0);
 }
 

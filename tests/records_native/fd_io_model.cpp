@@ -8,23 +8,6 @@ int ZEKAPI compare_bytes(const void *a, const void *b)
     return std::memcmp(a, b, g_compare_size);
 }
 
-void RandomRun::remember(int32_t r, const Bytes &b)
-{
-    if (!history)
-        return;
-    if (history->size() <= size_t(r))
-        history->resize(size_t(r) + 1, std::vector<Bytes>{Bytes(b.size(), 0)});
-    auto &seen = (*history)[size_t(r)];
-    if (std::find(seen.begin(), seen.end(), b) == seen.end())
-        seen.push_back(b);
-}
-
-void RandomRun::remember_header()
-{
-    if (headers && std::find(headers->begin(), headers->end(), m_.header) == headers->end())
-        headers->push_back(m_.header);
-}
-
 bool RandomRun::agrees(int32_t upto)
 {
     for (int32_t r = 0; r <= upto; ++r) {
@@ -36,8 +19,8 @@ bool RandomRun::agrees(int32_t upto)
     return true;
 }
 
-// Each change is remembered before the object is asked, since a call that
-// fails part way may already have written some of its new values.
+// The model takes a step's changes only when the object reports success: a
+// call that fails must leave the records as they were.
 bool RandomRun::step()
 {
     ZEK_object *o = f_.o;
@@ -51,10 +34,7 @@ bool RandomRun::step()
                 m_.set(c.first, c.second);
         return ok;
     };
-    auto change = [&](int32_t r, const Bytes &b) {
-        remember(r, b);
-        changes.emplace_back(r, b);
-    };
+    auto change = [&](int32_t r, const Bytes &b) { changes.emplace_back(r, b); };
     const unsigned what = rng_() % 100;
     if (what < 40) {  // change a record, mostly appending
         int32_t r = what < 5 ? pick(0, datE + 40) : pick(0, datE + 1);
@@ -112,7 +92,6 @@ bool RandomRun::step()
             return false;
         size_t i = rng_() % m_.header.size();
         h[i] = m_.header[i] = uint8_t(rng_());
-        remember_header();
         return true;
     }
     if (what < 88)

@@ -72,9 +72,6 @@ class RandomRun {
 public:
     RandomRun(FdIoFile &f, FileModel &m, uint32_t seed) : f_(f), m_(m), rng_(seed) {}
 
-    // Values every record held so far, for the fault test.
-    std::vector<std::vector<Bytes>> *history = nullptr;
-    std::vector<Bytes> *headers = nullptr;
     bool allowInitData = true;
 
     bool step();
@@ -90,8 +87,6 @@ private:
         return b;
     }
     int32_t pick(int32_t lo, int32_t hi) { return lo + int32_t(rng_() % uint32_t(hi - lo + 1)); }
-    void remember(int32_t r, const Bytes &b);
-    void remember_header();
     FdIoFile &f_;
     FileModel &m_;
     std::mt19937 rng_;

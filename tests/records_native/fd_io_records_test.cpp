@@ -72,6 +72,13 @@ TEST_F(FdIoRecords, DeleteShiftsDownClearsTheTailAndClampsTheCount)
     EXPECT_EQ(Fd_Io_DelData(o, 1, 1), 0);
     EXPECT_EQ(Fd_Io_DelData(o, 0, 0), 0);
     EXPECT_EQ(Fd_Io_DelDataDir(o, -2, 0, 1), 0);
+
+    // A last index from a damaged header: the count stays in range and only
+    // the two records behind at are cleared.
+    ASSERT_EQ(Fd_Io_DelDataDir(o, INT32_MAX, INT32_MAX - 1, 5), 1);
+    EXPECT_EQ(d().bDatE, INT32_MAX - 2);
+    ASSERT_EQ(Fd_Io_Close(o), 1);
+    EXPECT_LE(disk.files[name].size, (uint64_t(INT32_MAX) + 2) * 4);
 }
 
 TEST_F(FdIoRecords, SortMatchesTheShellSortTiesIncluded)
