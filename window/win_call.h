@@ -83,17 +83,6 @@ typename WinSlot<K>::result win_call(ZEK_object *object, Args... args)
     return R();
 }
 
-// The unchecked form, until every call site names its slot: arguments must
-// have the method's exact types, as the slot's function type is built from them.
-template <typename R = int32_t, typename... Args>
-R win_call(ZEK_object *object, int k, Args... args)
-{
-    ZEK_layer *layer = object ? win_layer(object) : nullptr;
-    if (!layer || !layer->pSlot || !layer->pSlot[k])
-        return R();
-    return zek_call_slot<R>(object, layer, k, args...);
-}
-
 // Calls another object's method by name (button tables and other furniture
 // classes); a missing object or method gives R's zero.
 template <typename R = int32_t, typename... Args>
