@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
-"""Generates the Win method table, slot numbers, stubs and declarations.
+"""Generates the Win method table, slot numbers and types, stubs and declarations.
 
 Run from the repository root: python3 tools/gen_win_table.py
 Writes window/win_slots.h, window/win_table.cpp, window/win_methods_*.cpp,
 include/zek2/win_methods.h and prints the export names (one a line).
+window/win_slots.h gives each slot kWinX its declared type, WinSlot<kWinX>,
+which win_call<kWinX> (window/win_call.h) checks every call against.
 The data rows come from the members of struct Win_data in window/win_data.h.
 A method written by hand in a subsystem folder (window/, text/, graphics/ ...)
 gets no stub: implement it there and run this again.
