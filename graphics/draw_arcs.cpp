@@ -14,7 +14,7 @@ constexpr int64_t kGdi16 = 32767;
 
 void plot_pset(void *context, int32_t x, int32_t y)
 {
-    win_call<int32_t>(static_cast<ZEK_object *>(context), kWinPsetI, x, y);
+    win_call<kWinPsetI>(static_cast<ZEK_object *>(context), x, y);
 }
 
 // Runs of drawn vertices go out as polylines through the point buffer.
@@ -27,7 +27,7 @@ struct DashedRun {
 void flush(DashedRun &run)
 {
     if (run.open)
-        win_call<int32_t>(run.object, kWinBufPolylineI);
+        win_call<kWinBufPolylineI>(run.object);
     run.open = false;
 }
 
@@ -39,9 +39,9 @@ void dashed_vertex(void *context, int32_t index, int32_t x, int32_t y)
         return;
     }
     if (!run.open)
-        win_call<int32_t>(run.object, kWinLineInit);
+        win_call<kWinLineInit>(run.object);
     run.open = true;
-    win_call<int32_t>(run.object, kWinLineSvI, x, y);
+    win_call<kWinLineSvI>(run.object, x, y);
 }
 
 void polyline_method(ZEK_object *object, const Win_data &d, int32_t cx, int32_t cy, int32_t rx,
@@ -89,7 +89,7 @@ extern "C" int32_t ZEKAPI Win_CircleI(ZEK_object *object, int32_t cx, int32_t cy
     if (ry == 0)
         ry = 1;
     if (rx < 2 && ry < 2)
-        return win_call<int32_t>(object, kWinPsetI, cx, cy);
+        return win_call<kWinPsetI>(object, cx, cy);
     const bool full = arc_is_full(a1, a2);
     const int64_t x = cx, y = cy;
     const bool large = std::llabs(x) > kGdi16 || std::llabs(y) > kGdi16 || rx > kGdi16 ||
@@ -107,7 +107,7 @@ extern "C" int32_t ZEKAPI Win_CircleI(ZEK_object *object, int32_t cx, int32_t cy
             const PointI p1 = arc_point(cx, cy, rx, ry, a1 * toRad);
             const PointI p2 = full ? p1 : arc_point(cx, cy, rx, ry, a2 * toRad);
             if (!full && (a2 - a1) * toRad < zek_survey::kPi && p1.x == p2.x && p1.y == p2.y)
-                return win_call<int32_t>(object, kWinPsetI, p1.x, p1.y);
+                return win_call<kWinPsetI>(object, p1.x, p1.y);
             // GDI's counter-clockwise sweep from P2 to P1 is the clockwise
             // sweep from a1 to a2; the direction is set for the call.
             const int oldDirection = SetArcDirection(d->hDC, AD_COUNTERCLOCKWISE);

@@ -87,9 +87,9 @@ extern "C" int32_t ZEKAPI Win_DrawBmpCreate(ZEK_object *object)
         // Open: hDC is the memory context and must stay so.
         bmp = CreateDIBSection(d->hMemDC, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
     } else {
-        HDC dc = win_call<HDC>(object, kWinSetHDC);
+        HDC dc = win_call<kWinSetHDC>(object);
         bmp = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-        win_call<int32_t>(object, kWinResetHDC);
+        win_call<kWinResetHDC>(object);
     }
     if (!bmp || !bits) {
         if (bmp)
@@ -121,18 +121,18 @@ extern "C" HDC ZEKAPI Win_DrawBmpOpen(ZEK_object *object)
     if (!d)
         return nullptr;
     d->bBmpFlag = 0;
-    win_call<int32_t>(object, kWinDrawBmpCreate);
+    win_call<kWinDrawBmpCreate>(object);
     if (d->hMemDC)
         return d->hMemDC;  // already open
     if (!d->hBmp)
         return nullptr;
     // The context DrawBmpCreate used was released: take the window's anew.
-    HDC window = win_call<HDC>(object, kWinSetHDC);
+    HDC window = win_call<kWinSetHDC>(object);
     if (!window)
         return nullptr;
     HDC memory = CreateCompatibleDC(window);
     if (!memory) {
-        win_call<int32_t>(object, kWinResetHDC);
+        win_call<kWinResetHDC>(object);
         return nullptr;
     }
     SelectObject(memory, d->hBmp);
@@ -157,7 +157,7 @@ extern "C" void ZEKAPI Win_DrawBmpClose(ZEK_object *object)
         DeleteDC(d->hMemDC);
         d->hMemDC = nullptr;
         // Gives back the window context DrawBmpOpen took.
-        win_call<int32_t>(object, kWinResetHDC);
+        win_call<kWinResetHDC>(object);
     }
     d->bBmpFlag = 1;
 }
@@ -171,13 +171,13 @@ extern "C" void ZEKAPI Win_DrawBmpPset(ZEK_object *object, double x, double y, C
     Win_data *d = win_data_of(object);
     if (!d)
         return;
-    const int32_t vx = win_call<int32_t>(object, kWinWldToVewX, x);
-    const int32_t vy = win_call<int32_t>(object, kWinWldToVewY, y);
+    const int32_t vx = win_call<kWinWldToVewX>(object, x);
+    const int32_t vy = win_call<kWinWldToVewY>(object, y);
     if (exclusive_or(*d)) {
-        win_call<int32_t>(object, kWinSetPen, colour, int32_t(0), int32_t(1));
-        win_call<int32_t>(object, kWinPsetI, vx, vy);
+        win_call<kWinSetPen>(object, colour, int32_t(0), int32_t(1));
+        win_call<kWinPsetI>(object, vx, vy);
     } else {
-        win_call<void>(object, kWinDrawBmpPsetAsm, vx, vy, colour);
+        win_call<kWinDrawBmpPsetAsm>(object, vx, vy, colour);
     }
 }
 
@@ -190,17 +190,18 @@ void segment_or_box(ZEK_object *object, bool box, double x1, double y1, double x
     Win_data *d = win_data_of(object);
     if (!d)
         return;
-    const int32_t vx1 = win_call<int32_t>(object, kWinWldToVewX, x1);
-    const int32_t vy1 = win_call<int32_t>(object, kWinWldToVewY, y1);
-    const int32_t vx2 = win_call<int32_t>(object, kWinWldToVewX, x2);
-    const int32_t vy2 = win_call<int32_t>(object, kWinWldToVewY, y2);
+    const int32_t vx1 = win_call<kWinWldToVewX>(object, x1);
+    const int32_t vy1 = win_call<kWinWldToVewY>(object, y1);
+    const int32_t vx2 = win_call<kWinWldToVewX>(object, x2);
+    const int32_t vy2 = win_call<kWinWldToVewY>(object, y2);
     if (exclusive_or(*d) || width > 1) {
-        win_call<int32_t>(object, kWinSetPen, colour, type, width);
-        win_call<int32_t>(object, box ? kWinLineBoxI : kWinLineI, vx1, vy1, vx2, vy2);
+        win_call<kWinSetPen>(object, colour, type, width);
+        box ? win_call<kWinLineBoxI>(object, vx1, vy1, vx2, vy2)
+            : win_call<kWinLineI>(object, vx1, vy1, vx2, vy2);
     } else if (box) {
-        win_call<void>(object, kWinDrawBmpLineBoxAsm, vx1, vy1, vx2, vy2, type, colour);
+        win_call<kWinDrawBmpLineBoxAsm>(object, vx1, vy1, vx2, vy2, type, colour);
     } else {
-        win_call<int32_t>(object, kWinDrawBmpLineAsm, vx1, vy1, vx2, vy2, type, colour);
+        win_call<kWinDrawBmpLineAsm>(object, vx1, vy1, vx2, vy2, type, colour);
     }
 }
 
@@ -226,8 +227,8 @@ extern "C" void ZEKAPI Win_DrawBmpPolyline(ZEK_object *object, int32_t type, int
     if (!d)
         return;
     if (exclusive_or(*d) || width > 1) {
-        win_call<int32_t>(object, kWinSetPen, colour, type, width);
-        win_call<int32_t>(object, kWinBufPolylineI);
+        win_call<kWinSetPen>(object, colour, type, width);
+        win_call<kWinBufPolylineI>(object);
         return;
     }
     zek_raster::PointBuffer &line = zek_raster::thread_point_buffers().line;
@@ -235,7 +236,7 @@ extern "C" void ZEKAPI Win_DrawBmpPolyline(ZEK_object *object, int32_t type, int
         return;
     if (line.size() == 1)
         line.append(line.data()[0]);
-    win_call<void>(object, kWinDrawBmpPolylineAsm, type, colour);
+    win_call<kWinDrawBmpPolylineAsm>(object, type, colour);
 }
 
 extern "C" void ZEKAPI Win_DrawBmpMark(ZEK_object *object, double x, double y, double angle,
@@ -244,13 +245,13 @@ extern "C" void ZEKAPI Win_DrawBmpMark(ZEK_object *object, double x, double y, d
     Win_data *d = win_data_of(object);
     if (!d)
         return;
-    const int32_t vx = win_call<int32_t>(object, kWinWldToVewX, x);
-    const int32_t vy = win_call<int32_t>(object, kWinWldToVewY, y);
+    const int32_t vx = win_call<kWinWldToVewX>(object, x);
+    const int32_t vy = win_call<kWinWldToVewY>(object, y);
     if (exclusive_or(*d)) {
-        win_call<int32_t>(object, kWinSetPen, colour, int32_t(0), int32_t(1));
-        win_call<int32_t>(object, kWinMarkI, vx, vy, angle, type);
+        win_call<kWinSetPen>(object, colour, int32_t(0), int32_t(1));
+        win_call<kWinMarkI>(object, vx, vy, angle, type);
     } else {
-        win_call<void>(object, kWinDrawBmpMarkAsm, vx, vy, angle, type, colour);
+        win_call<kWinDrawBmpMarkAsm>(object, vx, vy, angle, type, colour);
     }
 }
 
@@ -268,22 +269,22 @@ extern "C" void ZEKAPI Win_DrawBmpCircle(ZEK_object *object, double cx, double c
     }
     if (a2 < a1)
         a2 += 360.0;
-    const int32_t vx = win_call<int32_t>(object, kWinWldToVewX, cx);
-    const int32_t vy = win_call<int32_t>(object, kWinWldToVewY, cy);
-    const int32_t vrx = abs_radius(win_call<int32_t>(object, kWinGetVewWX, rx));
-    const int32_t vry = abs_radius(win_call<int32_t>(object, kWinGetVewWY, ry));
+    const int32_t vx = win_call<kWinWldToVewX>(object, cx);
+    const int32_t vy = win_call<kWinWldToVewY>(object, cy);
+    const int32_t vrx = abs_radius(win_call<kWinGetVewWX>(object, rx));
+    const int32_t vry = abs_radius(win_call<kWinGetVewWY>(object, ry));
     if (exclusive_or(*d) || width >= 2) {
-        win_call<int32_t>(object, kWinSetPen, colour, type, width);
-        win_call<int32_t>(object, kWinCircleI, vx, vy, vrx, vry, a1, a2, tilt);
+        win_call<kWinSetPen>(object, colour, type, width);
+        win_call<kWinCircleI>(object, vx, vy, vrx, vry, a1, a2, tilt);
     } else if (vrx < 2 && vry < 2) {
-        win_call<void>(object, kWinDrawBmpPsetAsm, vx, vy, colour);
+        win_call<kWinDrawBmpPsetAsm>(object, vx, vy, colour);
     } else if (beyond_16_bits(vx, vy, vrx, vry)) {
         // CircleI takes the polyline method for exactly this case.
-        win_call<int32_t>(object, kWinSetPen, colour, type, width);
-        win_call<int32_t>(object, kWinCircleI, vx, vy, vrx, vry, a1, a2, tilt);
+        win_call<kWinSetPen>(object, colour, type, width);
+        win_call<kWinCircleI>(object, vx, vy, vrx, vry, a1, a2, tilt);
     } else {
-        win_call<void>(object, kWinDrawBmpCircleAsm, vx, vy, vrx, vry, a1, a2, tilt, type,
-                       colour);
+        win_call<kWinDrawBmpCircleAsm>(object, vx, vy, vrx, vry, a1, a2, tilt, type,
+                                       colour);
     }
 }
 

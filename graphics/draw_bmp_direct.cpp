@@ -59,7 +59,7 @@ struct PlotSlot {
 void plot_through_slot(void *context, int32_t x, int32_t y)
 {
     const PlotSlot *p = static_cast<const PlotSlot *>(context);
-    win_call<void>(p->object, kWinDrawBmpPsetAsm, x, y, p->colour);
+    win_call<kWinDrawBmpPsetAsm>(p->object, x, y, p->colour);
 }
 
 }  // namespace
@@ -87,10 +87,10 @@ extern "C" void ZEKAPI Win_DrawBmpLineBoxAsm(ZEK_object *object, int32_t x1, int
                                              int32_t x2, int32_t y2, int32_t type,
                                              COLORREF colour)
 {
-    win_call<int32_t>(object, kWinDrawBmpLineAsm, x1, y1, x1, y2, type, colour);
-    win_call<int32_t>(object, kWinDrawBmpLineAsm, x1, y2, x2, y2, type, colour);
-    win_call<int32_t>(object, kWinDrawBmpLineAsm, x2, y2, x2, y1, type, colour);
-    win_call<int32_t>(object, kWinDrawBmpLineAsm, x2, y1, x1, y1, type, colour);
+    win_call<kWinDrawBmpLineAsm>(object, x1, y1, x1, y2, type, colour);
+    win_call<kWinDrawBmpLineAsm>(object, x1, y2, x2, y2, type, colour);
+    win_call<kWinDrawBmpLineAsm>(object, x2, y2, x2, y1, type, colour);
+    win_call<kWinDrawBmpLineAsm>(object, x2, y1, x1, y1, type, colour);
 }
 
 extern "C" void ZEKAPI Win_DrawBmpPolylineAsm(ZEK_object *object, int32_t type, COLORREF colour)
@@ -99,7 +99,7 @@ extern "C" void ZEKAPI Win_DrawBmpPolylineAsm(ZEK_object *object, int32_t type, 
     // Indexed afresh each step: an overwritten LineAsm may use the buffer.
     for (int32_t i = 0; i + 1 < line.size(); ++i) {
         const zek_raster::PointI a = line.data()[i], b = line.data()[i + 1];
-        win_call<int32_t>(object, kWinDrawBmpLineAsm, a.x, a.y, b.x, b.y, type, colour);
+        win_call<kWinDrawBmpLineAsm>(object, a.x, a.y, b.x, b.y, type, colour);
     }
     line.clear();
 }
@@ -110,7 +110,7 @@ extern "C" void ZEKAPI Win_DrawBmpMarkAsm(ZEK_object *object, int32_t x, int32_t
     Win_data *d = win_data_of(object);
     if (!d)
         return;
-    const bool bigDot = type == 1 && win_call<int32_t>(object, kWinGetLineW, 20.0) > 1;
+    const bool bigDot = type == 1 && win_call<kWinGetLineW>(object, 20.0) > 1;
     const bool turned = angle != 0.0;
     const int32_t c = turned ? zek_raster::trunc_sat(1000.0 * cos_o(angle)) : 1000;
     const int32_t s = turned ? zek_raster::trunc_sat(1000.0 * sin_o(angle)) : 0;

@@ -48,7 +48,7 @@ extern "C" HDC ZEKAPI Win_GmodeSet(ZEK_object *object)
     Win_data *d = win_data_of(object);
     if (!d)
         return nullptr;
-    HDC dc = win_call<HDC>(object, kWinSetHDC);
+    HDC dc = win_call<kWinSetHDC>(object);
     d->bGmode = 1;
     return dc;
 }
@@ -89,7 +89,7 @@ extern "C" int32_t ZEKAPI Win_GmodeReset(ZEK_object *object)
     d->PenType = -1;
     if (d->hDC)
         SetROP2(d->hDC, R2_COPYPEN);
-    return win_call<int32_t>(object, kWinResetHDC);
+    return win_call<kWinResetHDC>(object);
 }
 
 extern "C" int32_t ZEKAPI Win_SetRop(ZEK_object *object, int32_t code)

@@ -22,7 +22,7 @@ const POINT *as_points(const PointI *p)
 
 int32_t line_i(ZEK_object *object, int32_t x1, int32_t y1, int32_t x2, int32_t y2)
 {
-    return win_call<int32_t>(object, kWinLineI, x1, y1, x2, y2);
+    return win_call<kWinLineI>(object, x1, y1, x2, y2);
 }
 
 // The four corners, closed, as the box forms draw them.
@@ -61,10 +61,10 @@ extern "C" int32_t ZEKAPI Win_LineI(ZEK_object *object, int32_t x1, int32_t y1, 
     Win_data *d = win_data_of(object);
     if (!d)
         return 0;
-    if (!win_call<int32_t>(object, kWinClip_ck, &x1, &y1, &x2, &y2))
+    if (!win_call<kWinClip_ck>(object, &x1, &y1, &x2, &y2))
         return 0;
     if (x1 == x2 && y1 == y2)
-        return win_call<int32_t>(object, kWinPsetI, x1, y1);
+        return win_call<kWinPsetI>(object, x1, y1);
     const POINT p[2] = {{x1, y1}, {x2, y2}};
     return Polyline(d->hDC, p, 2);
 }
@@ -94,7 +94,7 @@ extern "C" int32_t ZEKAPI Win_MarkI(ZEK_object *object, int32_t x, int32_t y, do
     if (!win_data_of(object))
         return 0;
     if (type == 0)
-        return win_call<int32_t>(object, kWinPsetI, x, y);
+        return win_call<kWinPsetI>(object, x, y);
     const int64_t x64 = x, y64 = y;
     if (type == 1) {
         line_i(object, sat32(x64 - 1), y, sat32(x64 + 1), y);

@@ -108,5 +108,5 @@ extern "C" int32_t ZEKAPI Win_SetPen2(ZEK_object *object, COLORREF colour, int32
         else if (colour == 0)
             colour = kWhite;
     }
-    return win_call<int32_t>(object, kWinSetPen, colour, type, width);
+    return win_call<kWinSetPen>(object, colour, type, width);
 }

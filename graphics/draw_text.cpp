@@ -32,7 +32,7 @@ extern "C" int32_t ZEKAPI Win_GchrI(ZEK_object *object, const char *text, int32_
         BeginPath(dc);
         TextOutA(dc, x, y, text, n);
         EndPath(dc);
-        win_call<int32_t>(object, kWinSetSolidBrush);
+        win_call<kWinSetSolidBrush>(object);
         result = FillPath(dc);
     } else {
         result = TextOutA(dc, x, y, text, n);
@@ -52,8 +52,8 @@ extern "C" int32_t ZEKAPI Win_Gchr(ZEK_object *object, const char *text, double 
                                   int32_t italic, int32_t weight)
 {
     int32_t vx = 0, vy = 0;
-    win_call<void>(object, kWinWldToVewXY, x, y, &vx, &vy);
+    win_call<kWinWldToVewXY>(object, x, y, &vx, &vy);
     // Only the position is mapped; the font sizes are pixels already.
     const int32_t w = zek_raster::trunc_sat(width), h = zek_raster::trunc_sat(height);
-    return win_call<int32_t>(object, kWinGchrI, text, vx, vy, angle, w, h, face, italic, weight);
+    return win_call<kWinGchrI>(object, text, vx, vy, angle, w, h, face, italic, weight);
 }

@@ -10,61 +10,61 @@ namespace {
 
 int32_t vx(ZEK_object *o, double x)
 {
-    return win_call<int32_t>(o, kWinWldToVewX, x);
+    return win_call<kWinWldToVewX>(o, x);
 }
 
 int32_t vy(ZEK_object *o, double y)
 {
-    return win_call<int32_t>(o, kWinWldToVewY, y);
+    return win_call<kWinWldToVewY>(o, y);
 }
 
 }  // namespace
 
 extern "C" int32_t ZEKAPI Win_Pset(ZEK_object *object, double x, double y)
 {
-    return win_call<int32_t>(object, kWinPsetI, vx(object, x), vy(object, y));
+    return win_call<kWinPsetI>(object, vx(object, x), vy(object, y));
 }
 
 extern "C" int32_t ZEKAPI Win_Line(ZEK_object *object, double x1, double y1, double x2, double y2)
 {
-    return win_call<int32_t>(object, kWinLineI, vx(object, x1), vy(object, y1), vx(object, x2),
-                             vy(object, y2));
+    return win_call<kWinLineI>(object, vx(object, x1), vy(object, y1), vx(object, x2),
+                               vy(object, y2));
 }
 
 extern "C" int32_t ZEKAPI Win_LineBox(ZEK_object *object, double x1, double y1, double x2, double y2)
 {
-    return win_call<int32_t>(object, kWinLineBoxI, vx(object, x1), vy(object, y1), vx(object, x2),
-                             vy(object, y2));
+    return win_call<kWinLineBoxI>(object, vx(object, x1), vy(object, y1), vx(object, x2),
+                                  vy(object, y2));
 }
 
 extern "C" int32_t ZEKAPI Win_FillBox(ZEK_object *object, double x1, double y1, double x2, double y2)
 {
-    return win_call<int32_t>(object, kWinFillBoxI, vx(object, x1), vy(object, y1), vx(object, x2),
-                             vy(object, y2));
+    return win_call<kWinFillBoxI>(object, vx(object, x1), vy(object, y1), vx(object, x2),
+                                  vy(object, y2));
 }
 
 extern "C" int32_t ZEKAPI Win_LineSv(ZEK_object *object, double x, double y)
 {
-    return win_call<int32_t>(object, kWinLineSvI, vx(object, x), vy(object, y));
+    return win_call<kWinLineSvI>(object, vx(object, x), vy(object, y));
 }
 
 extern "C" int32_t ZEKAPI Win_FillSv(ZEK_object *object, double x, double y)
 {
-    return win_call<int32_t>(object, kWinFillSvI, vx(object, x), vy(object, y));
+    return win_call<kWinFillSvI>(object, vx(object, x), vy(object, y));
 }
 
 extern "C" int32_t ZEKAPI Win_Mark(ZEK_object *object, double x, double y, double angle, int32_t type)
 {
-    return win_call<int32_t>(object, kWinMarkI, vx(object, x), vy(object, y), angle, type);
+    return win_call<kWinMarkI>(object, vx(object, x), vy(object, y), angle, type);
 }
 
 extern "C" int32_t ZEKAPI Win_FillCir(ZEK_object *object, double cx, double cy, double rx, double ry)
 {
     int32_t x = 0, y = 0;
-    win_call<void>(object, kWinWldToVewXY, cx, cy, &x, &y);
-    const int32_t px = win_call<int32_t>(object, kWinGetVewWX, rx);
-    const int32_t py = win_call<int32_t>(object, kWinGetVewWY, ry);
-    return win_call<int32_t>(object, kWinFillCirI, x, y, px, py);
+    win_call<kWinWldToVewXY>(object, cx, cy, &x, &y);
+    const int32_t px = win_call<kWinGetVewWX>(object, rx);
+    const int32_t py = win_call<kWinGetVewWY>(object, ry);
+    return win_call<kWinFillCirI>(object, x, y, px, py);
 }
 
 extern "C" int32_t ZEKAPI Win_Circle(ZEK_object *object, double cx, double cy, double rx, double ry,
@@ -77,8 +77,8 @@ extern "C" int32_t ZEKAPI Win_Circle(ZEK_object *object, double cx, double cy, d
     }
     if (a1 > a2)
         a2 += 360;
-    const int32_t px = abs_sat(win_call<int32_t>(object, kWinGetVewWX, rx));
-    const int32_t py = abs_sat(win_call<int32_t>(object, kWinGetVewWY, ry));
-    return win_call<int32_t>(object, kWinCircleI, vx(object, cx), vy(object, cy), px, py, a1, a2,
-                             tilt);
+    const int32_t px = abs_sat(win_call<kWinGetVewWX>(object, rx));
+    const int32_t py = abs_sat(win_call<kWinGetVewWY>(object, ry));
+    return win_call<kWinCircleI>(object, vx(object, cx), vy(object, cy), px, py, a1, a2,
+                                 tilt);
 }

@@ -106,7 +106,7 @@ extern "C" void ZEKAPI Win_ScaleNew(ZEK_object *object)
     d->dWx0 = d->dWy0 = d->dWx5 = d->dWy5 = 0.0;
     d->dVwx = d->dVwy = d->dVxb = d->dVyb = 1.0;
     d->dWvx = d->dWvy = d->dWxb = d->dWyb = 1.0;
-    win_call<void>(object, kWinScaleSet);
+    win_call<kWinScaleSet>(object);
 }
 
 extern "C" void ZEKAPI Win_ScaleOn(ZEK_object *object)
@@ -115,8 +115,8 @@ extern "C" void ZEKAPI Win_ScaleOn(ZEK_object *object)
     if (!d)
         return;
     // Plain x := survey Y, plain y := survey X running upwards.
-    win_call<void>(object, kWinScale, d->Vx1, d->Vy1, d->Vx2, d->Vy2, d->wSy0, d->wMx0, d->wMy0,
-                   d->wSx0);
+    win_call<kWinScale>(object, d->Vx1, d->Vy1, d->Vx2, d->Vy2, d->wSy0, d->wMx0, d->wMy0,
+                        d->wSx0);
 }
 
 extern "C" void ZEKAPI Win_ScaleOff(ZEK_object *object)
@@ -158,8 +158,8 @@ extern "C" int32_t ZEKAPI Win_WldToVewY(ZEK_object *object, double y)
 extern "C" void ZEKAPI Win_WldToVewXY(ZEK_object *object, double wx, double wy, int32_t *vx,
                                       int32_t *vy)
 {
-    const int32_t x = win_call<int32_t>(object, kWinWldToVewX, wx);
-    const int32_t y = win_call<int32_t>(object, kWinWldToVewY, wy);
+    const int32_t x = win_call<kWinWldToVewX>(object, wx);
+    const int32_t y = win_call<kWinWldToVewY>(object, wy);
     if (vx)
         *vx = x;
     if (vy)
@@ -250,10 +250,10 @@ extern "C" void ZEKAPI Win_ScaleSet(ZEK_object *object)
         set_saved(*d, w);
     } else if (mode == 10) {
         set_saved(*d, w);
-        win_call<void>(object, kWinScaleSet2, int32_t(1), w.sx, w.sy, w.mx, w.my);
+        win_call<kWinScaleSet2>(object, int32_t(1), w.sx, w.sy, w.mx, w.my);
     } else if (mode == 11) {
-        win_call<void>(object, kWinScaleSet2, int32_t(0), d->wSxBuf, d->wSyBuf, d->wMxBuf,
-                       d->wMyBuf);
+        win_call<kWinScaleSet2>(object, int32_t(0), d->wSxBuf, d->wSyBuf, d->wMxBuf,
+                                d->wMyBuf);
     } else if (fitted) {
         // Mode 0, another value, or an edge mode without a usable present
         // scale (never fitted yet): the whole paper.
@@ -282,7 +282,7 @@ extern "C" void ZEKAPI Win_ScaleSet2(ZEK_object *object, int32_t flag, double x1
     corner_to_bitmap_origin(*d);
     if (flag)
         set_home(*d, w);
-    win_call<void>(object, kWinScaleSet0);
+    win_call<kWinScaleSet0>(object);
 }
 
 extern "C" void ZEKAPI Win_YousiSet(ZEK_object *object, double ysMx, double ysMy)
@@ -294,7 +294,7 @@ extern "C" void ZEKAPI Win_YousiSet(ZEK_object *object, double ysMx, double ysMy
     d->ysMx = ysMx;
     d->ysMy = ysMy;
     d->bEdType = 0;
-    win_call<void>(object, kWinScaleSet);
+    win_call<kWinScaleSet>(object);
 }
 
 extern "C" int32_t ZEKAPI Win_GetLineW(ZEK_object *object, double width)

@@ -52,8 +52,8 @@ extern "C" int32_t ZEKAPI Win_Kin(ZEK_object *object)
             break;
     }
     if (!(msg.message == WM_CHAR && previous == WM_CHAR))
-        if (const int32_t k = win_call<int32_t>(object, kWinRunShortCutProc,
-                                                shortcut_code(d->InpKey)))
+        if (const int32_t k = win_call<kWinRunShortCutProc>(object,
+                                                            shortcut_code(d->InpKey)))
             d->InpKey = k;
     return d->InpKey;
 }
@@ -63,17 +63,17 @@ extern "C" int32_t ZEKAPI Win_KeyinG(ZEK_object *object, int32_t gx, int32_t gy,
     Win_data *d = win_data_of(object);
     if (!d)
         return -1;
-    win_call<void>(object, kWinGetsCtorSet);
+    win_call<kWinGetsCtorSet>(object);
     d->InpStGx = gx;
     d->InpStGy = gy;
     d->InpMax = 0;
     d->InpMacroFlag = 0;
-    win_call<void>(object, kWinSetCurPos, d->bSetFocus, int32_t(0));
+    win_call<kWinSetCurPos>(object, d->bSetFocus, int32_t(0));
     if (caret == 1)
-        win_call<void>(object, kWinSetCurPos, d->bSetFocus, int32_t(1));
-    const int32_t key = win_call<int32_t>(object, kWinKin);
+        win_call<kWinSetCurPos>(object, d->bSetFocus, int32_t(1));
+    const int32_t key = win_call<kWinKin>(object);
     if (caret == 1)
-        win_call<void>(object, kWinSetCurPos, d->bSetFocus, int32_t(0));
+        win_call<kWinSetCurPos>(object, d->bSetFocus, int32_t(0));
     return key;
 }
 
@@ -84,5 +84,5 @@ extern "C" int32_t ZEKAPI Win_Keyin(ZEK_object *object, int32_t cx, int32_t cy, 
         return -1;
     const int32_t gx = cx * d->ChrWdBx + d->TopOx + d->ChrWdGx[0];
     const int32_t gy = cy * d->ChrWdBy + d->TopOy + d->ChrWdGy[0];
-    return win_call<int32_t>(object, kWinKeyinG, gx, gy, caret);
+    return win_call<kWinKeyinG>(object, gx, gy, caret);
 }

@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
-"""Generates the Win method table, slot numbers, stubs and declarations.
+"""Generates the Win method table, slot numbers and types, stubs and declarations.
 
 Run from the repository root: python3 tools/gen_win_table.py
 Writes window/win_slots.h, window/win_table.cpp, window/win_methods_*.cpp,
 include/zek2/win_methods.h and prints the export names (one a line).
+window/win_slots.h gives each slot kWinX its declared type, WinSlot<kWinX>,
+which win_call<kWinX> (window/win_call.h) checks every call against.
 The data rows come from the members of struct Win_data in window/win_data.h.
 A method written by hand in a subsystem folder (window/, text/, graphics/ ...)
 gets no stub: implement it there and run this again.
@@ -347,12 +349,34 @@ def zero(ret):
         return "nullptr" if ret.endswith("*") or ret.startswith("H") else "0"
     return "0"
 
+def sig(m):
+    # The result, then the parameter types after the object.
+    return ", ".join([m["ret"]] + [param_type(p) for p in m["params"]])
+
 with open("window/win_slots.h", "w", encoding="utf-8") as f:
-    f.write(GEN + "// Slot number of every Win method.\n#ifndef ZEK_WINDOW_WIN_SLOTS_H\n"
-            "#define ZEK_WINDOW_WIN_SLOTS_H\n\nenum {\n")
+    f.write(GEN + "// Slot number and declared function type of every Win method.\n"
+            "#ifndef ZEK_WINDOW_WIN_SLOTS_H\n#define ZEK_WINDOW_WIN_SLOTS_H\n\n"
+            '#include "zek2/win.h"\n\nenum {\n')
     for m in methods:
         f.write("    %s,\n" % slot_const(m["name"]))
-    f.write("    kWinMethods\n};\n\n#endif\n")
+    f.write("    kWinMethods\n};\n\n"
+            "// A method's declaration: its result and its parameters after the object.\n"
+            "template <typename R, typename... P>\nstruct WinSig {\n"
+            "    using sig = WinSig;\n    using result = R;\n"
+            "    using type = R(ZEKAPI *)(ZEK_object *, P...);\n};\n\n"
+            "// WinSlot<kWinX>: the declaration of the method in slot kWinX.\n"
+            "template <int K>\nstruct WinSlot;\n")
+    for m in methods:
+        line = "template <> struct WinSlot<%s> : WinSig<%s> {};" % (slot_const(m["name"]), sig(m))
+        if len(line) > 100:
+            line = line.replace(" : ", "\n    : ", 1)
+        if "va_list" in line:
+            # The target's va_list carries an attribute a template argument
+            # drops; the type passed is the same.
+            line = ('#pragma GCC diagnostic push\n#pragma GCC diagnostic ignored "-Wignored-attributes"\n'
+                    + line + "\n#pragma GCC diagnostic pop")
+        f.write(line + "\n")
+    f.write("\n#endif\n")
 
 with open("include/zek2/win_methods.h", "w", encoding="utf-8") as f:
     f.write("/* " + GEN[3:-1] + " */\n/* The Win methods in slot order; each is slot n of the Win layer. */\n"

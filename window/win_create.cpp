@@ -91,7 +91,7 @@ extern "C" int32_t ZEKAPI Win_con(ZEK_object *object, int32_t loop)
     Win_data *d = win_data_of(object);
     if (!d)
         return -1;
-    if (!d->hPrev && !win_call<int32_t>(object, kWinInitApplication))
+    if (!d->hPrev && !win_call<kWinInitApplication>(object))
         return -1;
     const DWORD style = DWORD(d->WinStyle);
     RECT frame{d->WinStGx, d->WinStGy, d->WinStGx + d->WinWdGx, d->WinStGy + d->WinWdGy};
@@ -106,7 +106,7 @@ extern "C" int32_t ZEKAPI Win_con(ZEK_object *object, int32_t loop)
         d->WinStGy += mother->bScRect.top + mother->ClSy;
     }
     keep_on_screen(*d);
-    if (!win_call<int32_t>(object, kWinInitInstance))
+    if (!win_call<kWinInitInstance>(object))
         return -1;
     ShowWindow(d->hWnd, d->bShow);
     UpdateWindow(d->hWnd);
@@ -121,7 +121,7 @@ extern "C" int32_t ZEKAPI Win_con(ZEK_object *object, int32_t loop)
     }
     if (!loop)
         return 0;
-    return win_call<int32_t>(object, kWinMainLoop);
+    return win_call<kWinMainLoop>(object);
 }
 
 extern "C" int32_t ZEKAPI Win_Create(ZEK_object *object)
@@ -130,21 +130,21 @@ extern "C" int32_t ZEKAPI Win_Create(ZEK_object *object)
     if (!d)
         return 0;
     if (d->bToolId) {
-        win_call<int32_t>(object, kWinCreateToolFrame);
+        win_call<kWinCreateToolFrame>(object);
         for (int32_t i = 0; i < 20; ++i)
             if (d->pToolBar[i])
-                win_call<int32_t>(object, kWinCreateToolBar, i, int32_t(0));
+                win_call<kWinCreateToolBar>(object, i, int32_t(0));
     }
     const ZEK_object *menus[] = {d->pLeftMenuBar, d->pRightMenuBar, d->pTopMenuBar,
                                  d->pDownMenuBar};
     for (int32_t side = 0; side < 4; ++side)
         if (menus[side])
-            win_call<int32_t>(object, kWinCreateLockMenu, 10 + side);
+            win_call<kWinCreateLockMenu>(object, 10 + side);
     if (d->bMdiId) {
-        win_call<int32_t>(object, kWinCreateMdiFrame);
+        win_call<kWinCreateMdiFrame>(object);
         for (int32_t i = 0; i < 10; ++i)
             if (d->pMdiChild[i])
-                win_call<int32_t>(object, kWinCreateMdiWnd, i);
+                win_call<kWinCreateMdiWnd>(object, i);
     }
     if (d->bHorzId)
         d->hWndHScroll = scroll_bar(*d, SBS_HORZ);
@@ -153,7 +153,7 @@ extern "C" int32_t ZEKAPI Win_Create(ZEK_object *object)
     if (d->bHorzId && d->bVertId)
         d->hSizeBox = scroll_bar(*d, d->bSizeBoxType > 0 ? SBS_SIZEGRIP : SBS_SIZEBOX);
     if (d->pStatusBar)
-        return win_call<int32_t>(object, kWinCreateStatusBar);
+        return win_call<kWinCreateStatusBar>(object);
     return 0;
 }
 
@@ -171,7 +171,7 @@ extern "C" int32_t ZEKAPI Win_WaitClose(ZEK_object *object, ZEK_object *other)
     Win_data *o = win_data_of(other ? other : d->pMother);
     if (o && o->hWnd)
         SetForegroundWindow(o->hWnd);
-    win_call<int32_t>(object, kWinClose);
+    win_call<kWinClose>(object);
     const int32_t gone = WinQuitLoopEx(object);
     if (o && o->hWnd)
         UpdateWindow(o->hWnd);
@@ -191,9 +191,9 @@ extern "C" int32_t ZEKAPI Win_EndPopupWindow(ZEK_object *object)
         wd->pUnderMenu = nullptr;
         Win_data *md = win_data_of(menu);
         if (md && md->AltF4Code) {
-            win_call<int32_t>(menu, kWinAltF4);
+            win_call<kWinAltF4>(menu);
         } else {
-            win_call<int32_t>(menu, kWinWaitClose, static_cast<ZEK_object *>(nullptr));
+            win_call<kWinWaitClose>(menu, static_cast<ZEK_object *>(nullptr));
             zek_delete_object(menu);
         }
         return 1;

@@ -17,11 +17,6 @@ constexpr int32_t kStackDepth = int32_t(sizeof(Win_data::bWorkMouse) / sizeof(Wi
 
 using MouseRect = Win_mouse_row;
 
-int32_t job(ZEK_object *object, int slot)
-{
-    return win_call<int32_t>(object, slot);
-}
-
 void post_job_key(const Win_data &d, int32_t key)
 {
     if (key != 0)
@@ -125,11 +120,11 @@ extern "C" void ZEKAPI Win_MouseMove(ZEK_object *object)
     if (d->pButtonTbl)
         call_named<void>(d->pButtonTbl, "MouseMove");
     // m1 takes the rubber-band picture down, m2 moves it, m1 puts it back.
-    job(object, kWinwork_zw);
-    job(object, kWinwork_m1);
-    job(object, kWinwork_m2);
-    job(object, kWinwork_m1);
-    job(object, kWinwork_zh);
+    win_call<kWinwork_zw>(object);
+    win_call<kWinwork_m1>(object);
+    win_call<kWinwork_m2>(object);
+    win_call<kWinwork_m1>(object);
+    win_call<kWinwork_zh>(object);
 }
 
 extern "C" int32_t ZEKAPI Win_GetMouseTbl(ZEK_object *object)
@@ -163,13 +158,13 @@ extern "C" int32_t ZEKAPI Win_LButtonDown(ZEK_object *object, WPARAM wParam)
             return 0;
         }
     }
-    job(object, kWinwork_m1);
-    if (const int32_t r = job(object, kWinwork_sl)) {
+    win_call<kWinwork_m1>(object);
+    if (const int32_t r = win_call<kWinwork_sl>(object)) {
         post_job_key(*d, r);
         return 0;
     }
     if (d->pMouseTable) {
-        const int32_t i = win_call<int32_t>(object, kWinGetMouseTbl);
+        const int32_t i = win_call<kWinGetMouseTbl>(object);
         const auto *rows = static_cast<const MouseRect *>(d->pMouseTable);
         // A replaced GetMouseTbl may answer past the end row.
         int32_t n = 0;
@@ -181,7 +176,7 @@ extern "C" int32_t ZEKAPI Win_LButtonDown(ZEK_object *object, WPARAM wParam)
                 post_job_key(*d, rows[i].job(object));
         }
     }
-    job(object, kWinwork_m1);
+    win_call<kWinwork_m1>(object);
     return 0;
 }
 
@@ -190,8 +185,8 @@ extern "C" int32_t ZEKAPI Win_RButtonDown(ZEK_object *object, WPARAM)
     Win_data *d = win_data_of(object);
     if (!d)
         return 0;
-    job(object, kWinwork_m1);
-    post_job_key(*d, job(object, kWinwork_sr));
+    win_call<kWinwork_m1>(object);
+    post_job_key(*d, win_call<kWinwork_sr>(object));
     return 0;
 }
 
@@ -238,7 +233,7 @@ extern "C" void ZEKAPI Win_TimerUnLock(ZEK_object *object)
     // A tick that fell into the locked time is delivered now, once.
     if (d->bTimerOnFlag) {
         d->bTimerOnFlag = 0;
-        win_call<int32_t>(object, kWinTimerCad, d->bTimerId);
+        win_call<kWinTimerCad>(object, d->bTimerId);
     }
     d->bTimerLockMode = 0;
 }

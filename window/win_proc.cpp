@@ -46,7 +46,7 @@ LRESULT win_default(const WinMessage &m)
 
 bool win_end_popup_first(const WinMessage &m)
 {
-    return win_call<int32_t>(m.object, kWinEndPopupWindow) != 0;
+    return win_call<kWinEndPopupWindow>(m.object) != 0;
 }
 
 ZEK_object *win_maximised_mdi_child(const Win_data &d)
@@ -84,16 +84,16 @@ LRESULT dispatch(const WinMessage &m)
     case WM_MOVE:
         return win_on_move(m);
     case WM_SIZE:
-        win_call<int32_t>(m.object, kWinSize, int32_t(m.wParam), int32_t(LOWORD(m.lParam)),
-                          int32_t(HIWORD(m.lParam)));
+        win_call<kWinSize>(m.object, int32_t(m.wParam), int32_t(LOWORD(m.lParam)),
+                           int32_t(HIWORD(m.lParam)));
         return 0;
     case WM_SETFOCUS:
         m.d.bFocus = 1;
-        win_call<void>(m.object, kWinSetCurPos, int32_t(1), m.d.bCursorFlag);
+        win_call<kWinSetCurPos>(m.object, int32_t(1), m.d.bCursorFlag);
         return win_default(m);
     case WM_KILLFOCUS:
         m.d.bFocus = 0;
-        win_call<void>(m.object, kWinSetCurPos, int32_t(0), m.d.bCursorFlag);
+        win_call<kWinSetCurPos>(m.object, int32_t(0), m.d.bCursorFlag);
         win_ime_place(m.d.hWnd, -1, -1);
         return win_default(m);
     case WM_PAINT:
@@ -102,7 +102,7 @@ LRESULT dispatch(const WinMessage &m)
         return win_on_erase(m);
     case WM_ACTIVATEAPP: {
         LRESULT result = 0;
-        if (win_call<int32_t>(m.object, kWinActivateApp, m.wParam, m.lParam, &result))
+        if (win_call<kWinActivateApp>(m.object, m.wParam, m.lParam, &result))
             return result;
         return win_default(m);
     }
@@ -114,7 +114,7 @@ LRESULT dispatch(const WinMessage &m)
             return win_default(m);
         int32_t x = pos->x, y = pos->y, cx = pos->cx, cy = pos->cy;
         const int32_t r =
-            win_call<int32_t>(m.object, kWinPosChanging, &x, &y, &cx, &cy, pos->flags);
+            win_call<kWinPosChanging>(m.object, &x, &y, &cx, &cy, pos->flags);
         pos->x = x;
         pos->y = y;
         pos->cx = cx;
@@ -136,7 +136,7 @@ LRESULT dispatch(const WinMessage &m)
     case WM_SYSKEYDOWN:
         return win_on_syskeydown(m);
     case WM_SYSCHAR:
-        if (win_call<int32_t>(m.object, kWinSysChar, m.wParam, m.lParam))
+        if (win_call<kWinSysChar>(m.object, m.wParam, m.lParam))
             return 0;
         return win_default(m);
     case WM_COMMAND:
@@ -164,7 +164,7 @@ LRESULT dispatch(const WinMessage &m)
     case WM_EXITSIZEMOVE:
         return win_on_exit_size_move(m);
     case WM_DROPFILES:
-        if (win_call<int32_t>(m.object, kWinDropFiles, m.wParam))
+        if (win_call<kWinDropFiles>(m.object, m.wParam))
             return 0;
         return win_default(m);
     case WM_IME_NOTIFY:
@@ -183,7 +183,7 @@ LRESULT dispatch(const WinMessage &m)
     case WIN_COMMAND:
         return win_on_win_command(m);
     case WIN_BUTTON_REPEET:
-        win_call<int32_t>(m.object, kWinRepeetButton);
+        win_call<kWinRepeetButton>(m.object);
         return 0;
     case WIN_THREADEND:
         return win_on_thread_end(m);
@@ -206,7 +206,7 @@ extern "C" LRESULT ZEKAPI WndProcNx(ZEK_object *object, UINT message, WPARAM wPa
     if (!d)
         return 0;
     LRESULT result = 0;
-    if (win_call<int32_t>(object, kWinFFWndProc, message, wParam, lParam, &result))
+    if (win_call<kWinFFWndProc>(object, message, wParam, lParam, &result))
         return result;
     return dispatch(WinMessage{object, *d, message, wParam, lParam});
 }

@@ -92,9 +92,9 @@ LRESULT win_on_command(const WinMessage &m)
     c.onOff = 0;
     c.type = 1;
     c.runMode = 0;
-    const char *text = win_call<const char *>(m.object, kWinGetMenuProc, int32_t(m.wParam));
+    const char *text = win_call<kWinGetMenuProc>(m.object, int32_t(m.wParam));
     set_command_text(c, text, 64);
-    win_call<void>(m.object, kWinResetOnOffButton, static_cast<ZEK_object *>(nullptr));
+    win_call<kWinResetOnOffButton>(m.object, static_cast<ZEK_object *>(nullptr));
     win_post_key(d, ZEK_CMD_MENU);
     return 0;
 }
@@ -116,8 +116,8 @@ LRESULT win_on_win_command(const WinMessage &m)
     c.type = record->bComType;
     c.runMode = record->bRunMode;
     if (record->bOnOff == 2)
-        win_call<void>(m.object, kWinResetOnOffButton, table);
-    if (!win_call<int32_t>(m.object, kWinCommandButton, intptr_t(m.wParam), intptr_t(m.lParam)))
+        win_call<kWinResetOnOffButton>(m.object, table);
+    if (!win_call<kWinCommandButton>(m.object, intptr_t(m.wParam), intptr_t(m.lParam)))
         win_post_key(d, ZEK_CMD_MENU);
     return 0;
 }
@@ -165,11 +165,11 @@ LRESULT win_on_syscommand(const WinMessage &m)
         clear_back_buffer_flags(m);
         return win_default(m);
     case SC_CLOSE:
-        if (win_call<int32_t>(m.object, kWinAltF4))
+        if (win_call<kWinAltF4>(m.object))
             return 0;
         return win_default(m);
     case SC_CONTEXTHELP:
-        win_call<int32_t>(m.object, kWinHtmlCall);
+        win_call<kWinHtmlCall>(m.object);
         return 0;
     default:
         return win_default(m);
@@ -195,29 +195,29 @@ LRESULT win_on_timer(const WinMessage &m)
         break;
     case WIN_TIMER_SCROLL_L:
     case WIN_TIMER_SCROLL_R:
-        win_call<int32_t>(o, kWinwork_m1);
-        win_call<int32_t>(o, id == WIN_TIMER_SCROLL_L ? kWinwork_sl : kWinwork_sr);
-        win_call<int32_t>(o, kWinwork_m1);
-        win_call<void>(o, kWinSetButtonTimer, int32_t(30));
+        win_call<kWinwork_m1>(o);
+        id == WIN_TIMER_SCROLL_L ? win_call<kWinwork_sl>(o) : win_call<kWinwork_sr>(o);
+        win_call<kWinwork_m1>(o);
+        win_call<kWinSetButtonTimer>(o, int32_t(30));
         break;
     case WIN_TIMER_CAD:
         d.bTimerOnFlag = 1;
         d.bTimerId = WIN_TIMER_CAD;
         if (!d.bTimerLockMode) {
-            win_call<int32_t>(o, kWinTimerCad, id);
+            win_call<kWinTimerCad>(o, id);
             d.bTimerOnFlag = 0;
         }
         break;
     case WIN_TIMER_INP:
-        win_call<int32_t>(o, kWinTimerInp, id);
+        win_call<kWinTimerInp>(o, id);
         break;
     case WIN_TIMER_IGNORED:
         break;
     case WIN_TIMER_SUB:
-        win_call<int32_t>(o, kWinTimerSub, id);
+        win_call<kWinTimerSub>(o, id);
         break;
     default:
-        win_call<int32_t>(o, kWinTimer, id);
+        win_call<kWinTimer>(o, id);
         break;
     }
     return win_default(m);
@@ -230,25 +230,27 @@ LRESULT win_on_scroll(const WinMessage &m)
     ZEK_object *o = m.object;
     switch (LOWORD(m.wParam)) {
     case SB_LINEUP:
-        win_call<void>(o, vertical ? kWinLineUp : kWinLineLeft);
+        vertical ? win_call<kWinLineUp>(o) : win_call<kWinLineLeft>(o);
         break;
     case SB_LINEDOWN:
-        win_call<void>(o, vertical ? kWinLineDown : kWinLineRight);
+        vertical ? win_call<kWinLineDown>(o) : win_call<kWinLineRight>(o);
         break;
     case SB_PAGEUP:
-        win_call<void>(o, vertical ? kWinPageUp : kWinPageLeft);
+        vertical ? win_call<kWinPageUp>(o) : win_call<kWinPageLeft>(o);
         break;
     case SB_PAGEDOWN:
-        win_call<void>(o, vertical ? kWinPageDown : kWinPageRight);
+        vertical ? win_call<kWinPageDown>(o) : win_call<kWinPageRight>(o);
         break;
     case SB_THUMBPOSITION:
-        win_call<void>(o, vertical ? kWinVSliderPosition : kWinHSliderPosition, position);
+        vertical ? win_call<kWinVSliderPosition>(o, position)
+                 : win_call<kWinHSliderPosition>(o, position);
         break;
     case SB_THUMBTRACK:
-        win_call<int32_t>(o, vertical ? kWinVSliderTrack : kWinHSliderTrack, position);
+        vertical ? win_call<kWinVSliderTrack>(o, position)
+                 : win_call<kWinHSliderTrack>(o, position);
         break;
     case SB_ENDSCROLL:
-        win_call<void>(o, kWinDrawEndScroll);
+        win_call<kWinDrawEndScroll>(o);
         break;
     }
     return win_default(m);

@@ -15,15 +15,15 @@ LRESULT feed_line_input(const WinMessage &m)
 {
     if (m.d.bKeyLoop)
         return 0;
-    win_call<void>(m.object, kWinSetCurPos, m.d.bSetFocus, int32_t(0));
-    win_call<int32_t>(m.object, kWinInput);
-    win_call<void>(m.object, kWinSetCurPos, m.d.bSetFocus, int32_t(1));
+    win_call<kWinSetCurPos>(m.object, m.d.bSetFocus, int32_t(0));
+    win_call<kWinInput>(m.object);
+    win_call<kWinSetCurPos>(m.object, m.d.bSetFocus, int32_t(1));
     return 0;
 }
 
 int32_t translate(const WinMessage &m)
 {
-    return win_call<int32_t>(m.object, kWinMesToKeyCode, m.message, m.wParam, m.lParam);
+    return win_call<kWinMesToKeyCode>(m.object, m.message, m.wParam, m.lParam);
 }
 
 // Mouse coordinates are signed: a captured mouse may be left of or above the window.
@@ -62,7 +62,7 @@ int32_t input_column(const Win_data &d)
 void place_input_cursor(const WinMessage &m)
 {
     Win_data &d = m.d;
-    win_call<void>(m.object, kWinCursorG, d.InpStGx, d.InpStGy, d.InpNx - d.InpXOff, d.InpNy);
+    win_call<kWinCursorG>(m.object, d.InpStGx, d.InpStGy, d.InpNx - d.InpXOff, d.InpNy);
 }
 
 bool input_takes_left_press(const WinMessage &m)
@@ -72,14 +72,14 @@ bool input_takes_left_press(const WinMessage &m)
         return false;
     if (d.flInpSelMode) {
         d.flInpSelMode = 2;
-        win_call<void>(m.object, kWinSelModeDisp);
+        win_call<kWinSelModeDisp>(m.object);
     }
     if (!in_input_field(d))
         return false;
-    win_call<void>(m.object, kWinSetCurPos, d.bSetFocus, int32_t(0));
+    win_call<kWinSetCurPos>(m.object, d.bSetFocus, int32_t(0));
     d.InpNx = d.InpSelStCx = input_column(d);
     place_input_cursor(m);
-    win_call<void>(m.object, kWinSetCurPos, d.bSetFocus, int32_t(1));
+    win_call<kWinSetCurPos>(m.object, d.bSetFocus, int32_t(1));
     return true;
 }
 
@@ -93,11 +93,11 @@ bool input_takes_drag(const WinMessage &m)
     const int32_t column = input_column(d);
     if (column <= d.InpSelStCx)
         return true;
-    win_call<void>(m.object, kWinSetCurPos, d.bSetFocus, int32_t(0));
+    win_call<kWinSetCurPos>(m.object, d.bSetFocus, int32_t(0));
     d.InpNx = column;
     place_input_cursor(m);
-    win_call<void>(m.object, kWinSelModeDisp);
-    win_call<void>(m.object, kWinSetCurPos, d.bSetFocus, int32_t(1));
+    win_call<kWinSelModeDisp>(m.object);
+    win_call<kWinSetCurPos>(m.object, d.bSetFocus, int32_t(1));
     return true;
 }
 
@@ -105,7 +105,7 @@ bool input_takes_right_press(const WinMessage &m)
 {
     if (!in_input_field(m.d))
         return false;
-    win_call<int32_t>(m.object, m.d.flInpSelMode ? kWinCutCopy1 : kWinCutCopy2);
+    m.d.flInpSelMode ? win_call<kWinCutCopy1>(m.object) : win_call<kWinCutCopy2>(m.object);
     return true;
 }
 
@@ -133,7 +133,7 @@ LRESULT win_on_syskeydown(const WinMessage &m)
     if (!translate(m))
         return win_default(m);
     if (m.d.InpKey == kAltF4 &&
-        win_call<int32_t>(m.object, kWinAltF4))
+        win_call<kWinAltF4>(m.object))
         return 0;
     return feed_line_input(m);
 }
@@ -163,7 +163,7 @@ LRESULT win_on_mouse_move(const WinMessage &m)
     if (!(m.wParam & MK_MBUTTON))
         d.MouseSwM = 0;
     if (!input_takes_drag(m))
-        win_call<void>(m.object, kWinMouseMove);
+        win_call<kWinMouseMove>(m.object);
     return 0;
 }
 
@@ -178,40 +178,40 @@ LRESULT win_on_button(const WinMessage &m)
         d.MouseSwL = 1;
         if (win_end_popup_first(m) || input_takes_left_press(m))
             return 0;
-        win_call<int32_t>(o, kWinLButtonDown, m.wParam);
+        win_call<kWinLButtonDown>(o, m.wParam);
         break;
     case WM_LBUTTONUP:
         d.MouseSwL = 0;
-        win_call<void>(o, kWinResetButtonTimer);
-        win_call<int32_t>(o, kWinLButtonUp, m.wParam);
+        win_call<kWinResetButtonTimer>(o);
+        win_call<kWinLButtonUp>(o, m.wParam);
         break;
     case WM_LBUTTONDBLCLK:
-        win_call<int32_t>(o, kWinLButtonDblClk, m.wParam);
+        win_call<kWinLButtonDblClk>(o, m.wParam);
         break;
     case WM_RBUTTONDOWN:
         d.MouseSwR = 1;
         if (win_end_popup_first(m) || input_takes_right_press(m))
             return 0;
-        win_call<int32_t>(o, kWinRButtonDown, m.wParam);
+        win_call<kWinRButtonDown>(o, m.wParam);
         break;
     case WM_RBUTTONUP:
         d.MouseSwR = 0;
-        win_call<void>(o, kWinResetButtonTimer);
-        win_call<int32_t>(o, kWinRButtonUp, m.wParam);
+        win_call<kWinResetButtonTimer>(o);
+        win_call<kWinRButtonUp>(o, m.wParam);
         break;
     case WM_RBUTTONDBLCLK:
-        win_call<int32_t>(o, kWinRButtonDblClk, m.wParam);
+        win_call<kWinRButtonDblClk>(o, m.wParam);
         break;
     case WM_MBUTTONDOWN:
         d.MouseSwM = 1;
         if (win_end_popup_first(m))
             return 0;
-        win_call<HWND>(o, kWinSetFocus);
-        win_call<int32_t>(o, kWinMButtonDown, m.wParam);
+        win_call<kWinSetFocus>(o);
+        win_call<kWinMButtonDown>(o, m.wParam);
         break;
     case WM_MBUTTONUP:
         d.MouseSwM = 0;
-        win_call<int32_t>(o, kWinMButtonUp, m.wParam);
+        win_call<kWinMButtonUp>(o, m.wParam);
         break;
     }
     return win_default(m);
@@ -229,14 +229,14 @@ LRESULT win_on_wheel(const WinMessage &m)
     if (!PtInRect(&area, at))
         return win_default(m);
     for (ZEK_object *child : {d.pChild, d.pChild2, d.pChild3, d.pUnderMenu}) {
-        if (child && win_call<int32_t>(child, kWinbOnMouse)) {
-            win_call<void>(child, kWinMouseWheel, down);
+        if (child && win_call<kWinbOnMouse>(child)) {
+            win_call<kWinMouseWheel>(child, down);
             return win_default(m);
         }
     }
     if (Win_data *mother = win_data_of(d.pMother); mother && mother->pChild &&
                                                    mother->pChild != m.object)
         return win_default(m);
-    win_call<void>(m.object, kWinMouseWheel, down);
+    win_call<kWinMouseWheel>(m.object, down);
     return win_default(m);
 }

@@ -32,8 +32,8 @@ void release_toolbar(ZEK_object *object, Win_data &d, int32_t i)
     ZEK_object *bar = d.pToolBar[i];
     if (!bar)
         return;
-    win_call<int32_t>(object, kWinPutToolBarEx, i);
-    win_call<int32_t>(bar, kWinPutToolBar);
+    win_call<kWinPutToolBarEx>(object, i);
+    win_call<kWinPutToolBar>(bar);
     d.pToolBar[i] = nullptr;
     zek_delete_object(bar);
 }
@@ -83,7 +83,7 @@ void win_wait_drawing_thread(Win_data &d)
 
 LRESULT win_on_create(const WinMessage &m)
 {
-    win_call<int32_t>(m.object, kWinCreate);
+    win_call<kWinCreate>(m.object);
     m.d.bShowB = m.d.bShow;
     return 0;
 }
@@ -104,7 +104,7 @@ LRESULT win_on_destroy(const WinMessage &m)
         d.bBackgroundF = 0;
     }
     win_release_back_buffer(d);
-    win_call<int32_t>(m.object, kWinDestroy);
+    win_call<kWinDestroy>(m.object);
     return win_default(m);
 }
 
@@ -143,7 +143,7 @@ LRESULT win_on_move(const WinMessage &m)
     const int32_t dy = d.bScRect.top - d.WinStGy;
     d.WinStGx = d.bScRect.left;
     d.WinStGy = d.bScRect.top;
-    win_call<int32_t>(m.object, kWinMoveWndEx, dx, dy);
+    win_call<kWinMoveWndEx>(m.object, dx, dy);
     if (d.bToolId) {
         for (ZEK_object *bar : d.pToolBar) {
             Win_data *b = win_data_of(bar);
@@ -168,25 +168,25 @@ LRESULT win_on_paint(const WinMessage &m)
     d.bPaint = 1;
     const COLORREF colour = d.Color, back = d.BackColor;
     d.hDC = BeginPaint(d.hWnd, &d.ps);
-    win_call<int32_t>(o, kWinPaint);
-    win_call<int32_t>(o, kWinwork_m1);
+    win_call<kWinPaint>(o);
+    win_call<kWinwork_m1>(o);
     if (d.pButtonTbl)
         call_named<int32_t>(d.pButtonTbl, "Paint");
     if (d.bBufDisp && d.InpStGx != -1) {
         if (d.flInpSelMode) {
-            win_call<void>(o, kWinSelModeDisp);
+            win_call<kWinSelModeDisp>(o);
         } else {
-            win_call<void>(o, kWinCursorG, d.InpStGx, d.InpStGy, -d.InpXOff, int32_t(0));
+            win_call<kWinCursorG>(o, d.InpStGx, d.InpStGy, -d.InpXOff, int32_t(0));
             const int32_t width = d.InpMax > 0 ? d.ChrWdBx * d.InpMax : 0;
             const RECT clip{d.InpStGx, d.InpStGy, d.InpStGx + width, d.InpStGy + d.ChrWdBy};
             const char *text = d.pBuf ? d.pBuf : "";
-            win_call<ZEK_object *>(o, kWinPutsnn, text, int32_t(lstrlenA(text)), &clip);
+            win_call<kWinPutsnn>(o, text, int32_t(lstrlenA(text)), &clip);
         }
     }
     if (d.InpStGx != -1)
-        win_call<void>(o, kWinCursorG, d.InpStGx, d.InpStGy, d.InpNx - d.InpXOff, d.InpNy);
+        win_call<kWinCursorG>(o, d.InpStGx, d.InpStGy, d.InpNx - d.InpXOff, d.InpNy);
     // Pens and brushes go back into the paint context while it is still valid.
-    win_call<int32_t>(o, kWinGmodeReset);
+    win_call<kWinGmodeReset>(o);
     EndPaint(d.hWnd, &d.ps);
     d.bPaint = 0;
     d.Color = colour;
@@ -197,7 +197,7 @@ LRESULT win_on_paint(const WinMessage &m)
 LRESULT win_on_erase(const WinMessage &m)
 {
     SetClassLongPtrA(m.d.hWnd, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(m.d.hbrBackground));
-    if (win_call<int32_t>(m.object, kWinEraseBkGnd))
+    if (win_call<kWinEraseBkGnd>(m.object))
         return 0;
     return win_default(m);
 }
@@ -231,7 +231,7 @@ LRESULT win_on_tool_message(const WinMessage &m)
     if (i < 0)
         return 0;
     if (m.message == WIN_TOOLMOVE)
-        win_call<int32_t>(m.object, kWinCreateToolBar, i, int32_t(1));
+        win_call<kWinCreateToolBar>(m.object, i, int32_t(1));
     else
         release_toolbar(m.object, m.d, i);
     return 0;
@@ -258,7 +258,7 @@ LRESULT win_on_under_end(const WinMessage &m)
     if (!menu)
         return 0;
     m.d.pUnderMenu = nullptr;
-    win_call<int32_t>(menu, kWinWaitClose, static_cast<ZEK_object *>(nullptr));
+    win_call<kWinWaitClose>(menu, static_cast<ZEK_object *>(nullptr));
     zek_delete_object(menu);
     return 0;
 }

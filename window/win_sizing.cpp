@@ -32,7 +32,7 @@ Win_data *prepare(ZEK_object *object, ZEK_object *base, int64_t *ox, int64_t *oy
     // A base that is not a Win has no client origin: placed as without one.
     if (win_layer(base)) {
         int32_t x = 0, y = 0;
-        win_call<void>(base, kWinGetDefPos, &x, &y);
+        win_call<kWinGetDefPos>(base, &x, &y);
         *ox = x;
         *oy = y;
         d->bDefPos = 0;
@@ -49,10 +49,11 @@ int32_t span(int32_t from, int32_t to)
     return non_negative(int64_t(to) - from + 1);
 }
 
-int32_t call_sizing(ZEK_object *object, int k, int32_t x1, int32_t y1, int32_t x2,
-                    int32_t y2, ZEK_object *base)
+template <int K>
+int32_t call_sizing(ZEK_object *object, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
+                    ZEK_object *base)
 {
-    return win_call<int32_t>(object, k, x1, y1, span(x1, x2), span(y1, y2), base);
+    return win_call<K>(object, x1, y1, span(x1, x2), span(y1, y2), base);
 }
 
 void move(HWND piece, int64_t x, int64_t y, int64_t w, int64_t h)
@@ -91,7 +92,7 @@ extern "C" int32_t ZEKAPI Win_SizeWdd(ZEK_object *object, int32_t x, int32_t y, 
 extern "C" int32_t ZEKAPI Win_SizeAdd(ZEK_object *object, int32_t x1, int32_t y1, int32_t x2,
                                       int32_t y2, ZEK_object *base)
 {
-    return call_sizing(object, kWinSizeWdd, x1, y1, x2, y2, base);
+    return call_sizing<kWinSizeWdd>(object, x1, y1, x2, y2, base);
 }
 
 extern "C" int32_t ZEKAPI Win_SizeWddG(ZEK_object *object, int32_t x, int32_t y, int32_t width,
@@ -115,7 +116,7 @@ extern "C" int32_t ZEKAPI Win_SizeWddG(ZEK_object *object, int32_t x, int32_t y,
 extern "C" int32_t ZEKAPI Win_SizeAddG(ZEK_object *object, int32_t x1, int32_t y1, int32_t x2,
                                        int32_t y2, ZEK_object *base)
 {
-    return call_sizing(object, kWinSizeWddG, x1, y1, x2, y2, base);
+    return call_sizing<kWinSizeWddG>(object, x1, y1, x2, y2, base);
 }
 
 extern "C" int32_t ZEKAPI Win_Size(ZEK_object *object, int32_t type, int32_t, int32_t)
@@ -128,12 +129,10 @@ extern "C" int32_t ZEKAPI Win_Size(ZEK_object *object, int32_t type, int32_t, in
     // nothing to lay out and the last layout stays.
     if (!d->hWnd || !IsWindow(d->hWnd))
         return 0;
-    auto call = [&](int k, auto... args) { win_call<void>(object, k, args...); };
-
-    win_call<HDC>(object, kWinSetHDC);
+    win_call<kWinSetHDC>(object);
     if (d->hDC)
         SetViewportOrgEx(d->hDC, 0, 0, nullptr);
-    call(kWinSetCurPos, d->bSetFocus, int32_t(0));
+    win_call<kWinSetCurPos>(object, d->bSetFocus, int32_t(0));
 
     RECT window = {}, client = {};
     GetWindowRect(d->hWnd, &window);
@@ -214,12 +213,12 @@ extern "C" int32_t ZEKAPI Win_Size(ZEK_object *object, int32_t type, int32_t, in
     d->WinEdCx = sat32(int64_t(d->WinStCx) + d->WinWdCx - 1);
     d->WinEdCy = sat32(int64_t(d->WinStCy) + d->WinWdCy - 1);
 
-    call(kWinSetHScrollBar);
-    call(kWinSetVScrollBar);
+    win_call<kWinSetHScrollBar>(object);
+    win_call<kWinSetVScrollBar>(object);
     if (d->hDC)
         SetViewportOrgEx(d->hDC, d->bRect.left, d->bRect.top, nullptr);
-    call(kWinScaleNew);
-    win_call<int32_t>(object, kWinResetHDC);
+    win_call<kWinScaleNew>(object);
+    win_call<kWinResetHDC>(object);
     InvalidateRect(d->hWnd, &d->bRect, FALSE);
     return 0;
 }

@@ -9,17 +9,17 @@ const char kChooseAction[] = "処理を選択して下さい";
 
 int32_t next_key(ZEK_object *object)
 {
-    return win_call<int32_t>(object, kWinKeyin, int32_t(0), int32_t(0), int32_t(0));
+    return win_call<kWinKeyin>(object, int32_t(0), int32_t(0), int32_t(0));
 }
 
 void status(ZEK_object *object, const char *text)
 {
-    win_call<void>(object, kWinSetStatusMsg, text, int32_t(0));
+    win_call<kWinSetStatusMsg>(object, text, int32_t(0));
 }
 
 void reset_buttons(ZEK_object *object)
 {
-    win_call<void>(object, kWinResetOnOffButton, static_cast<ZEK_object *>(nullptr));
+    win_call<kWinResetOnOffButton>(object, static_cast<ZEK_object *>(nullptr));
 }
 
 }  // namespace
@@ -40,7 +40,7 @@ extern "C" int32_t ZEKAPI Win_StdMainLoop(ZEK_object *object)
             // The window is gone: no further key can come.
             return ZEK_CMD_END;
         case ZEK_CMD_MENU:
-            if (win_call<int32_t>(object, kWinRunMenuProc) != ZEK_CMD_LEAVE)
+            if (win_call<kWinRunMenuProc>(object) != ZEK_CMD_LEAVE)
                 reset_buttons(object);
             break;
         case ZEK_CMD_LEAVE_STATUS:
@@ -48,16 +48,16 @@ extern "C" int32_t ZEKAPI Win_StdMainLoop(ZEK_object *object)
             break;
         case ZEK_CMD_END:
             reset_buttons(object);
-            if (win_call<int32_t>(object, kWinRunEndProc))
+            if (win_call<kWinRunEndProc>(object))
                 return ZEK_CMD_END;
             break;
         case ZEK_CMD_DROPFILES:
             reset_buttons(object);
-            win_call<int32_t>(object, kWinDropFilesDir);
+            win_call<kWinDropFilesDir>(object);
             break;
         case ZEK_CMD_MDI_CLOSE:
             reset_buttons(object);
-            win_call<int32_t>(object, kWinMdiCadClose);
+            win_call<kWinMdiCadClose>(object);
             break;
         default:
             break;
@@ -74,18 +74,18 @@ extern "C" int32_t ZEKAPI Win_StdSubLoop(ZEK_object *object, ZEK_object *jobWind
         return -1;
     // Status panes hold at most 63 characters; the buffer is ample.
     char saved[256] = {};
-    win_call<void>(object, kWinGetStatusMsg, static_cast<char *>(saved), int32_t(0));
+    win_call<kWinGetStatusMsg>(object, static_cast<char *>(saved), int32_t(0));
     saved[sizeof saved - 1] = '\0';
-    win_call<void>(jobWindow, kWinPushMouse);
+    win_call<kWinPushMouse>(jobWindow);
     if (start && start(jobWindow) == ZEK_CMD_LEAVE_STATUS) {
-        win_call<void>(jobWindow, kWinPopMouse);
+        win_call<kWinPopMouse>(jobWindow);
         return ZEK_CMD_LEAVE_STATUS;
     }
     // Every way out gives the job window its own mouse jobs back.
     auto leave_loop = [&] {
         if (leave)
             leave(jobWindow);
-        win_call<void>(jobWindow, kWinPopMouse);
+        win_call<kWinPopMouse>(jobWindow);
     };
     for (;;) {
         const int32_t key = next_key(object);
@@ -95,23 +95,23 @@ extern "C" int32_t ZEKAPI Win_StdSubLoop(ZEK_object *object, ZEK_object *jobWind
             leave_loop();
             return -1;
         case ZEK_CMD_MENU:
-            win_call<int32_t>(jobWindow, kWinwork_m1);
+            win_call<kWinwork_m1>(jobWindow);
             if (d->bMenuDt.runMode == 0) {
                 // An ordinary command: the outer loop runs it.
                 if (leave)
                     leave(jobWindow);
-                win_call<void>(jobWindow, kWinPopMouse);
+                win_call<kWinPopMouse>(jobWindow);
                 win_post_key(*d, ZEK_CMD_MENU);
                 return ZEK_CMD_LEAVE;
             }
             // A command to run at once would go to Exec_ExecCall(ExecJob,
             // bMenuDt.text, object, 0, 0) here; the Exec class is not built
             // yet, so the command is skipped.
-            win_call<int32_t>(jobWindow, kWinwork_m1);
+            win_call<kWinwork_m1>(jobWindow);
             break;
         case ZEK_CMD_END:
             leave_loop();
-            win_call<int32_t>(object, kWinAltF4);
+            win_call<kWinAltF4>(object);
             return ZEK_CMD_END;
         case ZEK_CMD_LEAVE:
         case ZEK_CMD_LEAVE_STATUS:

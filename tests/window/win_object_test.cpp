@@ -7,8 +7,21 @@
 
 #include "ZEK2.h"
 #include "../class_members.h"
+#include "../../window/win_call.h"
 
 namespace {
+
+// Slot calls inside the library give the declared result and refuse
+// arguments that differ from the declaration.
+static_assert(std::is_same_v<decltype(win_call<kWinSetHDC>(nullptr)), HDC>);
+static_assert(win_slot_accepts<kWinScaleSet2, bool, double, double, float, double>);
+static_assert(win_slot_accepts<kWinSetTitle, char *> && win_slot_accepts<kWinSetTitle, std::nullptr_t>);
+static_assert(!win_slot_accepts<kWinWldToVewX, int32_t>);          // integer for a double
+static_assert(!win_slot_accepts<kWinPsetI, int64_t, int32_t>);      // narrowed
+static_assert(!win_slot_accepts<kWinSetCurPos, WPARAM, int32_t>);   // narrowed on both targets
+static_assert(!win_slot_accepts<kWinKeyin_l, int32_t, int32_t, int32_t, int32_t *, int32_t>);
+static_assert(!win_slot_accepts<kWinSetTitle, int32_t>);            // not a pointer
+static_assert(!win_slot_accepts<kWinPsetI, int32_t>);               // count
 
 struct WinObject : ::testing::Test {
     ZEK_object *o = Win_ctor2(nullptr);
