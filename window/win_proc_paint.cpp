@@ -1,0 +1,43 @@
+// Window procedure: painting and erasing the background.
+#include "win_proc.h"
+
+LRESULT win_on_paint(const WinMessage &m)
+{
+    Win_data &d = m.d;
+    ZEK_object *o = m.object;
+    d.bPaint = 1;
+    const COLORREF colour = d.Color, back = d.BackColor;
+    d.hDC = BeginPaint(d.hWnd, &d.ps);
+    win_call<int32_t>(o, kWinPaint);
+    win_call<int32_t>(o, kWinwork_m1);
+    if (d.pButtonTbl)
+        call_named<int32_t>(d.pButtonTbl, "Paint");
+    if (d.bBufDisp && d.InpStGx != -1) {
+        if (d.flInpSelMode) {
+            win_call<void>(o, kWinSelModeDisp);
+        } else {
+            win_call<void>(o, kWinCursorG, d.InpStGx, d.InpStGy, -d.InpXOff, int32_t(0));
+            const int32_t width = d.InpMax > 0 ? d.ChrWdBx * d.InpMax : 0;
+            const RECT clip{d.InpStGx, d.InpStGy, d.InpStGx + width, d.InpStGy + d.ChrWdBy};
+            const char *text = d.pBuf ? d.pBuf : "";
+            win_call<ZEK_object *>(o, kWinPutsnn, text, int32_t(lstrlenA(text)), &clip);
+        }
+    }
+    if (d.InpStGx != -1)
+        win_call<void>(o, kWinCursorG, d.InpStGx, d.InpStGy, d.InpNx - d.InpXOff, d.InpNy);
+    // Pens and brushes go back into the paint context while it is still valid.
+    win_call<int32_t>(o, kWinGmodeReset);
+    EndPaint(d.hWnd, &d.ps);
+    d.bPaint = 0;
+    d.Color = colour;
+    d.BackColor = back;
+    return 0;
+}
+
+LRESULT win_on_erase(const WinMessage &m)
+{
+    SetClassLongPtrA(m.d.hWnd, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(m.d.hbrBackground));
+    if (win_call<int32_t>(m.object, kWinEraseBkGnd))
+        return 0;
+    return win_default(m);
+}
