@@ -1,13 +1,12 @@
 // Window procedure: painting and erasing the background.
 #include "win_proc.h"
+#include "../graphics/dc_scope.h"
 
-LRESULT win_on_paint(const WinMessage &m)
+namespace {
+
+// The hooks, the button table and the line input, drawn on hDC.
+void paint_contents(ZEK_object *o, Win_data &d)
 {
-    Win_data &d = m.d;
-    ZEK_object *o = m.object;
-    d.bPaint = 1;
-    const COLORREF colour = d.Color, back = d.BackColor;
-    d.hDC = BeginPaint(d.hWnd, &d.ps);
     win_call<int32_t>(o, kWinPaint);
     win_call<int32_t>(o, kWinwork_m1);
     if (d.pButtonTbl)
@@ -25,10 +24,27 @@ LRESULT win_on_paint(const WinMessage &m)
     }
     if (d.InpStGx != -1)
         win_call<void>(o, kWinCursorG, d.InpStGx, d.InpStGy, d.InpNx - d.InpXOff, d.InpNy);
-    // Pens and brushes go back into the paint context while it is still valid.
-    win_call<int32_t>(o, kWinGmodeReset);
-    EndPaint(d.hWnd, &d.ps);
-    d.bPaint = 0;
+}
+
+}  // namespace
+
+LRESULT win_on_paint(const WinMessage &m)
+{
+    Win_data &d = m.d;
+    ZEK_object *o = m.object;
+    const int32_t painting = d.bPaint;
+    const COLORREF colour = d.Color, back = d.BackColor;
+    d.bPaint = 1;
+    {
+        // The paint may interrupt the program's own drawing (graphics mode,
+        // the open bitmap): the scope puts its context, pen and brush back.
+        DcScope scope(d);
+        scope.begin_paint(d.hWnd);
+        paint_contents(o, d);
+        // Pens and brushes leave the paint context while it is still valid.
+        win_call<int32_t>(o, kWinGmodeReset);
+    }
+    d.bPaint = painting;
     d.Color = colour;
     d.BackColor = back;
     return 0;

@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "win_call.h"
+#include "../graphics/dc_scope.h"
 #include "../graphics/raster/pixel.h"
 
 namespace {
@@ -130,9 +131,11 @@ extern "C" int32_t ZEKAPI Win_Size(ZEK_object *object, int32_t type, int32_t, in
         return 0;
     auto call = [&](int k, auto... args) { win_call<void>(object, k, args...); };
 
-    win_call<HDC>(object, kWinSetHDC);
-    if (d->hDC)
-        SetViewportOrgEx(d->hDC, 0, 0, nullptr);
+    // The origin belongs to the window's context; an open bitmap's memory
+    // context keeps (0, 0), its pixels being the drawing area's already.
+    DcScope held(object, *d);
+    if (HDC dc = held.window_dc())
+        SetViewportOrgEx(dc, 0, 0, nullptr);
     call(kWinSetCurPos, d->bSetFocus, int32_t(0));
 
     RECT window = {}, client = {};
@@ -216,10 +219,9 @@ extern "C" int32_t ZEKAPI Win_Size(ZEK_object *object, int32_t type, int32_t, in
 
     call(kWinSetHScrollBar);
     call(kWinSetVScrollBar);
-    if (d->hDC)
-        SetViewportOrgEx(d->hDC, d->bRect.left, d->bRect.top, nullptr);
+    if (HDC dc = held.window_dc())
+        SetViewportOrgEx(dc, d->bRect.left, d->bRect.top, nullptr);
     call(kWinScaleNew);
-    win_call<int32_t>(object, kWinResetHDC);
     InvalidateRect(d->hWnd, &d->bRect, FALSE);
     return 0;
 }
