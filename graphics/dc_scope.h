@@ -28,9 +28,10 @@ public:
     DcScope &operator=(const DcScope &) = delete;
 
     // hDC := dc with no pen or brush of the object selected. At the end the
-    // pens and brushes selected meanwhile are released from dc, dc's
-    // attributes are restored and it is given back as said; then hDC and the
-    // object's earlier pen and brush return.
+    // pens and brushes selected meanwhile are released from dc and dc is
+    // given back as said; then hDC and the object's earlier pen and brush
+    // return. The window context SetHDC holds keeps its attributes (the
+    // origin WM_SIZE sets must stay).
     void redirect(HDC dc, Giveback how);
     // Begins painting the window and redirects hDC to the paint context. A
     // paint interrupts whatever the program was drawing: at the end the
