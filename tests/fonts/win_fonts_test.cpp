@@ -95,7 +95,9 @@ struct TextWindow {
 
 TEST(WinFonts, TwoThreadsDrawTextInManyFontsIntoTwoWindows)
 {
-    // 48 distinct fonts between them: the 20-entry cache turns over all the time.
+    // 36 distinct fonts between them: the 20-entry cache turns over all the
+    // time. The faces are the shared system font names, which no other
+    // process changes meanwhile: the suite runs alone (extra.cmake).
     TextWindow red{"ZekFontsRed", RGB(255, 0, 0), 8}, blue{"ZekFontsBlue", RGB(0, 0, 255), 30};
     std::atomic<int> turn{0};
     std::thread a([&] { red.run(turn, 0, 1); });
