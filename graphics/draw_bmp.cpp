@@ -5,37 +5,12 @@
 
 #include "draw_common.h"
 #include "back_buffer.h"
+#include "dc_scope.h"
 #include "raster/point_buffer.h"
 
 namespace {
 
 bool exclusive_or(const Win_data &d) { return d.Rop == 'X'; }
-
-// Pens and brushes of this object leave the context that is about to stop
-// being hDC, and the pen cache is forgotten: the next SetPen makes and
-// selects its pen in the new context instead of trusting the old one.
-void release_drawing_objects(Win_data &d)
-{
-    if (d.bPen) {
-        if (d.hDC && d.hPenOld)
-            SelectObject(d.hDC, d.hPenOld);
-        if (d.hPen)
-            DeleteObject(d.hPen);
-        d.hPen = nullptr;
-        d.hPenOld = nullptr;
-        d.bPen = 0;
-    }
-    d.PenType = -1;
-    if (d.bBrush) {
-        if (d.hDC)
-            SelectObject(d.hDC, d.hBrushOld ? d.hBrushOld : GetStockObject(WHITE_BRUSH));
-        if (d.hBrush)
-            DeleteObject(d.hBrush);
-        d.hBrush = nullptr;
-        d.hBrushOld = nullptr;
-        d.bBrush = 0;
-    }
-}
 
 int32_t abs_radius(int32_t r)
 {
@@ -126,7 +101,7 @@ extern "C" HDC ZEKAPI Win_DrawBmpOpen(ZEK_object *object)
         return d->hMemDC;  // already open
     if (!d->hBmp)
         return nullptr;
-    // The context DrawBmpCreate used was released: take the window's anew.
+    // The window's context is held while the bitmap is open; Close gives it back.
     HDC window = win_call<kWinSetHDC>(object);
     if (!window)
         return nullptr;
@@ -136,11 +111,7 @@ extern "C" HDC ZEKAPI Win_DrawBmpOpen(ZEK_object *object)
         return nullptr;
     }
     SelectObject(memory, d->hBmp);
-    d->hDC = window;
-    release_drawing_objects(*d);
-    d->hMemDC = memory;
-    d->hBufDC = window;
-    d->hDC = memory;
+    DcScope::begin_bitmap(*d, window, memory);
     return memory;
 }
 
@@ -150,13 +121,9 @@ extern "C" void ZEKAPI Win_DrawBmpClose(ZEK_object *object)
     if (!d)
         return;
     if (d->hMemDC) {
-        release_drawing_objects(*d);
-        d->hDC = d->hBufDC;
-        BitBlt(d->hDC, 0, 0, d->pBmi.bmiHeader.biWidth, d->pBmi.bmiHeader.biHeight, d->hMemDC,
+        BitBlt(d->hBufDC, 0, 0, d->pBmi.bmiHeader.biWidth, d->pBmi.bmiHeader.biHeight, d->hMemDC,
                0, 0, SRCCOPY);
-        DeleteDC(d->hMemDC);
-        d->hMemDC = nullptr;
-        // Gives back the window context DrawBmpOpen took.
+        DcScope::end_bitmap(*d);
         win_call<kWinResetHDC>(object);
     }
     d->bBmpFlag = 1;
@@ -291,11 +258,9 @@ extern "C" void ZEKAPI Win_DrawBmpCircle(ZEK_object *object, double cx, double c
 void win_release_back_buffer(Win_data &d)
 {
     if (d.hMemDC) {
-        release_drawing_objects(d);
-        d.hDC = d.hBufDC;
+        DcScope::end_bitmap(d);
         d.hBufDC = nullptr;
-        DeleteDC(d.hMemDC);
-        d.hMemDC = nullptr;
+        DcScope::release_window(d);  // the hold DrawBmpOpen took
     }
     if (d.hBmp) {
         DeleteObject(d.hBmp);

@@ -1,5 +1,6 @@
 // Win: hatch, solid and tile brushes and the brush origin.
 #include "draw_common.h"
+#include "dc_scope.h"
 #include "raster/dash_tables.h"
 
 using namespace zek_draw;
@@ -12,7 +13,7 @@ extern "C" int32_t ZEKAPI Win_SetHatchBrush(ZEK_object *object, int32_t style)
     HBRUSH brush = CreateHatchBrush(style, drawing_colour(*d));
     if (!brush)
         return 0;
-    select_own_brush(*d, brush);
+    DcScope::select_brush(*d, brush);
     return 1;
 }
 
@@ -25,7 +26,7 @@ extern "C" int32_t ZEKAPI Win_SetSolidBrush(ZEK_object *object)
     HBRUSH brush = CreateSolidBrush(colour);
     if (!brush)
         return 0;
-    select_own_brush(*d, brush);
+    DcScope::select_brush(*d, brush);
     SetTextColor(d->hDC, colour);
     return 1;
 }
@@ -54,7 +55,7 @@ extern "C" int32_t ZEKAPI Win_SetTileBrush(ZEK_object *object, int32_t n)
     if (d->hTileBitmap)
         DeleteObject(d->hTileBitmap);
     d->hTileBitmap = bitmap;
-    select_own_brush(*d, brush);
+    DcScope::select_brush(*d, brush);
     SetTextColor(d->hDC, drawing_colour(*d));
     return 1;
 }

@@ -38,11 +38,6 @@ inline zek_raster::ClipRect view_rect(const Win_data &d)
     return {d.Vx1, d.Vy1, d.Vx2, d.Vy2};
 }
 
-// Selects a brush made for the object in place of the present one: the
-// brush found there first is kept to be put back, an earlier brush of the
-// object is deleted.
-void select_own_brush(Win_data &d, HBRUSH brush);
-
 }  // namespace zek_draw
 
 #endif

@@ -2,6 +2,7 @@
 // (or to the context given, when the signature takes one). Without a
 // context or with missing point arrays they give the failure result.
 #include "draw_common.h"
+#include "dc_scope.h"
 
 namespace {
 
@@ -37,17 +38,6 @@ HRGN region_or(ZEK_object *object, HRGN region)
     return region ? region : d ? d->hRgn : nullptr;
 }
 
-// A font still selected cannot be deleted: the stock font takes its place.
-void drop_font(Win_data &d)
-{
-    if (!d.hFont)
-        return;
-    if (d.hDC && GetCurrentObject(d.hDC, OBJ_FONT) == d.hFont)
-        SelectObject(d.hDC, GetStockObject(SYSTEM_FONT));
-    DeleteObject(d.hFont);
-    d.hFont = nullptr;
-}
-
 }  // namespace
 
 // Device contexts.
@@ -69,8 +59,8 @@ extern "C" int32_t ZEKAPI Win_ReleaseDC(ZEK_object *object, HWND window, HDC dc)
     if (!window || !dc)
         return 0;
     const int32_t released = ReleaseDC(window, dc);
-    if (released && d && d->hDC == dc)
-        d->hDC = nullptr;
+    if (released && d)
+        DcScope::forget(*d, dc);  // a context of the object's must not be drawn on
     return released;
 }
 
@@ -81,8 +71,8 @@ extern "C" int32_t ZEKAPI Win_DeleteDC(ZEK_object *object, HDC dc)
     if (!dc)
         return 0;
     const int32_t deleted = DeleteDC(dc);
-    if (deleted && d && d->hDC == dc)
-        d->hDC = nullptr;
+    if (deleted && d)
+        DcScope::forget(*d, dc);
     return deleted;
 }
 
@@ -315,11 +305,11 @@ extern "C" HFONT ZEKAPI Win_CreateFont(ZEK_object *object, int32_t height, int32
     Win_data *d = win_data_of(object);
     if (!d)
         return nullptr;
-    drop_font(*d);
-    d->hFont = CreateFontA(height, width, escapement, orientation, weight, italic, underline,
-                           strikeOut, charSet, outPrecision, clipPrecision, quality, pitchAndFamily,
-                           face);
-    return d->hFont;
+    HFONT made = CreateFontA(height, width, escapement, orientation, weight, italic, underline,
+                             strikeOut, charSet, outPrecision, clipPrecision, quality,
+                             pitchAndFamily, face);
+    win_adopt_font(*d, made);
+    return made;
 }
 
 extern "C" HFONT ZEKAPI Win_CreateFontIndirect(ZEK_object *object, const LOGFONTA *font)
@@ -327,9 +317,9 @@ extern "C" HFONT ZEKAPI Win_CreateFontIndirect(ZEK_object *object, const LOGFONT
     Win_data *d = win_data_of(object);
     if (!d || !font)
         return nullptr;
-    drop_font(*d);
-    d->hFont = CreateFontIndirectA(font);
-    return d->hFont;
+    HFONT made = CreateFontIndirectA(font);
+    win_adopt_font(*d, made);
+    return made;
 }
 
 // Bitmaps.

@@ -1,5 +1,6 @@
 // Win: pens with the library's dash patterns.
 #include "draw_common.h"
+#include "dc_scope.h"
 #include "raster/dash_tables.h"
 
 using namespace zek_draw;
@@ -83,17 +84,7 @@ extern "C" int32_t ZEKAPI Win_SetPen(ZEK_object *object, COLORREF colour, int32_
         d->PenType = -1;  // nothing made: the next call tries again
         return 0;
     }
-    HGDIOBJ replaced = SelectObject(d->hDC, pen);
-    if (d->bPen) {
-        // The pen this object selected earlier gives way; the context's
-        // original pen stays the one to restore.
-        if (d->hPen)
-            DeleteObject(d->hPen);
-    } else {
-        d->hPenOld = replaced;
-    }
-    d->hPen = pen;
-    d->bPen = 1;
+    DcScope::select_pen(*d, pen);
     return 1;
 }
 

@@ -3,7 +3,9 @@
 
 #include "zek2/fonts.h"
 
+#include "dc_scope.h"
 #include "draw_common.h"
+#include "font_cache.h"
 
 using namespace zek_draw;
 
@@ -22,8 +24,10 @@ extern "C" int32_t ZEKAPI Win_GchrI(ZEK_object *object, const char *text, int32_
     SetTextColor(dc, d->Color);
     const UINT oldAlign = SetTextAlign(dc, UINT(uint16_t(d->GchrAlign)));
     const int32_t tenths = zek_raster::trunc_sat(angle * 10);
-    HFONT font = GetFont2(name, italic, width, height, tenths, weight);
-    HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
+    // Held until it has left the context, which the scope does first.
+    HeldFont font(name, italic, width, height, tenths, weight);
+    DcScope scope(*d);
+    scope.select_font(font.get());
     const int oldMode = SetBkMode(dc, TRANSPARENT);
     const size_t length = strlen(text);
     const int n = length > 0x7FFFFFFF ? 0x7FFFFFFF : int(length);
@@ -39,9 +43,6 @@ extern "C" int32_t ZEKAPI Win_GchrI(ZEK_object *object, const char *text, int32_
     }
     if (oldMode != TRANSPARENT)
         SetBkMode(dc, OPAQUE);
-    // The cache owns the font: put the old one back, delete nothing.
-    if (oldFont)
-        SelectObject(dc, oldFont);
     if (oldAlign != GDI_ERROR)
         SetTextAlign(dc, oldAlign);
     return result;

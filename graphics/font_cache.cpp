@@ -2,7 +2,9 @@
 #include "font_cache.h"
 
 #include <cstdint>
+#include <cstddef>
 #include <cstring>
+#include <vector>
 
 #include "zek2/fonts.h"
 #include "zek2/shared.h"
@@ -19,7 +21,39 @@ struct Entry {
     uint16_t slot;
 };
 
+// Threads of different windows ask at once: the cache and the holds below
+// change only under this lock.
+SRWLOCK gLock = SRWLOCK_INIT;
 Entry gCache[kEntries];
+
+// Fonts the library's text output has selected at this moment, with their
+// holders. A font pushed out of the cache while held is deleted by its last
+// holder, after it has left the context.
+struct Hold {
+    HFONT font;
+    int32_t holders;
+    bool evicted;
+};
+std::vector<Hold> gHolds;
+
+struct Locked {
+    Locked() { AcquireSRWLockExclusive(&gLock); }
+    ~Locked() { ReleaseSRWLockExclusive(&gLock); }
+    Locked(const Locked &) = delete;
+    Locked &operator=(const Locked &) = delete;
+};
+
+// A font leaving the cache: deleted now unless text output holds it.
+void retire(HFONT font)
+{
+    for (Hold &h : gHolds) {
+        if (h.font == font) {
+            h.evicted = true;
+            return;
+        }
+    }
+    DeleteObject(font);
+}
 
 const LOGFONTA kDefaultRecord = {12, 6, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET,
                                  OUT_STROKE_PRECIS, CLIP_STROKE_PRECIS, DRAFT_QUALITY,
@@ -62,23 +96,16 @@ void move_to_front(int i)
     gCache[0] = e;
 }
 
-}  // namespace
-
-void zek_font_cache_init()
-{
-    reset_entries();
-}
-
-void zek_font_cache_release()
+void release_entries()
 {
     for (Entry &e : gCache)
         if (e.inUse && e.font)
-            DeleteObject(e.font);
+            retire(e.font);
     reset_entries();
 }
 
-extern "C" HFONT ZEKAPI GetFont2(const char *faceName, int32_t italic, int32_t width,
-                                 int32_t height, int32_t angle10, int32_t weight)
+HFONT lookup(const char *faceName, int32_t italic, int32_t width, int32_t height,
+             int32_t angle10, int32_t weight)
 {
     char face[LF_FACESIZE];
     fitted_face(faceName, face);
@@ -98,7 +125,7 @@ extern "C" HFONT ZEKAPI GetFont2(const char *faceName, int32_t italic, int32_t w
     }
     Entry &e = gCache[slot];
     if (e.inUse && e.font)
-        DeleteObject(e.font);
+        retire(e.font);
     const LOGFONTA *faces = zek_font_faces();
     const int32_t count = zek_font_face_count();
     int32_t k = 0;
@@ -128,6 +155,59 @@ extern "C" HFONT ZEKAPI GetFont2(const char *faceName, int32_t italic, int32_t w
     }
     move_to_front(slot);
     return gCache[0].font;
+}
+
+}  // namespace
+
+void zek_font_cache_init()
+{
+    Locked lock;
+    reset_entries();
+}
+
+void zek_font_cache_release()
+{
+    Locked lock;
+    release_entries();
+}
+
+HeldFont::HeldFont(const char *face, int32_t italic, int32_t width, int32_t height,
+                   int32_t angle10, int32_t weight)
+{
+    Locked lock;
+    font_ = lookup(face, italic, width, height, angle10, weight);
+    if (!font_)
+        return;
+    for (Hold &h : gHolds) {
+        if (h.font == font_) {
+            ++h.holders;
+            return;
+        }
+    }
+    gHolds.push_back({font_, 1, false});
+}
+
+HeldFont::~HeldFont()
+{
+    if (!font_)
+        return;
+    Locked lock;
+    for (size_t i = 0; i < gHolds.size(); ++i) {
+        Hold &h = gHolds[i];
+        if (h.font != font_ || --h.holders > 0)
+            continue;
+        if (h.evicted)
+            DeleteObject(h.font);
+        gHolds.erase(gHolds.begin() + std::ptrdiff_t(i));
+        return;
+    }
+}
+
+extern "C" HFONT ZEKAPI GetFont2(const char *faceName, int32_t italic, int32_t width,
+                                 int32_t height, int32_t angle10, int32_t weight)
+{
+    Locked lock;
+    return lookup(faceName, italic, width, height, angle10, weight);
 }
 
 extern "C" void ZEKAPI SetFontInit2(void)

@@ -2,6 +2,7 @@
 #include "win_data.h"
 #include "win_proc.h"
 #include "../graphics/back_buffer.h"
+#include "../graphics/dc_scope.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -91,6 +92,7 @@ int32_t ZEKAPI win_release_layer(ZEK_object *object, ZEK_layer *layer)
         Win_data &d = *win_data(layer);
         win_unbind_deleted(d, object);
         win_release_back_buffer(d);  // also when the object never had a window
+        win_release_drawing(d);
     }
     return ZEK_dtor(object, layer);
 }

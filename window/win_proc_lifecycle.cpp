@@ -1,5 +1,5 @@
-// Window procedure: creation, moving, painting, destruction and the private
-// messages about toolbars, MDI children, drop-down menus and threads.
+// Window procedure: creation, moving, destruction and the private messages
+// about toolbars, MDI children, drop-down menus and threads.
 #include "win_proc.h"
 
 #include <algorithm>
@@ -158,47 +158,6 @@ LRESULT win_on_move(const WinMessage &m)
                 MoveWindow(b->hWnd, b->WinStGx, b->WinStGy, b->WinWdGx, b->WinWdGy, TRUE);
         }
     }
-    return win_default(m);
-}
-
-LRESULT win_on_paint(const WinMessage &m)
-{
-    Win_data &d = m.d;
-    ZEK_object *o = m.object;
-    d.bPaint = 1;
-    const COLORREF colour = d.Color, back = d.BackColor;
-    d.hDC = BeginPaint(d.hWnd, &d.ps);
-    win_call<kWinPaint>(o);
-    win_call<kWinwork_m1>(o);
-    if (d.pButtonTbl)
-        call_named<int32_t>(d.pButtonTbl, "Paint");
-    if (d.bBufDisp && d.InpStGx != -1) {
-        if (d.flInpSelMode) {
-            win_call<kWinSelModeDisp>(o);
-        } else {
-            win_call<kWinCursorG>(o, d.InpStGx, d.InpStGy, -d.InpXOff, int32_t(0));
-            const int32_t width = d.InpMax > 0 ? d.ChrWdBx * d.InpMax : 0;
-            const RECT clip{d.InpStGx, d.InpStGy, d.InpStGx + width, d.InpStGy + d.ChrWdBy};
-            const char *text = d.pBuf ? d.pBuf : "";
-            win_call<kWinPutsnn>(o, text, int32_t(lstrlenA(text)), &clip);
-        }
-    }
-    if (d.InpStGx != -1)
-        win_call<kWinCursorG>(o, d.InpStGx, d.InpStGy, d.InpNx - d.InpXOff, d.InpNy);
-    // Pens and brushes go back into the paint context while it is still valid.
-    win_call<kWinGmodeReset>(o);
-    EndPaint(d.hWnd, &d.ps);
-    d.bPaint = 0;
-    d.Color = colour;
-    d.BackColor = back;
-    return 0;
-}
-
-LRESULT win_on_erase(const WinMessage &m)
-{
-    SetClassLongPtrA(m.d.hWnd, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(m.d.hbrBackground));
-    if (win_call<kWinEraseBkGnd>(m.object))
-        return 0;
     return win_default(m);
 }
 

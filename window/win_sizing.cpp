@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "win_call.h"
+#include "../graphics/dc_scope.h"
 #include "../graphics/raster/pixel.h"
 
 namespace {
@@ -129,9 +130,11 @@ extern "C" int32_t ZEKAPI Win_Size(ZEK_object *object, int32_t type, int32_t, in
     // nothing to lay out and the last layout stays.
     if (!d->hWnd || !IsWindow(d->hWnd))
         return 0;
-    win_call<kWinSetHDC>(object);
-    if (d->hDC)
-        SetViewportOrgEx(d->hDC, 0, 0, nullptr);
+    // The origin belongs to the window's context; an open bitmap's memory
+    // context keeps (0, 0), its pixels being the drawing area's already.
+    DcScope held(object, *d);
+    if (HDC dc = held.window_dc())
+        SetViewportOrgEx(dc, 0, 0, nullptr);
     win_call<kWinSetCurPos>(object, d->bSetFocus, int32_t(0));
 
     RECT window = {}, client = {};
@@ -215,10 +218,9 @@ extern "C" int32_t ZEKAPI Win_Size(ZEK_object *object, int32_t type, int32_t, in
 
     win_call<kWinSetHScrollBar>(object);
     win_call<kWinSetVScrollBar>(object);
-    if (d->hDC)
-        SetViewportOrgEx(d->hDC, d->bRect.left, d->bRect.top, nullptr);
+    if (HDC dc = held.window_dc())
+        SetViewportOrgEx(dc, d->bRect.left, d->bRect.top, nullptr);
     win_call<kWinScaleNew>(object);
-    win_call<kWinResetHDC>(object);
     InvalidateRect(d->hWnd, &d->bRect, FALSE);
     return 0;
 }

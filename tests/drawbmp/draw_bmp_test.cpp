@@ -11,7 +11,8 @@
 namespace {
 
 struct Win {
-    TestWin t{"ZekDrawBmp"};
+    TestWin t;
+    explicit Win(const char *className = "ZekDrawBmp") : t(className) {}
     template <typename T>
     T &m(const char *name) { return member<T>(t.o, name); }
     int32_t &i(const char *name) { return member<int32_t>(t.o, name); }
@@ -23,7 +24,8 @@ struct Win {
     uint8_t *bits() { return static_cast<uint8_t *>(m<void *>("pjBits")); }
     uint32_t colour(int32_t x, int32_t y)  // as 0x00BBGGRR
     {
-        const uint8_t *p = bits() + (i("Vy2") - y) * i("bBmpWx") + 3 * x;
+        GdiFlush();
+        const uint8_t *p = bits() + (i("bScrWy") - 1 - y) * i("bBmpWx") + 3 * x;
         return uint32_t(p[0]) << 16 | uint32_t(p[1]) << 8 | p[2];
     }
     std::set<std::pair<int32_t, int32_t>> lit()
@@ -36,18 +38,6 @@ struct Win {
         return s;
     }
 };
-
-int gGets, gReleases;
-HDC ZEKAPI countingSetHDC(ZEK_object *o)
-{
-    ++gGets;
-    return member<HDC>(o, "hDC") = GetDC(member<HWND>(o, "hWnd"));
-}
-int32_t ZEKAPI countingResetHDC(ZEK_object *o)
-{
-    ++gReleases;
-    return ReleaseDC(member<HWND>(o, "hWnd"), member<HDC>(o, "hDC"));
-}
 
 std::string gCalls;
 int32_t ZEKAPI recSetPen(ZEK_object *, COLORREF, int32_t type, int32_t width)
@@ -201,51 +191,93 @@ TEST(DrawBmp, NoBitmapMeansNoWritesAndNoRedirection)
     EXPECT_TRUE(w.i("bScrWx") == 30 && w.i("bScrWy") == 20);
 }
 
-TEST(DrawBmp, OpenDrawCloseOnAWindowWithAFreshContext)
-{
-    Win w;
-    w.i("WinWdGx") = 160;
-    w.i("WinWdGy") = 120;
-    ASSERT_EQ(Win_con(w.t.o, 0), 0);
-    pump();
-    overwrite(w.t.o, "SetHDC", countingSetHDC);
-    overwrite(w.t.o, "ResetHDC", countingResetHDC);
-    gGets = gReleases = 0;
-    HDC memory = Win_DrawBmpOpen(w.t.o);
-    ASSERT_NE(memory, nullptr);
-    EXPECT_EQ(w.i("bBmpFlag"), 0);
-    EXPECT_EQ(w.m<HDC>("hDC"), memory);
-    // Made with a context that was then released; the one kept for closing
-    // was taken afresh.
-    EXPECT_EQ(gGets, 2);
-    EXPECT_EQ(gReleases, 1);
-    EXPECT_EQ(GetCurrentObject(memory, OBJ_BITMAP), w.m<HBITMAP>("hBmp"));
-    SetPixel(memory, 3, 4, RGB(0, 0, 255));  // GDI and direct writes share the bits
-    GdiFlush();
-    EXPECT_EQ(w.colour(3, 4), 0xFF0000u);
-    Win_DrawBmpLineAsm(w.t.o, 10, 20, 100, 20, 0, RGB(255, 0, 0));
-    Win_DrawBmpClose(w.t.o);
-    EXPECT_EQ(w.i("bBmpFlag"), 1);
-    EXPECT_EQ(gReleases, 2) << "the context taken by Open is given back";
-    HDC window = GetDC(w.t.hwnd());
-    EXPECT_EQ(GetPixel(window, 50, 20), RGB(255, 0, 0));
-    EXPECT_EQ(GetPixel(window, 3, 4), RGB(0, 0, 255));
-    EXPECT_EQ(GetPixel(window, 60, 60), RGB(0, 0, 0));
-    ReleaseDC(w.t.hwnd(), window);
+// A shown 160 x 120 window made by Win_con, its class with or without CS_OWNDC.
+struct Shown : Win {
+    explicit Shown(bool ownDC) : Win(ownDC ? "ZekDrawBmpOwn" : "ZekDrawBmpCommon")
+    {
+        m<uint32_t>("ClassStyle") = CS_HREDRAW | CS_VREDRAW | (ownDC ? CS_OWNDC : 0);
+        i("WinWdGx") = 160;
+        i("WinWdGy") = 120;
+        EXPECT_EQ(Win_con(t.o, 0), 0);
+        pump();
+    }
+    void paint()  // WM_PAINT dispatched now, as a key wait would
+    {
+        InvalidateRect(t.hwnd(), nullptr, FALSE);
+        UpdateWindow(t.hwnd());
+    }
+    COLORREF screen(int x, int y)
+    {
+        HDC dc = GetDCEx(t.hwnd(), nullptr, DCX_CACHE);  // not the own context's origin
+        const COLORREF c = GetPixel(dc, x, y);
+        ReleaseDC(t.hwnd(), dc);
+        return c;
+    }
+};
 
-    // Reopened in graphics mode with a pen already made for the window: the
-    // figure is still there, and the same pen asked for again is really
-    // selected into the memory context.
-    overwrite(w.t.o, "SetHDC", Win_SetHDC);
-    overwrite(w.t.o, "ResetHDC", Win_ResetHDC);
-    Win_GmodeSet(w.t.o);
-    Win_SetPen(w.t.o, RGB(0, 255, 0), 0, 1);
-    ASSERT_NE(Win_DrawBmpOpen(w.t.o), nullptr);
-    EXPECT_EQ(w.colour(50, 20), 0x0000FFu);
-    Win_SetPen(w.t.o, RGB(0, 255, 0), 0, 1);
-    Win_LineI(w.t.o, 10, 30, 40, 30);
-    GdiFlush();
-    EXPECT_EQ(w.colour(20, 30), 0x00FF00u);
-    Win_DrawBmpClose(w.t.o);
-    Win_GmodeReset(w.t.o);
+TEST(DrawBmp, PaintAndResizeWhileOpenLeaveTheDrawingInTheBitmap)
+{
+    for (bool ownDC : {true, false}) {
+        SCOPED_TRACE(ownDC ? "CS_OWNDC" : "common contexts");
+        Shown w(ownDC);
+        HDC memory = Win_DrawBmpOpen(w.t.o);
+        ASSERT_NE(memory, nullptr);
+        EXPECT_EQ(w.i("bBmpFlag"), 0);
+        EXPECT_EQ(GetCurrentObject(memory, OBJ_BITMAP), w.m<HBITMAP>("hBmp"));
+        Win_SetPen(w.t.o, RGB(255, 0, 0), 0, 3);
+        HPEN pen = w.m<HPEN>("hPen");
+        w.paint();
+        EXPECT_EQ(w.m<HDC>("hDC"), memory) << "still drawing into the bitmap";
+        EXPECT_EQ(GetObjectType(pen), DWORD(OBJ_PEN)) << "nothing deleted while selected";
+        EXPECT_EQ(GetCurrentObject(memory, OBJ_PEN), pen);
+        Win_LineI(w.t.o, 10, 30, 100, 30);
+        EXPECT_EQ(w.colour(50, 30), 0x0000FFu);
+        Win_DrawBmpLineAsm(w.t.o, 10, 10, 100, 10, 0, RGB(0, 0, 255));
+
+        // Furniture 32 pixels high: the window's origin moves, the bitmap's stays.
+        w.i("bToolId") = 1;
+        SendMessageA(w.t.hwnd(), WM_SIZE, SIZE_RESTORED, MAKELPARAM(160, 120));
+        EXPECT_EQ(w.m<RECT>("bRect").top, 32);
+        POINT origin{-1, -1};
+        GetViewportOrgEx(memory, &origin);
+        EXPECT_TRUE(origin.x == 0 && origin.y == 0) << origin.x << "," << origin.y;
+        GetViewportOrgEx(w.m<HDC>("hBufDC"), &origin);
+        EXPECT_EQ(origin.y, 32);
+        Win_DrawBmpClose(w.t.o);
+        EXPECT_EQ(w.i("bBmpFlag"), 1);
+        EXPECT_EQ(GetObjectType(pen), 0u) << "released with the memory context";
+        EXPECT_EQ(w.screen(50, 30 + 32), RGB(255, 0, 0));
+        EXPECT_EQ(w.screen(50, 10 + 32), RGB(0, 0, 255));
+        EXPECT_EQ(w.screen(50, 60 + 32), RGB(0, 0, 0));
+    }
+}
+
+TEST(DrawBmp, ContextsAreHeldOnceAndPaintsPutGraphicsModeBack)
+{
+    for (bool ownDC : {true, false}) {
+        SCOPED_TRACE(ownDC ? "CS_OWNDC" : "common contexts");
+        Shown w(ownDC);
+        EXPECT_EQ(w.m<HDC>("hDC"), nullptr) << "no paint context left behind";
+        HDC dc = Win_SetHDC(w.t.o);
+        ASSERT_NE(dc, nullptr);
+        EXPECT_EQ(Win_SetHDC(w.t.o), dc) << "taken once, not overwritten";
+        EXPECT_EQ(Win_ResetHDC(w.t.o), 1);
+        EXPECT_EQ(w.m<HDC>("hDC"), dc);
+        EXPECT_EQ(Win_ResetHDC(w.t.o), 1);
+        EXPECT_EQ(w.m<HDC>("hDC"), nullptr);
+
+        dc = Win_GmodeSet(w.t.o);
+        Win_SetRop(w.t.o, 'X');
+        Win_SetPen(w.t.o, RGB(0, 255, 0), 0, 2);
+        HPEN pen = w.m<HPEN>("hPen");
+        w.paint();
+        EXPECT_EQ(w.m<HDC>("hDC"), dc);
+        EXPECT_EQ(w.i("bGmode"), 1);
+        EXPECT_EQ(w.i("bPaint"), 0);
+        EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), pen);
+        EXPECT_EQ(GetROP2(dc), R2_XORPEN);
+        Win_GmodeReset(w.t.o);
+        EXPECT_EQ(GetObjectType(pen), 0u);
+        EXPECT_EQ(w.m<HDC>("hDC"), nullptr);
+    }
 }
