@@ -1,0 +1,268 @@
+// Lifetime of a Win and its window: every order of closing and deleting
+// tears down once and leaves nothing of the object's behind.
+#include <atomic>
+
+#include "wincore_util.h"
+
+namespace {
+
+std::atomic<int> gDtors, gDestroys, gFurniture;
+HANDLE gGone = CreateEventA(nullptr, TRUE, FALSE, nullptr);  // set by the counted dtor
+
+void ZEKAPI countDtor(ZEK_object *o)
+{
+    Win_dtor(o);
+    ++gDtors;
+    SetEvent(gGone);
+}
+void ZEKAPI countFurnitureDtor(ZEK_object *o)
+{
+    Win_dtor(o);
+    ++gFurniture;
+}
+int32_t ZEKAPI countDestroy(ZEK_object *)
+{
+    ++gDestroys;
+    return 0;
+}
+
+void deleteWin(ZEK_object *o) { o->vtbl->deleting_dtor(o, 1); }
+
+// Dispatches until the thread has ended.
+void pumpUntil(HANDLE thread)
+{
+    while (MsgWaitForMultipleObjects(1, &thread, FALSE, 10000, QS_ALLINPUT) == WAIT_OBJECT_0 + 1)
+        pump();
+}
+
+DWORD WINAPI deleteOnThread(void *o)
+{
+    deleteWin(static_cast<ZEK_object *>(o));
+    return 0;
+}
+
+void deleteFromAnotherThread(ZEK_object *o)
+{
+    HANDLE t = CreateThread(nullptr, 0, deleteOnThread, o, 0, nullptr);
+    pumpUntil(t);
+    EXPECT_EQ(WaitForSingleObject(t, 0), WAIT_OBJECT_0);
+    CloseHandle(t);
+}
+
+// A drawing thread: asked to end, it answers after answerMs; with a negative
+// answerMs it does not answer, but writes into the back buffer once its
+// window is gone and the test lets it go.
+struct DrawingThread {
+    ZEK_object *o;
+    int answerMs;
+    std::atomic<int> requests{0};
+    HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HANDLE thread = nullptr;
+    unsigned char *bits = nullptr;
+    HWND window = nullptr;
+
+    static DWORD WINAPI run(void *p)
+    {
+        auto *self = static_cast<DrawingThread *>(p);
+        MSG m;
+        PeekMessageA(&m, nullptr, 0, 0, PM_NOREMOVE);  // the queue exists from here
+        SetEvent(self->ready);
+        while (GetMessageA(&m, nullptr, 0, 0) > 0) {
+            if (m.message != WIN_REDRAWEND)
+                continue;
+            ++self->requests;
+            if (self->answerMs < 0) {
+                WaitForSingleObject(self->release, 20000);
+                self->bits[0] = 0x5A;  // into a buffer freed under it, this faults
+            } else {
+                Sleep(DWORD(self->answerMs));
+            }
+            member<int32_t>(self->o, "bProcID") = 0;
+            return 0;
+        }
+        return 0;
+    }
+    DrawingThread(ZEK_object *object, int answer) : o(object), answerMs(answer)
+    {
+        bits = member<unsigned char *>(o, "pjBits");
+        DWORD id = 0;
+        thread = CreateThread(nullptr, 0, run, this, 0, &id);
+        WaitForSingleObject(ready, 5000);
+        member<HANDLE>(o, "hProcTh") = thread;
+        member<int32_t>(o, "bProcID") = int32_t(id);
+    }
+    ~DrawingThread()
+    {
+        SetEvent(release);
+        WaitForSingleObject(thread, 20000);
+        for (HANDLE h : {ready, release, thread})
+            CloseHandle(h);
+    }
+};
+
+// A shown Win with everything a program gives it to own: hooks counting dtor
+// and Destroy, an owned background brush, an open back buffer, a display
+// mutex and a status bar object.
+struct Counted {
+    ZEK_object *o = Win_ctor2(nullptr);
+    HWND w = nullptr;
+    HBRUSH brush = CreateSolidBrush(RGB(9, 8, 7));
+    HGDIOBJ bitmap = nullptr, memory = nullptr;
+    HANDLE mutex = CreateMutexA(nullptr, FALSE, nullptr);
+    Counted()
+    {
+        gDtors = gDestroys = gFurniture = 0;
+        ResetEvent(gGone);
+        Win_INIT(GetModuleHandleA(nullptr), nullptr);
+        member<const char *>(o, "pClassName") = "ZekCoreLife";
+        member<int32_t>(o, "bShow") = SW_SHOWNOACTIVATE;
+        member<HBRUSH>(o, "hbrBackground") = brush;
+        member<int32_t>(o, "bBackgroundF") = 1;
+        member<HANDLE>(o, "hmtxDisp") = mutex;
+        ZEK_object *bar = Win_ctor2(nullptr);
+        overwrite(bar, "dtor", countFurnitureDtor);
+        member<ZEK_object *>(o, "pStatusBar") = bar;
+        overwrite(o, "dtor", countDtor);
+        overwrite(o, "Destroy", countDestroy);
+        EXPECT_EQ(Win_con(o, 0), 0);
+        w = member<HWND>(o, "hWnd");
+        memory = Win_DrawBmpOpen(o);
+        bitmap = member<HBITMAP>(o, "hBmp");
+        EXPECT_NE(memory, nullptr);
+    }
+    void expectAllReleased()
+    {
+        EXPECT_FALSE(IsWindow(w));
+        EXPECT_EQ(gDtors, 1);
+        EXPECT_EQ(gDestroys, 1);
+        EXPECT_EQ(gFurniture, 1) << "the status bar goes with its window";
+        for (HGDIOBJ h : {HGDIOBJ(brush), bitmap, memory})
+            EXPECT_EQ(GetObjectType(h), 0u) << h;
+        DWORD flags;
+        EXPECT_FALSE(GetHandleInformation(mutex, &flags)) << "hmtxDisp closed";
+    }
+};
+
+enum Order { kCloseThenDelete, kDeleteWithWindow, kDeleteInsideHook };
+
+struct DeletionCase {
+    Order order;
+    bool otherThread;
+    bool drawing;
+};
+
+int32_t ZEKAPI deleteSelf(ZEK_object *o, int32_t)
+{
+    deleteWin(o);
+    // The library leaves the object alone until this call is over.
+    EXPECT_EQ(gDtors, 0);
+    return 0;
+}
+
+struct Deletion : ::testing::TestWithParam<DeletionCase> {};
+
+TEST_P(Deletion, TearsDownOnceAndLeavesNothing)
+{
+    const DeletionCase c = GetParam();
+    Counted t;
+    DrawingThread *drawing = c.drawing ? new DrawingThread(t.o, 50) : nullptr;
+    switch (c.order) {
+    case kCloseThenDelete:
+        Win_Close(t.o);
+        EXPECT_EQ(WinQuitLoopEx(t.o), 1);
+        EXPECT_EQ(gDestroys, 1);
+        c.otherThread ? deleteFromAnotherThread(t.o) : deleteWin(t.o);
+        break;
+    case kDeleteWithWindow:
+        c.otherThread ? deleteFromAnotherThread(t.o) : deleteWin(t.o);
+        break;
+    case kDeleteInsideHook:
+        overwrite(t.o, "Timer", deleteSelf);
+        SendMessageA(t.w, WM_TIMER, 7, 0);
+        break;
+    }
+    t.expectAllReleased();
+    if (drawing) {
+        EXPECT_EQ(WaitForSingleObject(drawing->thread, 0), WAIT_OBJECT_0) << "waited for";
+        EXPECT_EQ(drawing->requests, 1);
+        delete drawing;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Orders, Deletion,
+    ::testing::Values(DeletionCase{kCloseThenDelete, false, false},
+                      DeletionCase{kCloseThenDelete, true, false},
+                      DeletionCase{kCloseThenDelete, false, true},
+                      DeletionCase{kCloseThenDelete, true, true},
+                      DeletionCase{kDeleteWithWindow, false, false},
+                      DeletionCase{kDeleteWithWindow, true, false},
+                      DeletionCase{kDeleteWithWindow, false, true},
+                      DeletionCase{kDeleteWithWindow, true, true},
+                      DeletionCase{kDeleteInsideHook, false, true}));
+
+// Deleting from another thread waits for the window's thread to be done with
+// the object; the old deletion freed it while a hook was still running.
+ZEK_object *gInside;
+HANDLE gDeleter;
+DWORD gWaitedInside;
+int gDtorsInside;
+int32_t ZEKAPI deleteFromAnotherThreadInside(ZEK_object *, UINT message, WPARAM, LPARAM,
+                                             LRESULT *)
+{
+    if (message != WM_USER + 60)
+        return 0;
+    gDeleter = CreateThread(nullptr, 0, deleteOnThread, gInside, 0, nullptr);
+    gWaitedInside = WaitForSingleObject(gDeleter, 300);
+    gDtorsInside = gDtors;
+    member<int32_t>(gInside, "Extra") = 1;  // still ours to use
+    return 1;
+}
+
+TEST(WinDeletion, FromAnotherThreadWaitsUntilTheWindowProcedureIsDone)
+{
+    Counted t;
+    gInside = t.o;
+    overwrite(t.o, "FFWndProc", deleteFromAnotherThreadInside);
+    SendMessageA(t.w, WM_USER + 60, 0, 0);
+    EXPECT_EQ(gWaitedInside, WAIT_TIMEOUT);
+    EXPECT_EQ(gDtorsInside, 0);
+    pumpUntil(gDeleter);
+    CloseHandle(gDeleter);
+    t.expectAllReleased();
+}
+
+// A WIN_DTOR queued behind a destruction that waits for the drawing thread
+// does not destroy the window a second time.
+TEST(WinDeletion, DestroyRunsOnceWhenCloseAndDestroyWindowMeet)
+{
+    Counted t;
+    DrawingThread drawing(t.o, 300);
+    Win_Close(t.o);
+    DestroyWindow(t.w);
+    pump();
+    EXPECT_EQ(gDestroys, 1);
+    deleteWin(t.o);
+    t.expectAllReleased();
+}
+
+// A drawing thread that does not answer keeps the object and its back buffer
+// until it has ended; then the deletion completes.
+TEST(WinDeletion, AnUnansweringDrawingThreadKeepsTheObjectUntilItEnds)
+{
+    Counted t;
+    DrawingThread drawing(t.o, -1);
+    deleteWin(t.o);  // gives up on the thread after its time-out
+    EXPECT_FALSE(IsWindow(t.w));
+    EXPECT_EQ(gDtors, 0) << "kept for the drawing thread";
+    EXPECT_NE(GetObjectType(t.bitmap), 0u);
+    SetEvent(drawing.release);
+    EXPECT_EQ(WaitForSingleObject(gGone, 10000), WAIT_OBJECT_0);
+    EXPECT_EQ(WaitForSingleObject(drawing.thread, 10000), WAIT_OBJECT_0);
+    for (int i = 0; i < 100 && GetObjectType(t.bitmap); ++i)
+        Sleep(10);  // the dtor has run; the layers follow on the same thread
+    t.expectAllReleased();
+}
+
+}  // namespace
