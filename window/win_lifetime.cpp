@@ -206,7 +206,15 @@ void win_delete(ZEK_object *object, int32_t flags, HANDLE done)
                 signal(done);
                 return;
             }
-            continue;  // the window went meanwhile
+            // Gone meanwhile, or a window procedure of the program's own did
+            // not pass the request on: then the window is only unbound.
+            if (bound_window(object, *d)) {
+                Shared_printf0("Win %p deleted while its window %p stays\n",
+                               static_cast<void *>(object), static_cast<void *>(window));
+                win_bind(window, nullptr);
+                d->hWnd = nullptr;
+            }
+            continue;
         }
         if (life->depth > 0 || life->destroying) {
             // Deleted from inside its own window procedure: the outermost call

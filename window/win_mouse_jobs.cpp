@@ -31,11 +31,10 @@ void post_job_key(const Win_data &d, int32_t key)
 // Sends what a pressed button stands for: its key, or the whole command.
 void send_button(const Win_data &d, ZEK_object *table, int32_t index)
 {
-    if (!call_named<int32_t>(table, "Get", index))
+    // The table's own answer to Get: the current record of its block.
+    if (!call_named<int32_t>(table, "Get", index) || !table->pRecord)
         return;
-    const AtrTable_button *record = atr_button_at(table, table->pRecord);
-    if (!record)
-        return;
+    const auto *record = static_cast<const AtrTable_button *>(table->pRecord);
     if (record->bComType == 0)
         post_job_key(d, record->key);
     else

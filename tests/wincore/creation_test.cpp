@@ -57,6 +57,15 @@ TEST(WinCreation, ConRegistersOnceCreatesAndBindsTheWindow)
     EXPECT_TRUE(IsWindow(member<HWND>(a.o, "hSizeBox")));
     // The text cursor starts at the first cell.
     EXPECT_EQ(member<int32_t>(a.o, "CurGx"), member<int32_t>(a.o, "ChrWdGx"));
+
+    // A window of a Win class created with anything but a live Win stays unbound.
+    int notAWin[64] = {};
+    HWND stray = CreateWindowA("ZekCoreOnce", "", WS_OVERLAPPED, 0, 0, 50, 50, nullptr, nullptr,
+                               GetModuleHandleA(nullptr), notAWin);
+    ASSERT_TRUE(IsWindow(stray));
+    EXPECT_EQ(GetWindowLongPtrA(stray, 14), 0);
+    EXPECT_EQ(DefWndProc(stray, WM_PAINT, 0, 0), 0);
+    DestroyWindow(stray);
 }
 
 TEST(WinCreation, ClientSizeBecomesTheFrameAndItsOffsets)
@@ -158,24 +167,6 @@ TEST(WinClosing, EachWayEndsTheLoopsAndForgetsTheHandle)
         EXPECT_EQ(member<int32_t>(t.o, "bDtor"), 1) << "set before the window is destroyed";
         EXPECT_EQ(t.hwnd(), nullptr) << "the handle may belong to another window now";
     }
-}
-
-TEST(WinBinding, OnlyALiveWinIsBound)
-{
-    auto *t = new TestWin;
-    ASSERT_EQ(Win_con(t->o, 0), 0);
-    HWND w = t->hwnd();
-    delete t;
-    // Messages for a window made unbound meanwhile meet no object.
-    EXPECT_EQ(DefWndProc(w, WM_PAINT, 0, 0), 0);
-
-    // A window of a Win class created with anything but a live Win stays unbound.
-    int notAWin[64] = {};
-    HWND stray = CreateWindowA("ZekCoreTest", "", WS_OVERLAPPED, 0, 0, 50, 50, nullptr, nullptr,
-                               GetModuleHandleA(nullptr), notAWin);
-    ASSERT_TRUE(IsWindow(stray));
-    EXPECT_EQ(GetWindowLongPtrA(stray, 14), 0);
-    DestroyWindow(stray);
 }
 
 }  // namespace

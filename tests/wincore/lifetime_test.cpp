@@ -15,16 +15,8 @@ void ZEKAPI countDtor(ZEK_object *o)
     ++gDtors;
     SetEvent(gGone);
 }
-void ZEKAPI countFurnitureDtor(ZEK_object *o)
-{
-    Win_dtor(o);
-    ++gFurniture;
-}
-int32_t ZEKAPI countDestroy(ZEK_object *)
-{
-    ++gDestroys;
-    return 0;
-}
+void ZEKAPI countFurnitureDtor(ZEK_object *o) { Win_dtor(o), ++gFurniture; }
+int32_t ZEKAPI countDestroy(ZEK_object *) { return ++gDestroys, 0; }
 
 void deleteWin(ZEK_object *o) { o->vtbl->deleting_dtor(o, 1); }
 
@@ -45,7 +37,6 @@ void deleteFromAnotherThread(ZEK_object *o)
 {
     HANDLE t = CreateThread(nullptr, 0, deleteOnThread, o, 0, nullptr);
     pumpUntil(t);
-    EXPECT_EQ(WaitForSingleObject(t, 0), WAIT_OBJECT_0);
     CloseHandle(t);
 }
 
@@ -60,7 +51,6 @@ struct DrawingThread {
     HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     HANDLE thread = nullptr;
     unsigned char *bits = nullptr;
-    HWND window = nullptr;
 
     static DWORD WINAPI run(void *p)
     {
@@ -152,11 +142,20 @@ struct DeletionCase {
     bool drawing;
 };
 
-int32_t ZEKAPI deleteSelf(ZEK_object *o, int32_t)
+// Deletes its own object from a hook: directly, or from another thread,
+// which waits until the window procedure is done with the object (the old
+// deletion freed it under the running hook).
+HANDLE gDeleter;
+int32_t ZEKAPI deleteSelf(ZEK_object *o, int32_t fromAnotherThread)
 {
-    deleteWin(o);
-    // The library leaves the object alone until this call is over.
-    EXPECT_EQ(gDtors, 0);
+    if (fromAnotherThread) {
+        gDeleter = CreateThread(nullptr, 0, deleteOnThread, o, 0, nullptr);
+        EXPECT_EQ(WaitForSingleObject(gDeleter, 300), WAIT_TIMEOUT);
+    } else {
+        deleteWin(o);
+    }
+    EXPECT_EQ(gDtors, 0) << "the library leaves the object alone until this call is over";
+    member<int32_t>(o, "Extra") = 1;
     return 0;
 }
 
@@ -179,7 +178,9 @@ TEST_P(Deletion, TearsDownOnceAndLeavesNothing)
         break;
     case kDeleteInsideHook:
         overwrite(t.o, "Timer", deleteSelf);
-        SendMessageA(t.w, WM_TIMER, 7, 0);
+        SendMessageA(t.w, WM_TIMER, c.otherThread, 0);
+        if (c.otherThread)
+            pumpUntil(gDeleter), CloseHandle(gDeleter);
         break;
     }
     t.expectAllReleased();
@@ -200,38 +201,8 @@ INSTANTIATE_TEST_SUITE_P(
                       DeletionCase{kDeleteWithWindow, true, false},
                       DeletionCase{kDeleteWithWindow, false, true},
                       DeletionCase{kDeleteWithWindow, true, true},
-                      DeletionCase{kDeleteInsideHook, false, true}));
-
-// Deleting from another thread waits for the window's thread to be done with
-// the object; the old deletion freed it while a hook was still running.
-ZEK_object *gInside;
-HANDLE gDeleter;
-DWORD gWaitedInside;
-int gDtorsInside;
-int32_t ZEKAPI deleteFromAnotherThreadInside(ZEK_object *, UINT message, WPARAM, LPARAM,
-                                             LRESULT *)
-{
-    if (message != WM_USER + 60)
-        return 0;
-    gDeleter = CreateThread(nullptr, 0, deleteOnThread, gInside, 0, nullptr);
-    gWaitedInside = WaitForSingleObject(gDeleter, 300);
-    gDtorsInside = gDtors;
-    member<int32_t>(gInside, "Extra") = 1;  // still ours to use
-    return 1;
-}
-
-TEST(WinDeletion, FromAnotherThreadWaitsUntilTheWindowProcedureIsDone)
-{
-    Counted t;
-    gInside = t.o;
-    overwrite(t.o, "FFWndProc", deleteFromAnotherThreadInside);
-    SendMessageA(t.w, WM_USER + 60, 0, 0);
-    EXPECT_EQ(gWaitedInside, WAIT_TIMEOUT);
-    EXPECT_EQ(gDtorsInside, 0);
-    pumpUntil(gDeleter);
-    CloseHandle(gDeleter);
-    t.expectAllReleased();
-}
+                      DeletionCase{kDeleteInsideHook, false, true},
+                      DeletionCase{kDeleteInsideHook, true, false}));
 
 // A WIN_DTOR queued behind a destruction that waits for the drawing thread
 // does not destroy the window a second time.

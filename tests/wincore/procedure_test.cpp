@@ -121,7 +121,7 @@ TEST_F(Procedure, AltF4ClosesOrGivesTheProgramsCode)
     EXPECT_EQ(posted[0].first, UINT(WIN_DTOR));
 }
 
-// A button record as programs see it: byte-packed, 289 bytes in 32 bits.
+// A button record as programs see it: byte-packed, handles at full width.
 #pragma pack(push, 1)
 struct Button {
     char str[64], cls[64], hint[64];
@@ -139,6 +139,7 @@ struct Button {
     void *proc;
 };
 #pragma pack(pop)
+static_assert(sizeof(Button) == (sizeof(void *) == 4 ? 289 : 329), "every table's record size");
 
 #pragma pack(push, 2)
 struct MenuCommand {  // 46 bytes, as programs read it
