@@ -46,15 +46,15 @@ extern "C" int32_t ZEKAPI Win_InitApplication(ZEK_object *object)
     Win_data *d = win_data_of(object);
     if (!d || !d->pClassName)
         return 0;
-    WinClassSpec spec;
-    spec.name = d->pClassName;
-    spec.style = UINT(d->ClassStyle);
-    spec.instance = d->hInst;
-    spec.background = d->hbrBackground;
-    spec.menu = d->pMenuName;
-    spec.icon = win_class_icon(d->hInst, false);
-    spec.smallIcon = win_class_icon(d->hInst, true);
-    return win_register_class(spec) ? 1 : 0;
+    WinClassInfo info;
+    info.name = d->pClassName;
+    info.style = UINT(d->ClassStyle);
+    info.instance = d->hInst;
+    info.background = d->hbrBackground;
+    info.menu = d->pMenuName;
+    info.icon = win_class_icon(d->hInst, false);
+    info.smallIcon = win_class_icon(d->hInst, true);
+    return win_register_class(info) ? 1 : 0;
 }
 
 extern "C" int32_t ZEKAPI Win_InitInstance(ZEK_object *object)

@@ -194,8 +194,8 @@ void win_delete(ZEK_object *object, int32_t flags, HANDLE done)
 {
     for (;;) {
         WinLife *life = win_life(object);
-        Win_data *d = win_data_of(object);
-        if (!life || !d || life->deleting || life->deferred) {
+        Win_data *d = life ? win_data_of(object) : nullptr;
+        if (!d) {
             Shared_printf0("Win %p deleted twice\n", static_cast<void *>(object));
             signal(done);
             return;
@@ -215,6 +215,12 @@ void win_delete(ZEK_object *object, int32_t flags, HANDLE done)
                 d->hWnd = nullptr;
             }
             continue;
+        }
+        // From here on this thread owns the object's state.
+        if (life->deleting || life->deferred) {
+            Shared_printf0("Win %p deleted twice\n", static_cast<void *>(object));
+            signal(done);
+            return;
         }
         if (life->depth > 0 || life->destroying) {
             // Deleted from inside its own window procedure: the outermost call

@@ -1,33 +1,33 @@
 // Registration of the library's window classes.
 #include "win_window_class.h"
 
-bool win_register_class(const WinClassSpec &spec)
+bool win_register_class(const WinClassInfo &info)
 {
-    if (!spec.name)
+    if (!info.name)
         return false;
     WNDCLASSEXA known{};
     known.cbSize = sizeof known;
-    if (GetClassInfoExA(spec.instance, spec.name, &known))
+    if (GetClassInfoExA(info.instance, info.name, &known))
         return true;
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;
-    wc.style = spec.style;
-    wc.lpfnWndProc = spec.procedure;
+    wc.style = info.style;
+    wc.lpfnWndProc = info.procedure;
     wc.cbWndExtra = kWinExtraBytes;
-    wc.hInstance = spec.instance;
-    wc.hIcon = spec.icon;
-    wc.hIconSm = spec.smallIcon;
+    wc.hInstance = info.instance;
+    wc.hIcon = info.icon;
+    wc.hIconSm = info.smallIcon;
     wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.hbrBackground = spec.background;
-    wc.lpszMenuName = spec.menu;
-    wc.lpszClassName = spec.name;
+    wc.hbrBackground = info.background;
+    wc.lpszMenuName = info.menu;
+    wc.lpszClassName = info.name;
     return RegisterClassExA(&wc) != 0;
 }
 
-HICON win_class_icon(HINSTANCE instance, bool small)
+HICON win_class_icon(HINSTANCE instance, bool smallSize)
 {
     HICON icon = nullptr;
-    if (instance && small)
+    if (instance && smallSize)
         icon = static_cast<HICON>(
             LoadImageA(instance, MAKEINTRESOURCEA(101), IMAGE_ICON, 16, 16, 0));
     else if (instance)

@@ -14,7 +14,7 @@ static_assert(kWinExtraBytes == (sizeof(void *) == 4 ? 18 : 22), "window extra b
 
 // What differs between the library's window classes; the rest (extra bytes,
 // arrow cursor, no class extra bytes) is the same for all.
-struct WinClassSpec {
+struct WinClassInfo {
     const char *name = nullptr;
     UINT style = 0;
     HINSTANCE instance = nullptr;
@@ -27,10 +27,10 @@ struct WinClassSpec {
 
 // Registers the class unless the instance already has one of that name;
 // true when it is registered now.
-bool win_register_class(const WinClassSpec &spec);
+bool win_register_class(const WinClassInfo &info);
 
 // Icon resource 101 of the instance (16 x 16 when small), else the system's
 // application icon.
-HICON win_class_icon(HINSTANCE instance, bool small);
+HICON win_class_icon(HINSTANCE instance, bool smallSize);
 
 #endif

@@ -1,5 +1,6 @@
 // Lifetime of a Win and its window: every order of closing and deleting
 // tears down once and leaves nothing of the object's behind.
+#include <algorithm>
 #include <atomic>
 
 #include "wincore_util.h"
@@ -41,16 +42,15 @@ void deleteFromAnotherThread(ZEK_object *o)
 }
 
 // A drawing thread: asked to end, it answers after answerMs; with a negative
-// answerMs it does not answer, but writes into the back buffer once its
-// window is gone and the test lets it go.
+// answerMs it answers only once released, after writing into the back buffer.
 struct DrawingThread {
     ZEK_object *o;
     int answerMs;
+    unsigned char *bits = member<unsigned char *>(o, "pjBits");
     std::atomic<int> requests{0};
     HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    HANDLE thread = nullptr;
-    unsigned char *bits = nullptr;
+    HANDLE thread = CreateThread(nullptr, 0, run, this, 0, nullptr);
 
     static DWORD WINAPI run(void *p)
     {
@@ -58,29 +58,22 @@ struct DrawingThread {
         MSG m;
         PeekMessageA(&m, nullptr, 0, 0, PM_NOREMOVE);  // the queue exists from here
         SetEvent(self->ready);
-        while (GetMessageA(&m, nullptr, 0, 0) > 0) {
-            if (m.message != WIN_REDRAWEND)
-                continue;
-            ++self->requests;
-            if (self->answerMs < 0) {
-                WaitForSingleObject(self->release, 20000);
-                self->bits[0] = 0x5A;  // into a buffer freed under it, this faults
-            } else {
-                Sleep(DWORD(self->answerMs));
-            }
-            member<int32_t>(self->o, "bProcID") = 0;
-            return 0;
+        while (GetMessageA(&m, nullptr, 0, 0) > 0 && m.message != WIN_REDRAWEND) {
         }
+        ++self->requests;
+        if (self->answerMs < 0) {
+            WaitForSingleObject(self->release, 20000);
+            self->bits[0] = 0x5A;  // into a buffer freed under it, this faults
+        }
+        Sleep(DWORD(std::max(self->answerMs, 0)));
+        member<int32_t>(self->o, "bProcID") = 0;
         return 0;
     }
     DrawingThread(ZEK_object *object, int answer) : o(object), answerMs(answer)
     {
-        bits = member<unsigned char *>(o, "pjBits");
-        DWORD id = 0;
-        thread = CreateThread(nullptr, 0, run, this, 0, &id);
         WaitForSingleObject(ready, 5000);
         member<HANDLE>(o, "hProcTh") = thread;
-        member<int32_t>(o, "bProcID") = int32_t(id);
+        member<int32_t>(o, "bProcID") = int32_t(GetThreadId(thread));
     }
     ~DrawingThread()
     {
