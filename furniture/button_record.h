@@ -1,8 +1,11 @@
 // One button of a button table. Programs receive pointers to it, so its
-// byte-packed field order and widths are an interface.
+// byte-packed field order and widths are an interface. Handles and pointers
+// keep their full width: 289 bytes in 32 bits, 329 in 64. The library reads a
+// record only through this structure.
 #ifndef ZEK_FURNITURE_BUTTON_RECORD_H
 #define ZEK_FURNITURE_BUTTON_RECORD_H
 
+#include <cstddef>
 #include <cstdint>
 
 #pragma pack(push, 1)
@@ -43,8 +46,15 @@ struct AtrTable_button {
 };
 #pragma pack(pop)
 
-#if defined(__i386__)
-static_assert(sizeof(AtrTable_button) == 289, "button record");
-#endif
+// The record size of every button table (AtrTable's bRecSize).
+constexpr int32_t kAtrTableRecordBytes = int32_t(sizeof(AtrTable_button));
+static_assert(kAtrTableRecordBytes == (sizeof(void *) == 4 ? 289 : 329), "button record");
+static_assert(offsetof(AtrTable_button, bComType) == 192 + 8 * sizeof(void *) + 16,
+              "fields behind the handles move with their width");
+
+struct ZEK_object;
+// The button record at address when it is a whole record of the table's
+// records, else null: a stale or foreign pointer is never followed.
+const AtrTable_button *atr_button_at(ZEK_object *table, const void *address);
 
 #endif

@@ -9,5 +9,7 @@
 void *zek_find_data(ZEK_object *object, const char *name);
 // The function in the named method's slot, or null.
 ZEK_method_fn zek_find_method(ZEK_object *object, const char *name);
+// The same within one layer only.
+ZEK_method_fn zek_layer_method(const ZEK_layer *layer, const char *name);
 
 #endif

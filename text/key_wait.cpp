@@ -2,6 +2,7 @@
 #include <atomic>
 
 #include "../window/win_call.h"
+#include "../window/win_lifetime.h"
 
 namespace {
 
@@ -45,7 +46,8 @@ extern "C" int32_t ZEKAPI Win_Kin(ZEK_object *object)
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
-        if (d->bQuitFlag)
+        // A message dispatched here may have deleted the object.
+        if (!win_is_live(object) || d->bQuitFlag)
             return -1;
         previous = gLastMessage.exchange(msg.message);
         if (d->InpKey != 0)

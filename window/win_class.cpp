@@ -1,7 +1,6 @@
 // Win: construction with its defaults, the dtor method and deletion.
 #include "win_data.h"
 #include "win_proc.h"
-#include "../graphics/back_buffer.h"
 #include "../graphics/dc_scope.h"
 
 #include <cstdlib>
@@ -28,7 +27,7 @@ const Win_key_row kDefaultKeyTable[1] = {{0, nullptr}};
 
 void ZEKAPI win_deleting_dtor(ZEK_object *object, int32_t flags)
 {
-    zek_delete_derived(object, &Win_vtbl, flags);
+    win_delete(object, flags);
 }
 
 void set_defaults(Win_data &d)
@@ -84,16 +83,17 @@ void set_defaults(Win_data &d)
 }
 
 // Whatever way the object is deleted, its layer is released here: a window
-// must never be left pointing at a freed object.
+// must never be left pointing at a freed object. After win_delete the window
+// is gone already; a class deriving from Win may come here directly.
 int32_t ZEKAPI win_release_layer(ZEK_object *object, ZEK_layer *layer)
 {
-    win_unregister(object);
     if (layer->pDataArea) {
+        win_end_window(object);
         Win_data &d = *win_data(layer);
-        win_unbind_deleted(d, object);
-        win_release_back_buffer(d);  // also when the object never had a window
+        win_release_drawing_buffers(d);  // also when it never had a window
         win_release_drawing(d);
     }
+    win_unregister(object);
     return ZEK_dtor(object, layer);
 }
 

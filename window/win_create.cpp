@@ -46,29 +46,15 @@ extern "C" int32_t ZEKAPI Win_InitApplication(ZEK_object *object)
     Win_data *d = win_data_of(object);
     if (!d || !d->pClassName)
         return 0;
-    WNDCLASSEXA known{};
-    known.cbSize = sizeof known;
-    if (GetClassInfoExA(d->hInst, d->pClassName, &known))
-        return 1;
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = UINT(d->ClassStyle);
-    wc.lpfnWndProc = DefWndProc;
-    wc.cbWndExtra = kWinExtraBytes;
-    wc.hInstance = d->hInst;
-    wc.hIcon = d->hInst ? LoadIconA(d->hInst, MAKEINTRESOURCEA(101)) : nullptr;
-    if (!wc.hIcon)
-        wc.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
-    wc.hIconSm = d->hInst ? static_cast<HICON>(LoadImageA(d->hInst, MAKEINTRESOURCEA(101),
-                                                          IMAGE_ICON, 16, 16, 0))
-                          : nullptr;
-    if (!wc.hIconSm)
-        wc.hIconSm = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.hbrBackground = d->hbrBackground;
-    wc.lpszMenuName = d->pMenuName;
-    wc.lpszClassName = d->pClassName;
-    return RegisterClassExA(&wc) ? 1 : 0;
+    WinClassInfo info;
+    info.name = d->pClassName;
+    info.style = UINT(d->ClassStyle);
+    info.instance = d->hInst;
+    info.background = d->hbrBackground;
+    info.menu = d->pMenuName;
+    info.icon = win_class_icon(d->hInst, false);
+    info.smallIcon = win_class_icon(d->hInst, true);
+    return win_register_class(info) ? 1 : 0;
 }
 
 extern "C" int32_t ZEKAPI Win_InitInstance(ZEK_object *object)

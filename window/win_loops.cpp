@@ -3,6 +3,7 @@
 #include <atomic>
 
 #include "message_pump.h"
+#include "win_lifetime.h"
 
 PendingQuit::~PendingQuit()
 {
@@ -67,8 +68,12 @@ extern "C" int32_t ZEKAPI WinQuitLoopEx(ZEK_object *object)
     const ULONGLONG start = GetTickCount64();
     PendingQuit quit;
     for (;;) {
-        while (!d->bQuitFlag && pump_one(object, quit)) {
+        // A message dispatched here may delete the object: its window is gone then.
+        bool live = true;
+        while ((live = win_is_live(object)) && !d->bQuitFlag && pump_one(object, quit)) {
         }
+        if (!live)
+            return 1;
         if (d->bQuitFlag)
             return d->bQuitFlag;
         const ULONGLONG elapsed = GetTickCount64() - start;
@@ -130,7 +135,7 @@ extern "C" int32_t ZEKAPI Win_MainLoop(ZEK_object *object)
             continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
-        if (d && d->bQuitFlag)
+        if (d && (!win_is_live(object) || d->bQuitFlag))
             break;
     }
     return int32_t(msg.wParam);

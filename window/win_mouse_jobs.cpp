@@ -23,35 +23,15 @@ void post_job_key(const Win_data &d, int32_t key)
         win_post_key(d, key);
 }
 
-// Offset of a field of the table's record, from the record rows of its class
-// descriptor; the byte-packed button record of the 32-bit layout otherwise.
-int32_t record_field(ZEK_object *table, const char *name, int32_t fallback)
-{
-    for (ZEK_layer *l = ZEK_layer_at(table, 0); l; l = l->pDerived) {
-        if (!l->pRows || l->nRecField < 1)
-            continue;
-        const int32_t i = ZEK_NameSearch2(l->pRows, l->nRecField, name);
-        if (i >= 0 && l->pRows[i].kind == ZEK_KIND_FIELD)
-            return int32_t(l->pRows[i].place);
-    }
-    return fallback;
-}
-
 // Sends what a pressed button stands for: its key, or the whole command.
 void send_button(const Win_data &d, ZEK_object *table, int32_t index)
 {
+    // The table's own answer to Get: the current record of its block.
     if (!call_named<int32_t>(table, "Get", index) || !table->pRecord)
         return;
-    const char *record = static_cast<const char *>(table->pRecord);
-    int16_t comType;
-    int32_t key;
-    std::memcpy(&comType,
-                record + record_field(table, "bComType", offsetof(AtrTable_button, bComType)),
-                sizeof comType);
-    std::memcpy(&key, record + record_field(table, "key", offsetof(AtrTable_button, key)),
-                sizeof key);
-    if (comType == 0)
-        post_job_key(d, key);
+    const auto *record = static_cast<const AtrTable_button *>(table->pRecord);
+    if (record->bComType == 0)
+        post_job_key(d, record->key);
     else
         win_post(d, WIN_COMMAND, reinterpret_cast<WPARAM>(table),
                  reinterpret_cast<LPARAM>(record));

@@ -2,11 +2,7 @@
 // and turning each message into calls of the object's slots.
 #include "win_proc.h"
 
-#include <cstring>
-
 #include "../runtime/object.h"
-
-static_assert(kWinExtraBytes == (sizeof(void *) == 4 ? 18 : 22), "window extra bytes");
 
 ZEK_object *win_object_of(HWND window)
 {
@@ -18,23 +14,6 @@ ZEK_object *win_object_of(HWND window)
 void win_bind(HWND window, ZEK_object *object)
 {
     SetWindowLongPtrA(window, kWinObjectOffset, reinterpret_cast<LONG_PTR>(object));
-}
-
-void win_unbind_deleted(Win_data &d, ZEK_object *object)
-{
-    HWND window = d.hWnd;
-    if (!window)
-        return;
-    d.hWnd = nullptr;
-    if (win_object_of(window) != object)
-        return;
-    // From now on the window gets the platform's handling only; it must not
-    // outlive its object, so it goes too (by its own thread).
-    win_bind(window, nullptr);
-    if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId())
-        DestroyWindow(window);
-    else
-        PostMessageA(window, WM_CLOSE, 0, 0);
 }
 
 LRESULT win_default(const WinMessage &m)
@@ -60,18 +39,11 @@ ZEK_object *win_maximised_mdi_child(const Win_data &d)
 
 namespace {
 
-// The root layer's own NetMsgJob slot, whatever the derived classes hold.
+// The root layer's own NetMsgJob, whatever the derived classes hold.
 void run_root_net_job(ZEK_object *object)
 {
-    ZEK_layer *root = ZEK_layer_at(object, 0);
-    if (!root->pSlot || !root->pMethodRow)
-        return;
-    for (int32_t k = 0; k < root->nMethodRow; ++k) {
-        if (std::strcmp(root->pMethodRow[k].name, "NetMsgJob") == 0 && root->pSlot[k]) {
-            zek_call_slot<int32_t>(object, root, k);
-            return;
-        }
-    }
+    if (ZEK_method_fn job = zek_layer_method(ZEK_layer_at(object, 0), "NetMsgJob"))
+        reinterpret_cast<int32_t(ZEKAPI *)(ZEK_object *)>(job)(object);
 }
 
 LRESULT dispatch(const WinMessage &m)
@@ -205,10 +177,16 @@ extern "C" LRESULT ZEKAPI WndProcNx(ZEK_object *object, UINT message, WPARAM wPa
     Win_data *d = win_data_of(object);
     if (!d)
         return 0;
+    // While a call runs, a deletion of the object waits for the outermost to end.
+    WinLife *life = win_life(object);
+    if (life)
+        win_proc_enter(life);
     LRESULT result = 0;
-    if (win_call<kWinFFWndProc>(object, message, wParam, lParam, &result))
-        return result;
-    return dispatch(WinMessage{object, *d, message, wParam, lParam});
+    if (!win_call<kWinFFWndProc>(object, message, wParam, lParam, &result))
+        result = dispatch(WinMessage{object, *d, message, wParam, lParam});
+    if (life)
+        win_proc_leave(object, life);
+    return result;
 }
 
 extern "C" LRESULT CALLBACK DefWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -226,5 +204,8 @@ extern "C" LRESULT CALLBACK DefWndProc(HWND window, UINT message, WPARAM wParam,
         win_bind(window, object);
         d->hWnd = window;
     }
+    LRESULT handed = 0;
+    if (win_take_deletion(object, message, lParam, &handed))
+        return handed;
     return WndProcNx(object, message, wParam, lParam);
 }

@@ -5,6 +5,8 @@
 #include <initializer_list>
 
 #include "win_call.h"
+#include "win_lifetime.h"
+#include "win_window_class.h"
 
 // One message on its way through WndProcNx.
 struct WinMessage {
@@ -20,19 +22,8 @@ LRESULT win_default(const WinMessage &m);
 // Closes an open drop-down menu first; true when that was all the input did.
 bool win_end_popup_first(const WinMessage &m);
 
-// Binding of objects and windows (the object pointer at byte 14 of the
-// window's extra bytes).
-constexpr int kWinObjectOffset = 14;
-constexpr int kWinExtraBytes = kWinObjectOffset + int(sizeof(void *));
+// Binding of objects and windows (the object pointer at kWinObjectOffset).
 void win_bind(HWND window, ZEK_object *object);
-// Detaches a Win whose layer is being released from its window, which is destroyed.
-void win_unbind_deleted(Win_data &d, ZEK_object *object);
-
-// The live Win objects (registered when their layer is built, until it is released).
-void win_register(const ZEK_object *object);
-void win_unregister(const ZEK_object *object);
-bool win_is_live(const ZEK_object *object);
-
 // Handlers; each returns the message's result.
 LRESULT win_on_create(const WinMessage &m);
 LRESULT win_on_destroy(const WinMessage &m);
@@ -69,9 +60,6 @@ void win_ime_place(HWND window, int x, int y);
 void win_ime_open(HWND window);
 extern int gImeOpen;
 extern int gImeBusy;
-
-// Waits, dispatching messages, until the window's drawing thread has ended.
-void win_wait_drawing_thread(Win_data &d);
 
 // Calls fn with each furniture window of a Win that has a button table of
 // its own: the status bar, the 20 toolbar entries and the four side menus

@@ -7,7 +7,6 @@
 #include "zek2/keys.h"
 #include "../env/sjis_fit.h"
 #include "../furniture/button_record.h"
-#include "../records/fd_mem.h"
 
 namespace {
 
@@ -36,23 +35,6 @@ bool is_own_table(const Win_data &d, ZEK_object *table)
     bool own = table == d.pButtonTbl || table == table_of(d.pToolFrame);
     for_each_furniture(d, [&](ZEK_object *w) { own = own || table == table_of(w); });
     return own;
-}
-
-// The button record at address, when it is a whole record of the table.
-const AtrTable_button *record_in(ZEK_object *table, LPARAM address)
-{
-    ZEK_layer *layer = fd_mem_layer(table);
-    if (!layer || !table->pBlock || !address)
-        return nullptr;
-    const Fd_Mem_area &area = *fd_mem_area(layer);
-    if (area.blockRecSize < int32_t(sizeof(AtrTable_button)) || area.blockRecs <= 0)
-        return nullptr;
-    const uintptr_t start = reinterpret_cast<uintptr_t>(table->pBlock);
-    const uintptr_t at = uintptr_t(address);
-    const uintptr_t size = uintptr_t(area.blockRecSize);
-    if (at < start || at - start >= size * uintptr_t(area.blockRecs) || (at - start) % size)
-        return nullptr;
-    return reinterpret_cast<const AtrTable_button *>(at);
 }
 
 bool is_mdi_system_command(WPARAM command)
@@ -105,7 +87,7 @@ LRESULT win_on_win_command(const WinMessage &m)
     ZEK_object *table = reinterpret_cast<ZEK_object *>(m.wParam);
     // A stale or foreign pointer is never followed: only a record of one of
     // this window's own tables is read.
-    const AtrTable_button *record = is_own_table(d, table) ? record_in(table, m.lParam) : nullptr;
+    const AtrTable_button *record = is_own_table(d, table) ? atr_button_at(table, reinterpret_cast<const void *>(m.lParam)) : nullptr;
     if (!record)
         return 0;
     Win_menu_command &c = d.bMenuDt;

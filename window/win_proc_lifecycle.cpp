@@ -2,29 +2,10 @@
 // about toolbars, MDI children, drop-down menus and threads.
 #include "win_proc.h"
 
-#include <algorithm>
-#include <vector>
-
-#include "message_pump.h"
-#include "zek2/shared.h"
 #include "../furniture/leave_check.h"
-#include "../graphics/back_buffer.h"
 #include "../runtime/object.h"
 
 namespace {
-
-// Long enough for a drawing thread to finish a picture; a thread that never
-// answers must not keep its window alive for ever.
-constexpr ULONGLONG kDrawingThreadTimeoutMs = 5000;
-
-// Windows whose WIN_DTOR is waiting for the drawing thread; the messages
-// dispatched meanwhile may bring a second WIN_DTOR.
-thread_local std::vector<HWND> tClosing;
-
-int32_t drawing_thread_id(const Win_data &d)
-{
-    return __atomic_load_n(&d.bProcID, __ATOMIC_ACQUIRE);
-}
 
 // Releases a toolbar: its layout saved by the program's hook and by itself.
 void release_toolbar(ZEK_object *object, Win_data &d, int32_t i)
@@ -50,37 +31,6 @@ int32_t toolbar_of_window(const Win_data &d, HWND window)
 
 }  // namespace
 
-void win_wait_drawing_thread(Win_data &d)
-{
-    const int32_t id = drawing_thread_id(d);
-    if (!id)
-        return;
-    if (d.hProcTh)
-        SetThreadPriority(d.hProcTh, THREAD_PRIORITY_HIGHEST);
-    // One request suffices; it is repeated only while the thread has no queue yet.
-    bool asked = PostThreadMessageA(DWORD(id), WIN_REDRAWEND, 0, 0);
-    const ULONGLONG deadline = GetTickCount64() + kDrawingThreadTimeoutMs;
-    PendingQuit quit;
-    while (drawing_thread_id(d)) {
-        const ULONGLONG now = GetTickCount64();
-        if (now >= deadline) {
-            Shared_printf0("drawing thread %x did not end; window closed without it\n",
-                           unsigned(id));
-            return;
-        }
-        const DWORD wait = DWORD(std::min<ULONGLONG>(deadline - now, 20));
-        HANDLE thread = d.hProcTh;
-        DWORD r = MsgWaitForMultipleObjects(thread ? 1 : 0, thread ? &thread : nullptr, FALSE,
-                                            wait, QS_ALLINPUT);
-        if (thread && r == WAIT_OBJECT_0)
-            return;  // ended without clearing its identifier
-        if (!asked)
-            asked = PostThreadMessageA(DWORD(id), WIN_REDRAWEND, 0, 0);
-        while (pump_one(nullptr, quit)) {
-        }
-    }
-}
-
 LRESULT win_on_create(const WinMessage &m)
 {
     win_call<kWinCreate>(m.object);
@@ -91,11 +41,17 @@ LRESULT win_on_create(const WinMessage &m)
 LRESULT win_on_destroy(const WinMessage &m)
 {
     Win_data &d = m.d;
-    win_wait_drawing_thread(d);
-    if (d.hmtxDisp) {
-        CloseHandle(d.hmtxDisp);
-        d.hmtxDisp = nullptr;
-    }
+    // Runs once per window, whatever a message dispatched below brings.
+    WinLife *life = win_life(m.object);
+    if (life && life->destroying)
+        return win_default(m);
+    if (life)
+        life->destroying = true;
+    d.bDtor = 1;
+    // A drawing thread that did not answer may still write: its mutex and
+    // back buffer stay until the object's deletion, which waits for it.
+    if (win_wait_drawing_thread(m.object, d))
+        win_release_drawing_buffers(d);
     if (d.bBackgroundF && d.hbrBackground) {
         // The class may still name it; the next window of the class sets its own.
         SetClassLongPtrA(d.hWnd, GCLP_HBRBACKGROUND, COLOR_WINDOW + 1);
@@ -103,7 +59,6 @@ LRESULT win_on_destroy(const WinMessage &m)
         d.hbrBackground = nullptr;
         d.bBackgroundF = 0;
     }
-    win_release_back_buffer(d);
     win_call<kWinDestroy>(m.object);
     return win_default(m);
 }
@@ -132,6 +87,8 @@ LRESULT win_on_ncdestroy(const WinMessage &m)
     win_bind(d.hWnd, nullptr);
     d.hWnd = nullptr;
     d.hDC = nullptr;
+    if (WinLife *life = win_life(m.object))
+        life->destroying = life->closing = false;
     return r;
 }
 
@@ -171,13 +128,16 @@ LRESULT win_on_setcursor(const WinMessage &m)
 LRESULT win_on_dtor(const WinMessage &m)
 {
     Win_data &d = m.d;
-    HWND window = d.hWnd;
-    if (std::find(tClosing.begin(), tClosing.end(), window) != tClosing.end())
+    const HWND window = d.hWnd;
+    // A second WIN_DTOR met while this one waits, or one queued behind a
+    // destruction already under way, has nothing left to do.
+    WinLife *life = win_life(m.object);
+    if (!life || life->closing || life->destroying)
         return 0;
-    tClosing.push_back(window);
-    win_wait_drawing_thread(d);
-    tClosing.erase(std::find(tClosing.begin(), tClosing.end(), window));
-    if (!IsWindow(window))
+    life->closing = true;
+    win_wait_drawing_thread(m.object, d);
+    life->closing = false;
+    if (life->destroying || !IsWindow(window) || win_object_of(window) != m.object)
         return 0;  // destroyed by a message dispatched while waiting
     d.bDtor = 1;
     DestroyWindow(window);

@@ -1,15 +1,15 @@
-// The live Win objects of the process. A window's creation parameter is
-// trusted only when it names one of them.
-#include "win_proc.h"
+// The live Win objects of the process with their lifetime state. A window's
+// creation parameter is trusted only when it names one of them.
+#include "win_lifetime.h"
 
-#include <set>
+#include <map>
 
 namespace {
 
 SRWLOCK gLock = SRWLOCK_INIT;
-std::set<const ZEK_object *> &live()
+std::map<const ZEK_object *, WinLife> &live()
 {
-    static std::set<const ZEK_object *> objects;
+    static std::map<const ZEK_object *, WinLife> objects;
     return objects;
 }
 
@@ -18,7 +18,7 @@ std::set<const ZEK_object *> &live()
 void win_register(const ZEK_object *object)
 {
     AcquireSRWLockExclusive(&gLock);
-    live().insert(object);
+    live()[object] = WinLife{};
     ReleaseSRWLockExclusive(&gLock);
 }
 
@@ -29,10 +29,18 @@ void win_unregister(const ZEK_object *object)
     ReleaseSRWLockExclusive(&gLock);
 }
 
+WinLife *win_life(const ZEK_object *object)
+{
+    if (!object)
+        return nullptr;
+    AcquireSRWLockShared(&gLock);
+    auto it = live().find(object);
+    WinLife *life = it == live().end() ? nullptr : &it->second;
+    ReleaseSRWLockShared(&gLock);
+    return life;
+}
+
 bool win_is_live(const ZEK_object *object)
 {
-    AcquireSRWLockShared(&gLock);
-    const bool found = object && live().count(object) != 0;
-    ReleaseSRWLockShared(&gLock);
-    return found;
+    return win_life(object) != nullptr;
 }

@@ -25,6 +25,41 @@ typedef struct Win_mouse_row {
 /* Called by the small number fields once a value was accepted. */
 typedef void (ZEKAPI *Win_callback_fn)(ZEK_object *window);
 
+/* Lifetime of a Win and its window.
+
+   States: constructed (Win_ctor2; no window) -> window created (Win_con; the
+   creation message binds object and window, Create builds the furniture) ->
+   closing (Win_Close posted WIN_DTOR; the window procedure asks the drawing
+   thread to end and waits for it) -> destroyed (WM_DESTROY released the
+   drawing objects and ran the Destroy hook, WM_NCDESTROY deleted the
+   furniture, unbound the window, cleared hWnd and set bQuitFlag) -> deleted.
+   A destroyed object may be deleted, or given a new window with Win_con.
+
+   Who deletes: any thread, once. The deletion always runs on the thread that
+   serves the object's window:
+   - With its window still there, deleting destroys the window first, while it
+     is still bound, so the whole teardown above runs (drawing thread, owned
+     background brush, hmtxDisp, back buffer, Destroy, furniture), then dtor
+     and the layers. From another thread the deletion is handed to the window's
+     thread, which must be dispatching messages, and the caller waits for it.
+   - From inside one of the object's own window procedure calls (a hook, or a
+     message dispatched by a wait inside one), the deletion completes when the
+     outermost of those calls returns.
+   - Without a window it runs at once on the calling thread.
+   WM_DESTROY runs once per window: a WIN_DTOR or a second DestroyWindow met
+   during the teardown does nothing.
+
+   Drawing thread (hProcTh, bProcID): asked with WIN_REDRAWEND to end and waited
+   for up to 5 seconds. One that has not ended by then may still write into the
+   back buffer: the buffer, hmtxDisp and the object itself are kept (and this is
+   written to the shared message log) and the deletion completes, on a thread of
+   the library, when the drawing thread ends.
+
+   So dtor and Destroy each run exactly once whatever the order of closing and
+   deleting. A deleted object must not be used again; hooks may delete their
+   own object, and the library does not touch an object after a call that may
+   have deleted it. */
+
 /* Stores the instance handles that every later Win constructor copies. */
 HINSTANCE ZEKAPI Win_INIT(HINSTANCE instance, HINSTANCE previous);
 /* Constructor: with an object, builds its Win layer; with null, a new object. */

@@ -1,5 +1,7 @@
 // Window creation: registration, the frame kept on the screen, popups placed
 // by their mother, the creation message binding object and window, closing.
+#include <functional>
+
 #include "wincore_util.h"
 
 namespace {
@@ -43,7 +45,7 @@ TEST(WinCreation, ConRegistersOnceCreatesAndBindsTheWindow)
     ASSERT_TRUE(GetClassInfoExA(GetModuleHandleA(nullptr), "ZekCoreOnce", &wc));
     EXPECT_EQ(reinterpret_cast<uintptr_t>(wc.lpfnWndProc),
               reinterpret_cast<uintptr_t>(GetProcAddress(GetModuleHandleA("ZEK2.dll"), "DefWndProc")));
-    EXPECT_GE(wc.cbWndExtra, 14 + int(sizeof(void *)));
+    EXPECT_EQ(wc.cbWndExtra, sizeof(void *) == 4 ? 18 : 22);
     EXPECT_EQ(wc.hIcon, LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION)));
 
     HWND w = a.hwnd();
@@ -55,6 +57,15 @@ TEST(WinCreation, ConRegistersOnceCreatesAndBindsTheWindow)
     EXPECT_TRUE(IsWindow(member<HWND>(a.o, "hSizeBox")));
     // The text cursor starts at the first cell.
     EXPECT_EQ(member<int32_t>(a.o, "CurGx"), member<int32_t>(a.o, "ChrWdGx"));
+
+    // A window of a Win class created with anything but a live Win stays unbound.
+    int notAWin[64] = {};
+    HWND stray = CreateWindowA("ZekCoreOnce", "", WS_OVERLAPPED, 0, 0, 50, 50, nullptr, nullptr,
+                               GetModuleHandleA(nullptr), notAWin);
+    ASSERT_TRUE(IsWindow(stray));
+    EXPECT_EQ(GetWindowLongPtrA(stray, 14), 0);
+    EXPECT_EQ(DefWndProc(stray, WM_PAINT, 0, 0), 0);
+    DestroyWindow(stray);
 }
 
 TEST(WinCreation, ClientSizeBecomesTheFrameAndItsOffsets)
@@ -138,145 +149,24 @@ TEST(WinCreation, FailuresAreReportedAndNothingIsShown)
 }
 
 // Closing: each way ends with bQuitFlag set and nothing of the window left.
-struct Closing : ::testing::Test {
-    TestWin t;
-    HWND w = nullptr;
-    void SetUp() override
-    {
+TEST(WinClosing, EachWayEndsTheLoopsAndForgetsTheHandle)
+{
+    const std::function<void(ZEK_object *, HWND)> ways[] = {
+        [](ZEK_object *o, HWND) { EXPECT_NE(Win_Close(o), 0); },
+        [](ZEK_object *, HWND w) { SendMessageA(w, WM_SYSCOMMAND, SC_CLOSE, 0); },
+        [](ZEK_object *, HWND w) { DestroyWindow(w); },
+    };
+    for (const auto &close : ways) {
+        TestWin t;
         ASSERT_EQ(Win_con(t.o, 0), 0);
-        w = t.hwnd();
-    }
-    void expectClosed()
-    {
+        HWND w = t.hwnd();
+        close(t.o, w);
         EXPECT_EQ(WinQuitLoopEx(t.o), 1);
         EXPECT_FALSE(IsWindow(w));
         EXPECT_EQ(member<int32_t>(t.o, "bQuitFlag"), 1);
+        EXPECT_EQ(member<int32_t>(t.o, "bDtor"), 1) << "set before the window is destroyed";
         EXPECT_EQ(t.hwnd(), nullptr) << "the handle may belong to another window now";
     }
-};
-
-TEST_F(Closing, ByWinClose)
-{
-    EXPECT_NE(Win_Close(t.o), 0);
-    expectClosed();
-    EXPECT_EQ(member<int32_t>(t.o, "bDtor"), 1);
-}
-
-TEST_F(Closing, ByTheSystemMenu)
-{
-    SendMessageA(w, WM_SYSCOMMAND, SC_CLOSE, 0);
-    expectClosed();
-}
-
-TEST_F(Closing, ByDestroyWindow)
-{
-    DestroyWindow(w);
-    expectClosed();
-}
-
-TEST_F(Closing, TheSystemMenuGivesTheAltF4CodeInsteadWhenOneIsSet)
-{
-    Win_SetAltF4Code(t.o, 0x1000F);
-    SendMessageA(w, WM_SYSCOMMAND, SC_CLOSE | 3, 0);  // low bits are the system's own
-    auto posted = take_posted(w);
-    ASSERT_EQ(posted.size(), 1u);
-    EXPECT_EQ(posted[0].first, UINT(MACRO_CHAR));
-    EXPECT_EQ(posted[0].second, WPARAM(0x1000F));
-    EXPECT_TRUE(IsWindow(w));
-}
-
-TEST(WinDeletion, DeletingAWinTakesItsWindowWithIt)
-{
-    auto *t = new TestWin;
-    ASSERT_EQ(Win_con(t->o, 0), 0);
-    HWND w = t->hwnd();
-    delete t;
-    EXPECT_FALSE(IsWindow(w));
-    // Messages for a window made unbound meanwhile meet no object.
-    EXPECT_EQ(DefWndProc(w, WM_PAINT, 0, 0), 0);
-
-    // A window of a Win class created with anything but a live Win stays unbound.
-    int notAWin[64] = {};
-    HWND stray = CreateWindowA("ZekCoreTest", "", WS_OVERLAPPED, 0, 0, 50, 50, nullptr, nullptr,
-                               GetModuleHandleA(nullptr), notAWin);
-    ASSERT_TRUE(IsWindow(stray));
-    EXPECT_EQ(GetWindowLongPtrA(stray, 14), 0);
-    DestroyWindow(stray);
-}
-
-// A drawing thread that needs a while to notice it should stop.
-struct DrawingThread {
-    ZEK_object *o;
-    LONG requests = 0;
-    HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    static DWORD WINAPI run(void *p)
-    {
-        auto *self = static_cast<DrawingThread *>(p);
-        MSG m;
-        PeekMessageA(&m, nullptr, 0, 0, PM_NOREMOVE);  // the queue exists from here
-        SetEvent(self->ready);
-        while (GetMessageA(&m, nullptr, 0, 0) > 0) {
-            if (m.message == WIN_REDRAWEND) {
-                InterlockedIncrement(&self->requests);
-                Sleep(100);
-                member<int32_t>(self->o, "bProcID") = 0;
-                return 0;
-            }
-        }
-        return 0;
-    }
-};
-
-TEST(WinDrawingThread, ClosingAsksItOnceAndWaitsForIt)
-{
-    TestWin t;
-    ASSERT_EQ(Win_con(t.o, 0), 0);
-    DrawingThread drawing{t.o};
-    DWORD id = 0;
-    HANDLE thread = CreateThread(nullptr, 0, DrawingThread::run, &drawing, 0, &id);
-    WaitForSingleObject(drawing.ready, 5000);
-    member<HANDLE>(t.o, "hProcTh") = thread;
-    member<int32_t>(t.o, "bProcID") = int32_t(id);
-    HWND w = t.hwnd();
-    Win_Close(t.o);
-    EXPECT_EQ(WinQuitLoopEx(t.o), 1);
-    EXPECT_EQ(WaitForSingleObject(thread, 0), WAIT_OBJECT_0) << "the window outlived nothing";
-    EXPECT_EQ(drawing.requests, 1);
-    EXPECT_FALSE(IsWindow(w));
-    CloseHandle(thread);
-    CloseHandle(drawing.ready);
-}
-
-TEST(WinResources, ClosingReleasesWhatTheWindowOwns)
-{
-    // Wine's GetGuiResources reads 0; on Windows the counts prove the rest.
-    auto count = [](DWORD kind) { return GetGuiResources(GetCurrentProcess(), kind); };
-    {  // the first window creates the class and the process's one-time objects
-        TestWin warm;
-        Win_con(warm.o, 0);
-        Win_Close(warm.o);
-        WinQuitLoopEx(warm.o);
-    }
-    const DWORD gdi = count(GR_GDIOBJECTS), user = count(GR_USEROBJECTS);
-    for (int i = 0; i < 3; ++i) {
-        TestWin t;
-        member<int32_t>(t.o, "bHorzId") = member<int32_t>(t.o, "bVertId") = 1;
-        HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
-        member<HBRUSH>(t.o, "hbrBackground") = brush;
-        member<int32_t>(t.o, "bBackgroundF") = 1;
-        ASSERT_EQ(Win_con(t.o, 0), 0);
-        HBITMAP bitmap = CreateBitmap(8, 8, 1, 1, nullptr);
-        member<HBITMAP>(t.o, "hBmp") = bitmap;
-        HWND bar = member<HWND>(t.o, "hWndVScroll");
-        Win_Close(t.o);
-        WinQuitLoopEx(t.o);
-        EXPECT_EQ(GetObjectType(brush), 0u);
-        EXPECT_EQ(GetObjectType(bitmap), 0u);
-        EXPECT_FALSE(IsWindow(bar));
-        EXPECT_EQ(member<HBITMAP>(t.o, "hBmp"), nullptr);
-    }
-    EXPECT_EQ(count(GR_GDIOBJECTS), gdi);
-    EXPECT_EQ(count(GR_USEROBJECTS), user);
 }
 
 }  // namespace

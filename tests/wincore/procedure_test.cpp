@@ -19,46 +19,22 @@ int32_t ZEKAPI recordInput(ZEK_object *o)
     return 0;
 }
 
-int32_t ZEKAPI hook_work_m1(ZEK_object *)
+// A hook that notes its name (and a timer's identifier) in gCalls.
+template <const char *Name>
+int32_t ZEKAPI note(ZEK_object *)
 {
-    gCalls.push_back("work_m1");
+    gCalls.push_back(Name);
     return 0;
 }
-
-int32_t ZEKAPI hook_work_sl(ZEK_object *)
+template <const char *Name>
+int32_t ZEKAPI noteTimer(ZEK_object *, int32_t id)
 {
-    gCalls.push_back("work_sl");
+    gCalls.push_back(std::string(Name) + " " + std::to_string(id));
     return 0;
 }
-
-int32_t ZEKAPI hook_HtmlCall(ZEK_object *)
-{
-    gCalls.push_back("HtmlCall");
-    return 0;
-}
-
-void ZEKAPI hook_MouseMove(ZEK_object *)
-{
-    gCalls.push_back("MouseMove");
-}
-
-int32_t ZEKAPI hookTimer(ZEK_object *, int32_t id)
-{
-    gCalls.push_back("Timer " + std::to_string(id));
-    return 0;
-}
-
-int32_t ZEKAPI hookTimerCad(ZEK_object *, int32_t id)
-{
-    gCalls.push_back("TimerCad " + std::to_string(id));
-    return 0;
-}
-
-int32_t ZEKAPI hookCommandButton(ZEK_object *, intptr_t, intptr_t)
-{
-    gCalls.push_back("CommandButton");
-    return 0;
-}
+constexpr char kWorkM1[] = "work_m1", kWorkSl[] = "work_sl", kHtmlCall[] = "HtmlCall",
+               kMouseMove[] = "MouseMove", kTimer[] = "Timer", kTimerCad[] = "TimerCad",
+               kCommandButton[] = "CommandButton";
 
 const char *ZEKAPI longMenuText(ZEK_object *, int32_t)
 {
@@ -134,6 +110,10 @@ TEST_F(Procedure, AltF4ClosesOrGivesTheProgramsCode)
     ASSERT_EQ(posted.size(), 1u);
     EXPECT_EQ(posted[0], std::make_pair(UINT(MACRO_CHAR), WPARAM(0x10035)));
 
+    SendMessageA(w, WM_SYSCOMMAND, SC_CLOSE | 3, 0);  // the system menu; low bits are the system's
+    EXPECT_EQ(take_posted(w), posted);
+    EXPECT_TRUE(IsWindow(w));
+
     Win_SetAltF4Code(t.o, 0);
     SendMessageA(w, WM_SYSKEYDOWN, VK_F4, 0);
     posted = take_posted(w);
@@ -141,7 +121,7 @@ TEST_F(Procedure, AltF4ClosesOrGivesTheProgramsCode)
     EXPECT_EQ(posted[0].first, UINT(WIN_DTOR));
 }
 
-// A button record as programs see it: byte-packed, 289 bytes in 32 bits.
+// A button record as programs see it: byte-packed, handles at full width.
 #pragma pack(push, 1)
 struct Button {
     char str[64], cls[64], hint[64];
@@ -159,6 +139,7 @@ struct Button {
     void *proc;
 };
 #pragma pack(pop)
+static_assert(sizeof(Button) == (sizeof(void *) == 4 ? 289 : 329), "every table's record size");
 
 #pragma pack(push, 2)
 struct MenuCommand {  // 46 bytes, as programs read it
@@ -181,7 +162,7 @@ TEST_F(Procedure, AButtonCommandTravelsThroughTheCommandRecord)
     b.bRunMode = 2;
     b.bOnOff = 1;
     member<ZEK_object *>(t.o, "pButtonTbl") = table;  // deleted with the window object
-    overwrite(t.o, "CommandButton", hookCommandButton);
+    overwrite(t.o, "CommandButton", note<kCommandButton>);
 
     SendMessageA(w, WIN_COMMAND, WPARAM(table), LPARAM(&b));
     const MenuCommand &c = member<MenuCommand>(t.o, "bMenuDt");
@@ -232,17 +213,17 @@ TEST_F(Procedure, SystemCommandsKeepTheShowState)
     EXPECT_EQ(member<int32_t>(t.o, "bEdType"), 0);
     EXPECT_EQ(member<int32_t>(t.o, "bShow"), 5);
     EXPECT_EQ(member<int32_t>(t.o, "bShowB"), 5);
-    overwrite(t.o, "HtmlCall", hook_HtmlCall);
+    overwrite(t.o, "HtmlCall", note<kHtmlCall>);
     SendMessageA(w, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
     EXPECT_EQ(gCalls, std::vector<std::string>{"HtmlCall"});
 }
 
 TEST_F(Procedure, TimersReachTheirHooksAndTheLockHoldsOneTick)
 {
-    overwrite(t.o, "Timer", hookTimer);
-    overwrite(t.o, "TimerCad", hookTimerCad);
-    overwrite(t.o, "work_m1", hook_work_m1);
-    overwrite(t.o, "work_sl", hook_work_sl);
+    overwrite(t.o, "Timer", noteTimer<kTimer>);
+    overwrite(t.o, "TimerCad", noteTimer<kTimerCad>);
+    overwrite(t.o, "work_m1", note<kWorkM1>);
+    overwrite(t.o, "work_sl", note<kWorkSl>);
     SendMessageA(w, WM_TIMER, 204, 0);
     SendMessageA(w, WM_TIMER, 206, 0);
     SendMessageA(w, WM_TIMER, 7, 0);
@@ -266,7 +247,7 @@ TEST_F(Procedure, FFWndProcAnswersFirst)
 
 TEST_F(Procedure, MouseMovesAreRecordedInPixelsAndCells)
 {
-    overwrite(t.o, "MouseMove", hook_MouseMove);
+    overwrite(t.o, "MouseMove", note<kMouseMove>);
     member<int32_t>(t.o, "MouseSwL") = member<int32_t>(t.o, "MouseSwR") = 1;
     const int32_t cx = member<int32_t>(t.o, "ChrWdBx"), cy = member<int32_t>(t.o, "ChrWdBy");
     SendMessageA(w, WM_MOUSEMOVE, MK_RBUTTON, MAKELPARAM(3 * cx + 1, 2 * cy));

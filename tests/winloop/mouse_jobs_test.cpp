@@ -159,12 +159,15 @@ TEST_F(PressTest, RightPressAndWheelPostTheirKeys)
 }
 
 // A button table stand-in: the methods the window calls and a byte-packed
-// record whose fields it finds through the record rows.
+// button record, of which a press reads bComType and key.
 #pragma pack(push, 1)
 struct Button {
-    char pad;
-    int32_t key;
+    char before[192 + 8 * sizeof(void *) + 16];
     int16_t bComType;
+    char between[35 - 2];
+    int32_t key;
+    char after[2 * sizeof(void *) + 2];
+    Button(int, int32_t k, int16_t type) : bComType(type), key(k) {}
 };
 #pragma pack(pop)
 
