@@ -64,6 +64,31 @@ TEST(ClassModule, ObjectMadeWithoutNewReleasesItsModuleAfterItsDestructor)
     EXPECT_FALSE(loaded(kModule));
 }
 
+// A program thread destroys a module's object through its own destructor (no
+// library call follows) and ends: the module goes with the thread.
+DWORD WINAPI delete_directly_and_end(void *stillLoaded)
+{
+    HMODULE module = LoadLibraryA(kModule);
+    auto factory = reinterpret_cast<ZEK_factory_fn>(
+        reinterpret_cast<void *>(GetProcAddress(module, "_ZEK_new")));
+    ModuleProbe probe{};
+    ZEK_object *object = factory(reinterpret_cast<intptr_t>(&probe), module);
+    object->vtbl->deleting_dtor(object, 1);
+    *static_cast<bool *>(stillLoaded) = probe.dtorCalls == 1 && loaded(kModule);
+    return 0;
+}
+
+TEST(ClassModule, QueuedModuleIsReleasedWhenItsThreadEnds)
+{
+    bool stillLoaded = false;
+    HANDLE thread = CreateThread(nullptr, 0, delete_directly_and_end, &stillLoaded, 0, nullptr);
+    ASSERT_NE(thread, nullptr);
+    ASSERT_EQ(WaitForSingleObject(thread, 10000), WAIT_OBJECT_0);
+    CloseHandle(thread);
+    EXPECT_TRUE(stillLoaded) << "kept while the destructor in it may still run";
+    EXPECT_FALSE(loaded(kModule));
+}
+
 TEST(ClassModule, FailedFactoryOrMissingEntryLeavesNothingLoaded)
 {
     EXPECT_EQ(ZEK_new(kModule, 0), nullptr);
