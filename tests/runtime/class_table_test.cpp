@@ -1,7 +1,9 @@
 // Descriptor tables, name lookup, method replacement and the life of objects.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstring>
+#include <thread>
 
 #include "probe_class.h"
 
@@ -104,6 +106,100 @@ TEST_F(LayerFixture, NameSearchWithoutDataRowsGoesOnToFields)
     EXPECT_EQ(layer.nDataRow, 0);
     EXPECT_EQ(layer.pDataRow, nullptr);
     EXPECT_EQ(ZEK_NameSearch(&layer, "x"), 0);
+}
+
+// The search order row by row, to hold the indexed search against.
+int32_t search_rows(const ZEK_layer &l, const char *name)
+{
+    const struct { const ZEK_member *rows; int32_t count; } runs[] = {
+        {l.pMethodRow, l.nMethodRow}, {l.pDataRow, l.nDataRow}, {l.pRows, l.nRecField}};
+    for (const auto &run : runs)
+        for (int32_t i = 0; i < run.count; ++i)
+            if (run.rows[i].kind && run.rows[i].name && !std::strcmp(run.rows[i].name, name))
+                return i;
+    return -1;
+}
+
+void expect_same_search(const ZEK_layer &l, const char *const *names, size_t count)
+{
+    for (size_t i = 0; i < count; ++i)
+        EXPECT_EQ(ZEK_NameSearch(&l, names[i]), search_rows(l, names[i])) << names[i];
+}
+
+// Every way a program changes what a layer searches: its own table rewritten
+// and built again, the layer pointed at other rows, rows emptied.
+TEST_F(LayerFixture, NameSearchFollowsTablesAProgramChanges)
+{
+    ZEK_member rows[] = {
+        {ZEK_KIND_FIELD, "f", 0, 4, 1},      {ZEK_KIND_FIELD, "dup", 4, 4, 1},
+        {ZEK_KIND_DATA, "d", 0, 4, 1},       {ZEK_KIND_DATA, "dup", 4, 4, 1},
+        {ZEK_KIND_METHOD, "dtor", 0, 0, 0},  {ZEK_KIND_EMPTY, "gap", 0, 0, 0},
+        {ZEK_KIND_METHOD, "dup", 0, 4, 1},   {ZEK_KIND_METHOD, "dup", 0, 4, 1},
+        {ZEK_KIND_METHOD, "m", 0, 4, 1},
+    };
+    const char *const names[] = {"f", "dup", "d", "dtor", "gap", "m", "x", "z", ""};
+    const size_t n = sizeof names / sizeof *names;
+    ZEK_tbl_Init1(&layer, rows, 9, 4 * sizeof(void *), 8);
+    expect_same_search(layer, names, n);
+
+    rows[2].name = "x";  // rewritten, then built again
+    rows[6].kind = ZEK_KIND_EMPTY;
+    std::free(layer.pSlot);
+    ZEK_tbl_Init1(&layer, rows, 9, 4 * sizeof(void *), 8);
+    expect_same_search(layer, names, n);
+    rows[4].name = "z";  // renamed under a built layer: the old name is gone at once
+    EXPECT_EQ(ZEK_NameSearch(&layer, "dtor"), -1);
+    expect_same_search(layer, names, n);
+
+    layer.pDataRow = &rows[5];  // pointed at other rows
+    layer.nDataRow = 3;
+    layer.nMethodRow = 0;
+    expect_same_search(layer, names, n);
+}
+
+// Searches on other threads while a program renames a row and builds a layer
+// again (which replaces the index): each sees the old name or the new one.
+TEST(NameSearch, RebuildsWhileOtherThreadsSearch)
+{
+    ZEK_member rows[] = {{ZEK_KIND_DATA, "a", 0, 4, 1}, {ZEK_KIND_DATA, "b", 4, 4, 1},
+                         {ZEK_KIND_METHOD, "dtor", 0, 0, 0}};
+    ZEK_layer searched{};
+    ZEK_tbl_Init1(&searched, rows, 3, sizeof(void *), 8);
+    std::atomic<bool> stop{false};
+    std::atomic<int> wrong{0};
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 3; ++t)
+        threads.emplace_back([&] {
+            while (!stop)
+                if (ZEK_NameSearch(&searched, "dtor") != 0 || ZEK_NameSearch(&searched, "a") > 0)
+                    ++wrong;
+        });
+    for (int i = 0; i < 2000; ++i) {
+        ZEK_layer again{};
+        rows[0].name = i % 2 ? "a" : "c";
+        ZEK_tbl_Init1(&again, rows, 3, sizeof(void *), 8);
+        std::free(again.pSlot);
+    }
+    stop = true;
+    for (auto &t : threads)
+        t.join();
+    EXPECT_EQ(wrong, 0);
+    std::free(searched.pSlot);
+}
+
+// The library's largest table, with methods and data members of one name.
+TEST(NameSearch, WinTableGivesTheRowByRowResultForEveryName)
+{
+    ZEK_object *win = Win_ctor2(nullptr);
+    ASSERT_NE(win, nullptr);
+    const ZEK_layer &l = *ZEK_layer_at(win, 1);
+    std::vector<const char *> names = {"NoSuchMember", "", "dtorx"};
+    for (int32_t i = 0; i < l.nDataRow; ++i)
+        names.push_back(l.pDataRow[i].name);
+    for (int32_t i = 0; i < l.nMethodRow; ++i)
+        names.push_back(l.pMethodRow[i].name);
+    expect_same_search(l, names.data(), names.size());
+    ZEK_dtorC(win);
 }
 
 TEST(NameSearch2, EmptyRowsAreSkippedButCounted)
