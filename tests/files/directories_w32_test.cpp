@@ -29,8 +29,8 @@ std::string parentOf(const std::string &path)
 __attribute__((noinline)) void dirty_stack()
 {
     volatile char junk[64 * 1024];
-    for (char &c : const_cast<char(&)[sizeof junk]>(junk))
-        c = '\xA5';
+    for (size_t i = 0; i < sizeof junk; ++i)
+        junk[i] = '\xA5';
 }
 
 DWORD runPeer(const std::string &arguments)
