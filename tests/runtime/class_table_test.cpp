@@ -59,18 +59,16 @@ TEST_F(LayerFixture, InitCountsKindsAndFillsSlotsInTableOrder)
     EXPECT_EQ(static_cast<char *>(layer.pDataArea), reinterpret_cast<char *>(layer.pSlot) + slotBytes);
     const char zeros[12] = {};
     EXPECT_EQ(std::memcmp(layer.pDataArea, zeros, 12), 0);
-}
 
-TEST_F(LayerFixture, InitRefusesSizesThatCannotHoldTheTable)
-{
-    const ZEK_member rows[] = {{ZEK_KIND_METHOD, "m0", address_of(fake_method), 4, 1},
-                               {ZEK_KIND_METHOD, "m1", address_of(fake_method), 4, 1}};
-    ZEK_tbl_Init1(&layer, rows, 2, sizeof(void *), 0);  // room for one slot only
-    EXPECT_EQ(layer.pSlot, nullptr);
-    ZEK_tbl_Init1(&layer, rows, 2, 2 * sizeof(void *), -4);
-    EXPECT_EQ(layer.pSlot, nullptr);
-    ZEK_tbl_Init1(&layer, nullptr, 2, 2 * sizeof(void *), 0);
-    EXPECT_EQ(layer.pSlot, nullptr);
+    // Sizes that cannot hold the table build nothing.
+    for (const auto &bad : {std::pair<int, int>{int(sizeof(void *)), 0}, {slotBytes, -4}}) {
+        ZEK_layer refused{};
+        ZEK_tbl_Init1(&refused, rows, 6, bad.first, bad.second);
+        EXPECT_EQ(refused.pSlot, nullptr) << bad.first << " " << bad.second;
+    }
+    ZEK_layer noTable{};
+    ZEK_tbl_Init1(&noTable, nullptr, 2, slotBytes, 0);
+    EXPECT_EQ(noTable.pSlot, nullptr);
 }
 
 // Methods before data members before record fields; an empty row is never
