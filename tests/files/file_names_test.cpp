@@ -20,21 +20,18 @@ std::string pathOf(const char *name)
     return out;
 }
 
-std::string fileOf(const char *name)
+// Output of a name function whose result is the output's length.
+template <typename Fn>
+std::string lengthOut(Fn fn, const char *name)
 {
     char out[1024] = "garbage";
-    const int n = GetFileNameToFileName(name, out);
+    const int n = fn(name, out);
     EXPECT_EQ(n, int(std::strlen(out))) << name;
     return out;
 }
-
-std::string keyOf(const char *name)
-{
-    char out[1024] = "garbage";
-    const int n = GetFileNameToKeyName(name, out);
-    EXPECT_EQ(n, int(std::strlen(out))) << name;
-    return out;
-}
+std::string fileOf(const char *name) { return lengthOut(GetFileNameToFileName, name); }
+std::string keyOf(const char *name) { return lengthOut(GetFileNameToKeyName, name); }
+std::string outputName(const char *text) { return lengthOut(SetOutputFileName, text); }
 
 std::string withExtension(const char *name, const char *extension)
 {
@@ -42,14 +39,6 @@ std::string withExtension(const char *name, const char *extension)
     std::strcpy(buffer, name);
     EXPECT_EQ(SetFileNameToCheck(buffer, extension), 1) << name;
     return buffer;
-}
-
-std::string outputName(const char *text)
-{
-    char out[1024];
-    const int n = SetOutputFileName(text, out);
-    EXPECT_EQ(n, int(std::strlen(out)));
-    return out;
 }
 
 TEST(FileNames, DirectoryFileAndKeyParts)
