@@ -18,7 +18,7 @@ bool zek_make_dir_table(const char *programPath, char (*table)[kDirBytes])
 {
     if (programPath == nullptr || table == nullptr)
         return false;
-    char prog[ZEK_NAME_MAX_CHARS * 2 + 1];
+    char prog[ZEK_NAME_MAX_BYTES + 1];
     char root[sizeof prog];
     if (!GetFileNameToPathName(programPath, prog) || !GetFileNameToPathName(prog, root))
         return false;

@@ -44,7 +44,9 @@ int ZEKAPI SetUxProgDir(const char *program)
     if (n == 0 || n >= sizeof path)
         return 0;
     // Built aside and copied whole, so a failure leaves every entry as it was.
-    char table[kDirCount][kDirBytes];
+    // Zeroed first: the bytes behind each name are copied into the block that
+    // every process reads, and must not carry this stack's old contents.
+    char table[kDirCount][kDirBytes] = {};
     if (!zek_make_dir_table(path, table))
         return 0;
     std::memcpy(zek_shared_tail()->dirs, table, sizeof table);

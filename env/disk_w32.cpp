@@ -44,7 +44,7 @@ char *ZEKAPI GetNetFileName(const char *name)
         result = std::string(name, sep) + "\\" + computer + "." + (sep + 1);
     else
         result = std::string(computer) + "." + name;
-    if (result.size() > ZEK_NAME_MAX_CHARS)
+    if (result.size() > ZEK_NAME_MAX_BYTES)
         return nullptr;
     return form("%s", result.c_str());
 }

@@ -17,18 +17,16 @@ struct WideName {
     int count;
 };
 
-// False for a null name or one with more characters than the work buffer
-// holds; the scan stops there, so long names cost no more than short ones.
+// False for a null name or one longer than a MAX_PATH buffer holds, so every
+// part taken from it fits the caller's buffer; the scan stops at the limit,
+// so long names cost no more than short ones.
 bool widen(const char *name, WideName &wide)
 {
     if (name == nullptr)
         return false;
-    int chars = 0;
-    for (size_t i = 0; name[i] != '\0'; ++chars) {
-        if (chars == ZEK_NAME_MAX_CHARS)
+    for (size_t i = 0; name[i] != '\0'; ++i)
+        if (i == ZEK_NAME_MAX_BYTES)
             return false;
-        i += (IsKanji(name[i]) && name[i + 1] != '\0') ? 2 : 1;
-    }
     wide.count = SetByteToWordStr(name, wide.units);
     return true;
 }
@@ -158,7 +156,7 @@ int ZEKAPI SetFileNameToCheck(char *name, const char *extension)
     std::string result = narrow(wide, 0, from) + narrow(wide, from, keyEnd(wide, from));
     if (extension[0] != '\0')
         result += std::string(".") + extension;
-    if (result.size() > ZEK_NAME_MAX_CHARS)
+    if (result.size() > ZEK_NAME_MAX_BYTES)
         return 0;
     put(result, name);
     return 1;

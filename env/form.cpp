@@ -2,6 +2,8 @@
 // callers can use the text without owning a buffer.
 #include "zek2/strings.h"
 
+#include "sjis_fit.h"
+
 #include <atomic>
 #include <cstdarg>
 #include <cstdio>
@@ -31,17 +33,21 @@ int reserve(int length)
 
 extern "C" char *ZEKAPI form(const char *format, ...)
 {
-    char text[kResultBytes];
+    // One byte more than a result holds, to see whether the last byte that
+    // fits is the lead byte of a character cut in two.
+    char text[kResultBytes + 1];
     text[0] = '\0';
     if (format != nullptr) {
         va_list args;
         va_start(args, format);
-        // Longer results are cut. Some C run-times report a cut result as
-        // an error and leave it unterminated, so the result value is not
-        // trusted and the buffer is terminated here.
+        // Some C run-times report a cut result as an error and leave it
+        // unterminated, so the result value is not trusted.
         std::vsnprintf(text, sizeof text, format, args);
         va_end(args);
-        text[kResultBytes - 1] = '\0';
+        text[kResultBytes] = '\0';
+        // Longer results are cut before the character that does not fit whole:
+        // a lone lead byte would swallow the caller's next byte.
+        text[sjis_fit(text, kResultBytes, kResultBytes - 1)] = '\0';
     }
     const int length = static_cast<int>(std::strlen(text)) + 1;
     char *result = gRing + reserve(length);

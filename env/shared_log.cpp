@@ -4,12 +4,15 @@
 
 #include <cstring>
 
+#include "sjis_fit.h"
+
 namespace {
 
 void store_line(char *slot, const char *text, size_t length)
 {
-    if (length > kLogLineBytes - 1)
-        length = kLogLineBytes - 1;
+    // A long line loses whole characters: a lone lead byte at the end would
+    // take the next byte printed after it as its trail.
+    length = sjis_fit(text, length, kLogLineBytes - 1);
     std::memcpy(slot, text, length);
     slot[length] = '\0';
 }

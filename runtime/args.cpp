@@ -35,23 +35,25 @@ extern "C" int ZEKAPI setArgv(const char *line, int *argc, char **argv, char *bu
     argv[1] = buf;
     bool quoted = false;
     size_t i = 0;
+    // Bytes of the character at j: a lead byte takes its trail byte along,
+    // whatever that is (0x5C and 0x20 among others).
+    auto char_bytes = [&](size_t j) -> size_t { return is_lead_byte(buf[j]) && j + 1 < len ? 2 : 1; };
     while (i < len) {
         unsigned char c = static_cast<unsigned char>(buf[i]);
-        if (is_lead_byte(c)) {
-            // The trail byte may be 0x5C or 0x20; it never acts as escape or separator.
-            i += (i + 1 < len) ? 2 : 1;
-        } else if (c == '"') {
+        if (c == '"') {
             quoted = !quoted;
             ++i;
         } else if (c == '\\') {
-            i += (i + 1 < len) ? 2 : 1;
+            // Escapes the whole next character, so the trail byte 0x5C of
+            // 表 after a backslash cannot escape what follows it.
+            i += 1 + (i + 1 < len ? char_bytes(i + 1) : 0);
         } else if (c == ' ' && !quoted) {
             while (i < len && buf[i] == ' ')
                 buf[i++] = '\0';
             if (i < len)
                 argv[count++] = buf + i;
         } else {
-            ++i;
+            i += char_bytes(i);
         }
     }
     *argc = count;
@@ -62,11 +64,19 @@ extern "C" int ZEKAPI argcmp(const char *arg, const char *option)
 {
     if (!arg || !option)
         return 1;
-    for (size_t i = 0; arg[i]; ++i) {
-        if (!option[i])
+    for (size_t i = 0; arg[i];) {
+        const unsigned char c = static_cast<unsigned char>(arg[i]);
+        if (is_lead_byte(c) && arg[i + 1]) {
+            // A two-byte character matches only itself: its trail byte may
+            // look like a letter or a backslash but is neither.
+            if (option[i] != arg[i] || option[i + 1] != arg[i + 1])
+                return 1;
+            i += 2;
+            continue;
+        }
+        if (!option[i] || fold(c) != fold(static_cast<unsigned char>(option[i])))
             return 1;
-        if (fold(static_cast<unsigned char>(arg[i])) != fold(static_cast<unsigned char>(option[i])))
-            return 1;
+        ++i;
     }
     return 0;
 }

@@ -1,15 +1,43 @@
 // Class modules: making objects from separate libraries and releasing them.
 #include <windows.h>
 
+#include <atomic>
+#include <vector>
+
 #include "object.h"
 
 namespace {
 
 // Modules whose release had to wait until the destructor that asked for it
-// returned. Per thread: only this thread's destructor can be running them.
-constexpr int kPendingMax = 16;
-thread_local void *pending[kPendingMax];
-thread_local int pendingCount;
+// returned: each waits for the next library call on the thread that queued
+// it, or for that thread's end. One list for all threads, because a thread's
+// own storage may already be gone when its end is reported to the library.
+struct Pending {
+    DWORD thread;
+    void *module;
+};
+// Made once and never destroyed: thread and process ends reach the library
+// after its static objects may have been torn down.
+SRWLOCK pendingLock = SRWLOCK_INIT;
+std::vector<Pending> &pending = *new std::vector<Pending>;
+std::atomic<size_t> pendingCount{0};
+
+// Takes the entries of one thread (or of all threads) out of the list.
+std::vector<void *> take_pending(bool allThreads)
+{
+    const DWORD self = GetCurrentThreadId();
+    std::vector<void *> taken;
+    AcquireSRWLockExclusive(&pendingLock);
+    for (size_t i = pending.size(); i-- > 0;) {
+        if (!allThreads && pending[i].thread != self)
+            continue;
+        taken.push_back(pending[i].module);
+        pending.erase(pending.begin() + ptrdiff_t(i));
+    }
+    pendingCount.store(pending.size());
+    ReleaseSRWLockExclusive(&pendingLock);
+    return taken;
+}
 
 }  // namespace
 
@@ -23,20 +51,35 @@ void zek_module_release_later(void *module)
 {
     if (!module)
         return;
-    if (pendingCount == kPendingMax) {
-        // The oldest entry's destructor finished long ago.
-        zek_module_release(pending[0]);
-        for (int i = 1; i < kPendingMax; ++i)
-            pending[i - 1] = pending[i];
-        --pendingCount;
-    }
-    pending[pendingCount++] = module;
+    AcquireSRWLockExclusive(&pendingLock);
+    pending.push_back(Pending{GetCurrentThreadId(), module});
+    pendingCount.store(pending.size());
+    ReleaseSRWLockExclusive(&pendingLock);
 }
 
 void zek_module_release_pending()
 {
-    while (pendingCount > 0)
-        zek_module_release(pending[--pendingCount]);
+    // Fast path for the usual empty list; a racing entry of another thread is
+    // not ours to release anyway.
+    if (pendingCount.load() == 0)
+        return;
+    for (void *module : take_pending(false))
+        zek_module_release(module);
+}
+
+void zek_module_release_at_thread_end()
+{
+    zek_module_release_pending();
+}
+
+void zek_module_release_at_unload(bool processEnding)
+{
+    std::vector<void *> modules = take_pending(true);
+    // When the whole process ends, the system unloads every module itself;
+    // FreeLibrary under the loader lock then only risks a dead lock.
+    if (!processEnding)
+        for (void *module : modules)
+            zek_module_release(module);
 }
 
 extern "C" ZEK_object *ZEKAPI ZEK_new(const char *fileName, intptr_t argument)

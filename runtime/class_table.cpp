@@ -2,6 +2,8 @@
 // and replacing methods by name.
 #include "zek2/runtime.h"
 
+#include "name_index.h"
+
 #include <cstdlib>
 #include <cstring>
 
@@ -101,6 +103,8 @@ extern "C" void ZEKAPI ZEK_tbl_Init1(ZEK_layer *layer, const ZEK_member *table, 
     for (int32_t i = 0; i < rows; ++i)
         if (table[i].kind == ZEK_KIND_METHOD)
             layer->pSlot[k++] = reinterpret_cast<ZEK_method_fn>(table[i].place);
+    // A program may have rewritten its table since it was last searched.
+    zek_name_index_check(layer);
 }
 
 extern "C" int32_t ZEKAPI ZEK_NameSearch2(const ZEK_member *firstRow, int32_t rowCount,
@@ -118,14 +122,7 @@ extern "C" int32_t ZEKAPI ZEK_NameSearch(const ZEK_layer *layer, const char *nam
 {
     if (!layer || !name)
         return -1;
-    int32_t i = -1;
-    if (layer->nMethodRow > 0)
-        i = ZEK_NameSearch2(layer->pMethodRow, layer->nMethodRow, name);
-    if (i == -1 && layer->nDataRow > 0)
-        i = ZEK_NameSearch2(layer->pDataRow, layer->nDataRow, name);
-    if (i == -1 && layer->nRecField > 0)
-        i = ZEK_NameSearch2(layer->pRows, layer->nRecField, name);
-    return i;
+    return zek_indexed_name_search(layer, name);
 }
 
 extern "C" void *ZEKAPI ZEK_ptr(void *base, intptr_t, intptr_t offset)

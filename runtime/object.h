@@ -47,6 +47,11 @@ void zek_module_release(void *module);
 // control or by the next library call on this thread.
 void zek_module_release_later(void *module);
 void zek_module_release_pending();
+// The calling thread ends: its queued modules are released.
+void zek_module_release_at_thread_end();
+// The library is unloaded: every queued module is released, unless the whole
+// process is ending (the system unloads them then).
+void zek_module_release_at_unload(bool processEnding);
 
 extern const ZEK_vtbl zek_empty_vtbl;
 

@@ -33,7 +33,7 @@ void process_attach()
     ++head->attachCount;
 }
 
-void process_detach()
+void process_detach(bool processEnding)
 {
     if (defaultFont)
         DeleteObject(defaultFont);
@@ -42,7 +42,7 @@ void process_detach()
         GlobalFree(imeBlock);
     imeBlock = nullptr;
     zek_font_cache_release();
-    zek_module_release_pending();
+    zek_module_release_at_unload(processEnding);
     ZekSharedHead *head = zek_shared_head();
     uint32_t before = head->attachCount;
     if (before > 0)
@@ -63,11 +63,13 @@ extern "C" HFONT ZEKAPI Get_ghFont(void)
     return defaultFont;
 }
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID)
+extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved)
 {
     if (reason == DLL_PROCESS_ATTACH)
         process_attach();
+    else if (reason == DLL_THREAD_DETACH)
+        zek_module_release_at_thread_end();
     else if (reason == DLL_PROCESS_DETACH)
-        process_detach();
+        process_detach(reserved != nullptr);  // non-null: the process is ending
     return TRUE;
 }

@@ -1,8 +1,9 @@
 /* Taking Shift-JIS file names apart and putting them together. These do no
    file-system access. A trail byte 0x5C of a two-byte character is never
-   taken for a backslash. Names are scanned in work buffers of 260 characters:
-   a name of more than 259 characters is refused (empty output, failure
-   result) rather than cut. */
+   taken for a backslash. Callers hold names and results in MAX_PATH buffers,
+   so a name of more than 259 bytes (not characters: a two-byte character
+   counts two) is refused (empty output, failure result) rather than cut, and
+   no result is longer than 259 bytes. */
 #ifndef ZEK2_FILENAMES_H
 #define ZEK2_FILENAMES_H
 
@@ -10,8 +11,8 @@
 
 ZEK_EXTERN_C_BEGIN
 
-/* Longest name, in characters, that the name functions take. */
-#define ZEK_NAME_MAX_CHARS 259
+/* Longest name and longest result, in bytes, of the name functions. */
+#define ZEK_NAME_MAX_BYTES 259
 
 /* Directory part: everything before the last '\' or up to and including the
    last ':'; the whole name when it has neither. Returns output, or null (with

@@ -77,6 +77,11 @@ static inline ZEK_layer *ZEK_layer_at(ZEK_object *object, int level)
 
 void ZEKAPI ZEK_tbl_Init1(ZEK_layer *layer, const ZEK_member *table, int32_t rows,
                           int32_t slotBytes, int32_t dataBytes);
+/* Looks the name up in an index of the layer's rows made on the first search
+   and shared by every layer with the same rows. A program that rewrites rows
+   of its own table builds a layer from it again (ZEK_tbl_Init1) before it
+   searches for a new name; a row renamed in place stops answering to its old
+   name at once. */
 int32_t ZEKAPI ZEK_NameSearch(const ZEK_layer *layer, const char *name);
 int32_t ZEKAPI ZEK_NameSearch2(const ZEK_member *firstRow, int32_t rowCount, const char *name);
 void *ZEKAPI ZEK_ptr(void *base, intptr_t ignored, intptr_t offset);

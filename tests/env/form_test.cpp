@@ -15,6 +15,11 @@ TEST(Form, FormatsCutsAndKeepsRecentResults)
     EXPECT_STREQ("BEEF", b);
     EXPECT_STREQ("", form(nullptr));
     EXPECT_EQ(std::string(511, 'q'), form("%s", std::string(2000, 'q').c_str()));
+    std::string hyo;  // 表 is 0x95 0x5C: 511 bytes would end in a lone lead byte
+    for (int i = 0; i < 300; ++i)
+        hyo += "\x95\x5C";
+    EXPECT_EQ(hyo.substr(0, 510), form("%s", hyo.c_str()));
+    EXPECT_EQ("a" + hyo.substr(0, 510), form("a%s", hyo.c_str())) << "a whole character fits";
 }
 
 // Results of many calls, short and overlong, all lie in one 4000-byte span,

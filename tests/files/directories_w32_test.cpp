@@ -25,6 +25,14 @@ std::string parentOf(const std::string &path)
     return path.substr(0, path.rfind('\\'));
 }
 
+// Leaves the stack below the caller full of non-zero bytes.
+__attribute__((noinline)) void dirty_stack()
+{
+    volatile char junk[64 * 1024];
+    for (size_t i = 0; i < sizeof junk; ++i)
+        junk[i] = '\xA5';
+}
+
 DWORD runPeer(const std::string &arguments)
 {
     return run_peer_program("zek_dirs_peer.exe " + arguments);
@@ -65,6 +73,16 @@ TEST_F(DirectoryTable, FilledFromTheProgramFoundOnThePath)
     EXPECT_EQ(GetUxLogFile(std::string(MAX_PATH, 'n').c_str(), buffer), buffer);
     EXPECT_STREQ(buffer, "");
     EXPECT_STREQ(GetUxDataFile(nullptr, nullptr), "");
+
+    // Every process reads the table: the bytes behind each name are zero,
+    // never what the setting process's stack held.
+    dirty_stack();
+    ASSERT_EQ(SetUxProgDir("test_files.exe"), 1);
+    for (int i = 0; i < 11; ++i) {
+        const char *d = kDirs[i]();
+        for (size_t b = std::strlen(d); b < 264; ++b)
+            ASSERT_EQ(d[b], 0) << i << " byte " << b;
+    }
 }
 
 TEST_F(DirectoryTable, UnchangedWhenTheProgramIsNotFound)

@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(Disk, FreeSpaceAndDrive)
+TEST(Disk, FreeSpaceDriveAndPerComputerNames)
 {
     ScratchDir dir("disk");
     ULARGE_INTEGER available, total, free;
@@ -22,10 +22,8 @@ TEST(Disk, FreeSpaceAndDrive)
     char current[MAX_PATH];
     GetCurrentDirectoryA(sizeof current, current);
     EXPECT_EQ(GetDiskDrv(), static_cast<unsigned char>(current[0]));
-}
 
-TEST(NetFileName, ComputerNameBeforeTheFileName)
-{
+    // Per-computer names: the computer name goes before the file name.
     char name[MAX_COMPUTERNAME_LENGTH + 1];
     DWORD size = sizeof name;
     ASSERT_TRUE(GetComputerNameA(name, &size));

@@ -20,21 +20,18 @@ std::string pathOf(const char *name)
     return out;
 }
 
-std::string fileOf(const char *name)
+// Output of a name function whose result is the output's length.
+template <typename Fn>
+std::string lengthOut(Fn fn, const char *name)
 {
     char out[1024] = "garbage";
-    const int n = GetFileNameToFileName(name, out);
+    const int n = fn(name, out);
     EXPECT_EQ(n, int(std::strlen(out))) << name;
     return out;
 }
-
-std::string keyOf(const char *name)
-{
-    char out[1024] = "garbage";
-    const int n = GetFileNameToKeyName(name, out);
-    EXPECT_EQ(n, int(std::strlen(out))) << name;
-    return out;
-}
+std::string fileOf(const char *name) { return lengthOut(GetFileNameToFileName, name); }
+std::string keyOf(const char *name) { return lengthOut(GetFileNameToKeyName, name); }
+std::string outputName(const char *text) { return lengthOut(SetOutputFileName, text); }
 
 std::string withExtension(const char *name, const char *extension)
 {
@@ -42,14 +39,6 @@ std::string withExtension(const char *name, const char *extension)
     std::strcpy(buffer, name);
     EXPECT_EQ(SetFileNameToCheck(buffer, extension), 1) << name;
     return buffer;
-}
-
-std::string outputName(const char *text)
-{
-    char out[1024];
-    const int n = SetOutputFileName(text, out);
-    EXPECT_EQ(n, int(std::strlen(out)));
-    return out;
 }
 
 TEST(FileNames, DirectoryFileAndKeyParts)
@@ -94,18 +83,20 @@ TEST(FileNames, ExtensionIsReplacedAndTheDirectoryKept)
     EXPECT_EQ(withExtension("C:\\x\\y.dat", ""), "C:\\x\\y");
 }
 
-TEST(FileNames, LongNamesAreRefusedNotCut)
+TEST(FileNames, NamesOverAMaxPathBufferAreRefusedNotCut)
 {
     char out[2048];
-    const std::string fits = "C:\\" + std::string(ZEK_NAME_MAX_CHARS - 7, 'a') + ".txt";
-    EXPECT_EQ(GetFileNameToFileName(fits.c_str(), out), ZEK_NAME_MAX_CHARS - 3);
+    const std::string fits = "C:\\" + std::string(ZEK_NAME_MAX_BYTES - 7, 'a') + ".txt";
+    EXPECT_EQ(GetFileNameToFileName(fits.c_str(), out), ZEK_NAME_MAX_BYTES - 3);
     EXPECT_EQ(GetFileNameToPathName((fits + "x").c_str(), out), nullptr);
     EXPECT_STREQ(out, "");
 
-    std::string wide;  // the limit counts characters, not bytes
-    for (int i = 0; i < ZEK_NAME_MAX_CHARS; ++i)
+    std::string wide = "a";  // the limit counts bytes: 129 characters here fit, 130 do not
+    for (int i = 0; i < ZEK_NAME_MAX_BYTES / 2; ++i)
         wide += HYO;
-    EXPECT_EQ(GetFileNameToFileName(wide.c_str(), out), 2 * ZEK_NAME_MAX_CHARS);
+    EXPECT_EQ(GetFileNameToFileName(wide.c_str(), out), ZEK_NAME_MAX_BYTES);
+    EXPECT_EQ(GetFileNameToKeyName((wide.substr(1) + HYO).c_str(), out), 0);
+    EXPECT_STREQ(out, "");
 
     std::strcpy(out, fits.c_str());
     EXPECT_EQ(SetFileNameToCheck(out, "text"), 0) << "the longer result would not fit";

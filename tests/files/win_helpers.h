@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <filesystem>
 #include <string>
 #include <thread>
 
@@ -17,33 +18,19 @@ public:
         char temp[MAX_PATH];
         GetTempPathA(sizeof temp, temp);
         path_ = std::string(temp) + "zekfiles_" + tag + "_" + std::to_string(GetCurrentProcessId());
-        removeTree(path_);
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
         CreateDirectoryA(path_.c_str(), nullptr);
     }
-    ~ScratchDir() { removeTree(path_); }
+    ~ScratchDir()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
     const std::string &path() const { return path_; }
     std::string operator/(const std::string &name) const { return path_ + "\\" + name; }
 
 private:
-    static void removeTree(const std::string &path)
-    {
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
-        while (search != INVALID_HANDLE_VALUE) {
-            const std::string name = found.cFileName, child = path + "\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                if (name != "." && name != "..")
-                    removeTree(child);
-            } else {
-                DeleteFileA(child.c_str());
-            }
-            if (!FindNextFileA(search, &found)) {
-                FindClose(search);
-                break;
-            }
-        }
-        RemoveDirectoryA(path.c_str());
-    }
     std::string path_;
 };
 

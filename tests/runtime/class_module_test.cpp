@@ -46,21 +46,46 @@ TEST(ClassModule, NewMakesAnObjectAndDeleteReleasesTheModuleOnce)
     EXPECT_FALSE(loaded(kModule));
 }
 
-TEST(ClassModule, ObjectMadeWithoutNewReleasesItsModuleAfterItsDestructor)
+// The program loads the module and calls the factory itself: the object owns
+// that reference, and its destructor's code lies in the module.
+ZEK_object *made_by_the_program(ModuleProbe *probe)
 {
-    // The program loads the module and calls the factory itself: the object
-    // owns that reference, and its destructor's code lies in the module.
     HMODULE module = LoadLibraryA(kModule);
-    ASSERT_NE(module, nullptr);
     auto factory = reinterpret_cast<ZEK_factory_fn>(
         reinterpret_cast<void *>(GetProcAddress(module, "_ZEK_new")));
-    ASSERT_NE(factory, nullptr);
+    return factory ? factory(reinterpret_cast<intptr_t>(probe), module) : nullptr;
+}
+
+TEST(ClassModule, ObjectMadeWithoutNewReleasesItsModuleAfterItsDestructor)
+{
     ModuleProbe probe{};
-    ZEK_object *object = factory(reinterpret_cast<intptr_t>(&probe), module);
+    ZEK_object *object = made_by_the_program(&probe);
     ASSERT_NE(object, nullptr);
     EXPECT_EQ(object->bModuleNew, 0);
     ZEK_dtorC(object);
     EXPECT_EQ(probe.dtorCalls, 1);
+    EXPECT_FALSE(loaded(kModule));
+}
+
+// A program thread destroys such an object through its own destructor (no
+// library call follows) and ends: the module goes with the thread.
+DWORD WINAPI delete_directly_and_end(void *stillLoaded)
+{
+    ModuleProbe probe{};
+    ZEK_object *object = made_by_the_program(&probe);
+    object->vtbl->deleting_dtor(object, 1);
+    *static_cast<bool *>(stillLoaded) = probe.dtorCalls == 1 && loaded(kModule);
+    return 0;
+}
+
+TEST(ClassModule, QueuedModuleIsReleasedWhenItsThreadEnds)
+{
+    bool stillLoaded = false;
+    HANDLE thread = CreateThread(nullptr, 0, delete_directly_and_end, &stillLoaded, 0, nullptr);
+    ASSERT_NE(thread, nullptr);
+    ASSERT_EQ(WaitForSingleObject(thread, 10000), WAIT_OBJECT_0);
+    CloseHandle(thread);
+    EXPECT_TRUE(stillLoaded) << "kept while the destructor in it may still run";
     EXPECT_FALSE(loaded(kModule));
 }
 

@@ -21,14 +21,12 @@ TEST(SharedBlock, MainArgStartsWithTheSystemFont)
 {
     const LOGFONTA &lf = Get_gMainArg()->lf;
     EXPECT_EQ(Get_gMainArg(), &gMainArg);
-    EXPECT_EQ(lf.lfHeight, 12);
-    EXPECT_EQ(lf.lfWidth, 6);
-    EXPECT_EQ(lf.lfWeight, 400);
-    EXPECT_EQ(lf.lfCharSet, SHIFTJIS_CHARSET);
-    EXPECT_EQ(lf.lfOutPrecision, 3);
-    EXPECT_EQ(lf.lfClipPrecision, 2);
-    EXPECT_EQ(lf.lfQuality, 1);
-    EXPECT_EQ(lf.lfPitchAndFamily, 0x31);
+    const long want[] = {12, 6, 0, 0, 400, 0, 0, 0, SHIFTJIS_CHARSET, 3, 2, 1, 0x31};
+    const long got[] = {lf.lfHeight, lf.lfWidth, lf.lfEscapement, lf.lfOrientation, lf.lfWeight,
+                        lf.lfItalic, lf.lfUnderline, lf.lfStrikeOut, lf.lfCharSet,
+                        lf.lfOutPrecision, lf.lfClipPrecision, lf.lfQuality, lf.lfPitchAndFamily};
+    for (size_t i = 0; i < sizeof want / sizeof *want; ++i)
+        EXPECT_EQ(got[i], want[i]) << "field " << i;
     // "ＭＳ ゴシック" in Shift-JIS.
     EXPECT_STREQ(lf.lfFaceName, "\x82\x6C\x82\x72\x20\x83\x53\x83\x56\x83\x62\x83\x4E");
     LOGFONTA made{};

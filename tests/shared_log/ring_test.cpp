@@ -63,6 +63,11 @@ TEST(LogRing, OutOfRangeStateAndSizesStayInsideTheRing)
     std::string longLine(2000, 'z');
     shared_log_write(log.get(), (longLine + "\n").c_str());
     EXPECT_EQ(std::strlen(log->lines[1]), size_t(kLogLineBytes - 1));
+    std::string hyo;  // 表 is 0x95 0x5C: the cut falls between its two bytes
+    for (int i = 0; i < 300; ++i)
+        hyo += "\x95\x5C";
+    shared_log_write(log.get(), (hyo + "\n").c_str());
+    EXPECT_EQ(log->lines[2], hyo.substr(0, kLogLineBytes - 2));
 }
 
 }  // namespace
