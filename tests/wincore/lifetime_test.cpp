@@ -85,13 +85,13 @@ struct DrawingThread {
 };
 
 // A shown Win with everything a program gives it to own: hooks counting dtor
-// and Destroy, an owned background brush, an open back buffer, a display
-// mutex and a status bar object.
+// and Destroy, an owned background brush, an open back buffer, a font it
+// made, a display mutex and a status bar object.
 struct Counted {
     ZEK_object *o = Win_ctor2(nullptr);
     HWND w = nullptr;
     HBRUSH brush = CreateSolidBrush(RGB(9, 8, 7));
-    HGDIOBJ bitmap = nullptr, memory = nullptr;
+    HGDIOBJ bitmap = nullptr, memory = nullptr, font = nullptr;
     HANDLE mutex = CreateMutexA(nullptr, FALSE, nullptr);
     Counted()
     {
@@ -113,6 +113,9 @@ struct Counted {
         memory = Win_DrawBmpOpen(o);
         bitmap = member<HBITMAP>(o, "hBmp");
         EXPECT_NE(memory, nullptr);
+        Win_CreateFont(o, 20, 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, 0, "Arial");
+        font = member<HFONT>(o, "hFont");
+        EXPECT_EQ(GetObjectType(font), DWORD(OBJ_FONT));
     }
     void expectAllReleased()
     {
@@ -120,7 +123,7 @@ struct Counted {
         EXPECT_EQ(gDtors, 1);
         EXPECT_EQ(gDestroys, 1);
         EXPECT_EQ(gFurniture, 1) << "the status bar goes with its window";
-        for (HGDIOBJ h : {HGDIOBJ(brush), bitmap, memory})
+        for (HGDIOBJ h : {HGDIOBJ(brush), bitmap, memory, font})
             EXPECT_EQ(GetObjectType(h), 0u) << h;
         DWORD flags;
         EXPECT_FALSE(GetHandleInformation(mutex, &flags)) << "hmtxDisp closed";
