@@ -17,8 +17,7 @@ public:
     FakeIo(FakeDisk *disk, FakeFile *file) : disk_(disk), file_(file) { ++disk_->openFiles; }
     ~FakeIo() override { close(); }
 
-    bool read(uint64_t pos, void *to, uint32_t n, uint32_t *got) override
-    {
+    bool read(uint64_t pos, void *to, uint32_t n, uint32_t *got) override {
         *got = 0;
         if (disk_->next_fails(false))
             return false;
@@ -38,8 +37,7 @@ public:
         return true;
     }
 
-    bool write(uint64_t pos, const void *from, uint32_t n) override
-    {
+    bool write(uint64_t pos, const void *from, uint32_t n) override {
         if (disk_->next_fails(true))
             return false;
         if (pos + n > file_->size && pos + n > disk_->capacity) {
@@ -59,8 +57,7 @@ public:
         return true;
     }
 
-    bool close() override
-    {
+    bool close() override {
         if (file_) {
             --disk_->openFiles;
             file_ = nullptr;
@@ -77,28 +74,24 @@ private:
 
 }  // namespace
 
-bool FakeDisk::next_fails(bool write)
-{
+bool FakeDisk::next_fails(bool write) {
     bool fail = ios++ == failAt || (write ? writesFail : readsFail);
     fired = fired || fail;
     writeFired = writeFired || (fail && write);
     return fail;
 }
 
-RecordIo *FakeDisk::open(const char *name)
-{
+RecordIo *FakeDisk::open(const char *name) {
     auto it = files.find(name);
     return it == files.end() ? nullptr : new FakeIo(this, &it->second);
 }
 
-RecordIo *FakeDisk::create(const char *name)
-{
+RecordIo *FakeDisk::create(const char *name) {
     files[name] = FakeFile{};
     return new FakeIo(this, &files[name]);
 }
 
-std::vector<uint8_t> FakeDisk::bytes(const std::string &name)
-{
+std::vector<uint8_t> FakeDisk::bytes(const std::string &name) {
     FakeFile &f = files.at(name);
     std::vector<uint8_t> out(size_t(f.size));
     for (auto &c : f.chunks) {
@@ -110,8 +103,7 @@ std::vector<uint8_t> FakeDisk::bytes(const std::string &name)
     return out;
 }
 
-void FakeDisk::put_bytes(const std::string &name, const std::vector<uint8_t> &data)
-{
+void FakeDisk::put_bytes(const std::string &name, const std::vector<uint8_t> &data) {
     FakeFile f;
     for (size_t p = 0; p < data.size(); p += kChunk) {
         auto &c = f.chunks[p / kChunk];
@@ -122,19 +114,16 @@ void FakeDisk::put_bytes(const std::string &name, const std::vector<uint8_t> &da
     files[name] = f;
 }
 
-UseDisk::UseDisk(FakeDisk *disk)
-{
+UseDisk::UseDisk(FakeDisk *disk) {
     fd_io_set_fs(disk);
 }
 
-UseDisk::~UseDisk()
-{
+UseDisk::~UseDisk() {
     fd_io_set_fs(nullptr);
 }
 
 // The sources built here have no platform files of their own.
-RecordFs *record_fs_platform()
-{
+RecordFs *record_fs_platform() {
     return &g_default_disk;
 }
 
@@ -142,7 +131,6 @@ RecordFs *record_fs_platform()
 void zek_module_release(void *) {}
 void zek_module_release_later(void *) {}
 void zek_module_release_pending() {}
-extern "C" ZEK_object *ZEKAPI ZEK_new(const char *, intptr_t)
-{
+extern "C" ZEK_object *ZEKAPI ZEK_new(const char *, intptr_t) {
     return nullptr;
 }
