@@ -57,8 +57,9 @@ Outcome run_once(const Shape &s, uint32_t seed, const std::function<void(FakeDis
     out.writeFired = f.disk.writeFired;
     out.ios = f.disk.ios;
     f.disk.healthy();
-    if (f.d().bOpenFlag)
+    if (f.d().bOpenFlag) {
         EXPECT_EQ(Fd_Io_Close(f.o), 1);
+    }
     EXPECT_EQ(f.disk.openFiles, 0);
 
     m.closed();
