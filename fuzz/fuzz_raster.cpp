@@ -1,6 +1,7 @@
-// Segment clipping, direct lines and marks, and arc walks on arbitrary input:
-// clipped ends must lie in the rectangle, nothing may be written outside the
-// bitmap's memory, and every walk must end.
+// Segment clipping, direct lines and marks, and arc walks on arbitrary input
+// (radii and centres to the ends of the 32-bit range): clipped ends must lie in
+// the rectangle, nothing may be written outside the bitmap's memory, and every
+// walk must end.
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -16,8 +17,7 @@ struct Reader {
     const uint8_t *p;
     size_t n;
     template <typename T>
-    T take()
-    {
+    T take() {
         T v{};
         const size_t k = n < sizeof v ? n : sizeof v;
         std::memcpy(&v, p, k);
@@ -31,8 +31,7 @@ void count(void *context, int32_t, int32_t) { ++*static_cast<long *>(context); }
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     using namespace zek_raster;
     Reader in{data, size};
     ClipRect r{in.take<int32_t>(), in.take<int32_t>(), in.take<int32_t>(), in.take<int32_t>()};
@@ -65,11 +64,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const int32_t rx = in.take<uint16_t>() % 2000, ry = in.take<uint16_t>() % 2000;
     const double a1 = in.take<float>(), a2 = in.take<float>();
     long pixels = 0;
-    StyledArc arc{0, 0, rx, ry, a1, a2, in.take<float>(), 0.017453292519943295, 0xF0F0};
+    const int32_t cx = in.take<int32_t>(), cy = in.take<int32_t>();
+    StyledArc arc{cx, cy, rx, ry, a1, a2, in.take<float>(), 0.017453292519943295, 0xF0F0};
     styled_arc(arc, count, &pixels);
     if (pixels > 64L * (rx + ry + 2))
         std::abort();
-    ArcPolyline poly{0, 0, in.take<int32_t>(), in.take<int32_t>(), a1, a2, 0.0,
+    midpoint_ellipse(cx, cy, in.take<int32_t>(), in.take<int32_t>(), count, &pixels);
+    ArcPolyline poly{cx, cy, in.take<int32_t>(), in.take<int32_t>(), a1, a2, 0.0,
                      0.017453292519943295, in.take<int8_t>(), in.take<double>(),
                      in.take<double>()};
     long vertices = 0;

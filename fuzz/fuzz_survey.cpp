@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     MathMode(which == 15 ? in.small() : 2);
     double d[16];
     for (double &v : d) v = in.next();
-    double X = 0, Y = 0, R = 0, L = 0, a = 0, b = 0, c = 0, e = 0, f = 0, g = 0;
+    double X = 0, Y = 0, R = 0, L = 0, a = 0, b = 0, c = 0, e = 0;
     switch (which) {
     case 0:
         check(WGS84_BL_XY(in.small() & 1, in.small() % 21, d[0], d[1], &X, &Y), {X, Y});
@@ -67,23 +67,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         check(KoutenK90(d[0], d[1], d[2], d[3], d[4], d[5], d[6], d[7], d[8], &X, &Y, &R, &L),
               {X, Y});
         check(KoutenKT(in.small(), d[0], d[1], d[2], d[3], d[4], d[5], d[6], d[9], d[10], d[11],
-                       d[12], &X, &Y, &R, &L),
-              {X, Y});
+                       d[12], &X, &Y, &R, &L), {X, Y});
         break;
     case 5:
-        check(KoutenKC(in.small(), d[0], d[1], d[2], d[3], d[4], d[5], d[6], d[7], d[8], d[9],
-                       &X, &Y, &R, &L),
-              {X, Y});
+        check(KoutenKC(in.small(), d[0], d[1], d[2], d[3], d[4], d[5], d[6], d[7], d[8], d[9], &X,
+                       &Y, &R, &L), {X, Y});
         break;
     case 6:
         check(KoutenKD(in.small(), d[0], d[1], d[2], d[3], d[4], d[5], d[6], d[7], d[8], d[9],
-                       d[10], d[11], &X, &Y, &R, &L),
-              {X, Y});
+                       d[10], d[11], &X, &Y, &R, &L), {X, Y});
         break;
     case 7:
         check(KoutenKK(in.small(), d[0], d[1], d[2], d[3], d[4], d[5], d[6], d[7], d[8], d[9],
-                       d[10], d[11], d[12], d[13], &X, &Y, &R, &L),
-              {X, Y});
+                       d[10], d[11], d[12], d[13], &X, &Y, &R, &L), {X, Y});
         break;
     case 8:
         check(KoutenDC(d[0], d[1], d[2], d[3], d[4], d[5], d[6], d[7], &X, &Y, &a, &b, &c, &e),
@@ -91,13 +87,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         break;
     case 9:
         check(KoutenDD(d[0], d[1], d[2], d[3], d[4], d[5], d[6], d[7], d[8], d[9], &X, &Y, &a,
-                       &b, &c, &e),
-              {X, Y, b, c});
+                       &b, &c, &e), {X, Y, b, c});
         break;
     case 10:
         check(KoutenDT(d[0], d[1], d[2], d[3], d[4], d[5], d[6], d[7], d[8], &X, &Y, &a, &b,
-                       &c, &e),
-              {X, Y, b, c});
+                       &c, &e), {X, Y, b, c});
         KoutenD90(d[9], d[10], d[11], d[12], d[13], d[14], d[15], d[0], d[1], &X, &Y, &a, &b, &c);
         break;
     case 11:
@@ -110,7 +104,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         volatile double sink = tan_o(d[5]) + ang_ch(d[6]) + mod(d[7], d[8]) + rud(d[9], 5, 3) +
                                az_n(d[10], d[11], d[12], d[13]) + cot(d[14]) + csec(d[15]);
         (void)sink;
-        (void)f, (void)g;
     }
     }
     MathMode(2);

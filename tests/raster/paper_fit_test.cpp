@@ -13,11 +13,8 @@ namespace {
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
 }
 
-TEST(PlainMapping, TruncationSaturationAndEmptyRanges)
-{
-    EXPECT_EQ(world_to_pixel(10.9, 0, 1, 0), 10);
-    EXPECT_EQ(world_to_pixel(-0.5, 0, 1, 0), 0);
-    EXPECT_EQ(world_to_pixel(-1e300, 0, 1, -10), INT32_MIN);
+TEST(PlainMapping, TruncationSaturationAndEmptyRanges) {
+    // Truncation and saturation of single values are checked through the window calls.
     EXPECT_EQ(world_to_pixel(1e9, 0, 1, 2000000000), INT32_MAX);  // the sum saturates too
     EXPECT_EQ(world_to_pixel(kNaN, 0, 1, 7), 7);
     const AxisFactors f = axis_factors(10, 19, 50.0, 0.0);  // reversed world
@@ -28,8 +25,7 @@ TEST(PlainMapping, TruncationSaturationAndEmptyRanges)
         EXPECT_TRUE(e.worldPerPixel == 0.0 && e.pixelsPerWorld == 0.0);
 }
 
-TEST(PaperFit, CentredWhollyVisibleSquareOnManyShapes)
-{
+TEST(PaperFit, CentredWhollyVisibleSquareOnManyShapes) {
     WorldRect exact{};  // the default paper on its own shape: t 297, u 420.5
     ASSERT_TRUE(fit_rect(WorldRect{0, 0, 594, 841}, 841, 594, exact));
     EXPECT_TRUE(exact.sx == 0 && exact.sy == 0 && exact.mx == 594 && exact.my == 841);
@@ -54,26 +50,19 @@ TEST(PaperFit, CentredWhollyVisibleSquareOnManyShapes)
         }
 }
 
-TEST(PaperFit, EmptyAreaOrPaperIsRefusedUntouched)
-{
-    const WorldRect paper{0, 0, 594, 841};
-    const double areas[][2] = {{0, 480}, {640, 0}, {-5, 480}, {kNaN, 480}};
-    for (const auto &a : areas) {
-        WorldRect w{1, 2, 3, 4};
-        PaperScale s{9, 9, 9, 9, 9, 9};
-        EXPECT_FALSE(fit_rect(paper, a[0], a[1], w));
-        EXPECT_FALSE(paper_scale(paper, a[0], a[1], s));
-        EXPECT_TRUE(w.sx == 1 && w.my == 4 && s.zwSclX == 9);
-    }
-    WorldRect w{};
-    EXPECT_FALSE(fit_rect(WorldRect{7, 7, 7, 7}, 640, 480, w));
+// Empty areas and papers are checked through the window calls; here what
+// only arithmetic meets.
+TEST(PaperFit, EmptyAreaOrPaperIsRefusedUntouched) {
+    WorldRect w{1, 2, 3, 4};
+    PaperScale s{9, 9, 9, 9, 9, 9};
+    EXPECT_FALSE(fit_rect(WorldRect{0, 0, 594, 841}, kNaN, 480, w));
+    EXPECT_FALSE(paper_scale(WorldRect{0, 0, 594, 841}, 640, -5, s));
+    EXPECT_TRUE(w.sx == 1 && w.my == 4 && s.zwSclX == 9);
     EXPECT_FALSE(fit_rect(WorldRect{-1e308, -1e308, 1e308, 1e308}, 640, 480, w));
-    PaperScale s{};
     EXPECT_FALSE(paper_scale(WorldRect{0, 0, 0, 841}, 640, 480, s));
 }
 
-TEST(ResizeModes, EdgesKeptAtThePresentScale)
-{
+TEST(ResizeModes, EdgesKeptAtThePresentScale) {
     // 640 x 480 at one unit a pixel, resized to 800 x 600.
     const WorldRect expect[9] = {{}, {0, -160, 480, 640}, {0, 0, 480, 800}, {0, 0, 600, 640},
                                  {0, -160, 600, 640}, {0, 0, 600, 800}, {-120, 0, 480, 640},
@@ -92,8 +81,7 @@ TEST(ResizeModes, EdgesKeptAtThePresentScale)
     EXPECT_TRUE(keep_edges(3, w, 800, 600, 0.0, 1)) << "moves the top only";
 }
 
-TEST(LineWidth, NominalWidthAtLeastOnePixel)
-{
+TEST(LineWidth, NominalWidthAtLeastOnePixel) {
     EXPECT_EQ(line_width_pixels(0, 1.0), 1);
     EXPECT_EQ(line_width_pixels(25, 11.0), 2);
     EXPECT_EQ(line_width_pixels(-500, 1.0), 1);

@@ -34,8 +34,7 @@ public:
     int check(const char *name) override { return files.count(name) ? 0 : 2; }
     bool remove(const char *name) override { return files.erase(name) != 0; }
 
-    void healthy()
-    {
+    void healthy() {
         failAt = -1;
         capacity = UINT64_MAX;
         readsFail = writesFail = false;

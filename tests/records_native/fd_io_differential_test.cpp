@@ -9,8 +9,7 @@ namespace {
 
 class FdIoDifferential : public ::testing::TestWithParam<Shape> {};
 
-TEST_P(FdIoDifferential, FileAndRecordsAgreeWithThePictureAfterEveryReopen)
-{
+TEST_P(FdIoDifferential, FileAndRecordsAgreeWithThePictureAfterEveryReopen) {
     const Shape s = GetParam();
     FdIoFile f;
     f.disk.put_bytes(f.name, {});

@@ -16,8 +16,7 @@ constexpr int kSteps = 60;
 // One-byte records one to a block in one buffer: every move needs the disk.
 const Shape kShapes[] = {{1, 4, 8, 16}, {3, 2, 6, 10}, {10, 3, 4, 12}, {1, 1, 1, 0}};
 
-Bytes starting_file(const Shape &s)
-{
+Bytes starting_file(const Shape &s) {
     Bytes file(size_t(s.offset), 'H');
     for (int32_t r = 0; r < s.bufcnt * 4; ++r)
         file.insert(file.end(), size_t(s.recsize), uint8_t(0x80 + r));
@@ -33,8 +32,7 @@ struct Outcome {
 
 // Runs the program on a disk set up by arm, then checks the file on a
 // healthy disk.
-Outcome run_once(const Shape &s, uint32_t seed, const std::function<void(FakeDisk &)> &arm)
-{
+Outcome run_once(const Shape &s, uint32_t seed, const std::function<void(FakeDisk &)> &arm) {
     Outcome out;
     FdIoFile f;
     const Bytes start = starting_file(s);
@@ -59,8 +57,9 @@ Outcome run_once(const Shape &s, uint32_t seed, const std::function<void(FakeDis
     out.writeFired = f.disk.writeFired;
     out.ios = f.disk.ios;
     f.disk.healthy();
-    if (f.d().bOpenFlag)
+    if (f.d().bOpenFlag) {
         EXPECT_EQ(Fd_Io_Close(f.o), 1);
+    }
     EXPECT_EQ(f.disk.openFiles, 0);
 
     m.closed();
@@ -78,8 +77,7 @@ Outcome run_once(const Shape &s, uint32_t seed, const std::function<void(FakeDis
     return out;
 }
 
-TEST(FdIoFaults, EveryReadAndWriteFailingInTurnIsReportedAndLosesNoRecord)
-{
+TEST(FdIoFaults, EveryReadAndWriteFailingInTurnIsReportedAndLosesNoRecord) {
     for (const Shape &s : kShapes) {
         for (uint32_t seed = 1; seed <= 3; ++seed) {
             Outcome clean = run_once(s, seed, [&](FakeDisk &) {});
@@ -100,8 +98,7 @@ TEST(FdIoFaults, EveryReadAndWriteFailingInTurnIsReportedAndLosesNoRecord)
     }
 }
 
-TEST(FdIoFaults, AFullDiskAtEverySizeIsReportedAndLosesNoRecord)
-{
+TEST(FdIoFaults, AFullDiskAtEverySizeIsReportedAndLosesNoRecord) {
     for (const Shape &s : kShapes) {
         const uint64_t block = uint64_t(s.recsize) * s.bufcnt;
         const uint64_t size = starting_file(s).size();
@@ -120,8 +117,7 @@ TEST(FdIoFaults, AFullDiskAtEverySizeIsReportedAndLosesNoRecord)
 
 // The case that was found in use: "FEDCBA" sorted, inserted into and deleted
 // from with each disk operation failing in turn.
-TEST(FdIoFaults, MovesThatFailPartWayLeaveTheRecordsTheyFound)
-{
+TEST(FdIoFaults, MovesThatFailPartWayLeaveTheRecordsTheyFound) {
     struct Move {
         const char *name;
         std::function<int32_t(ZEK_object *)> call;

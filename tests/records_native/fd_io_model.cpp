@@ -3,13 +3,11 @@
 
 size_t g_compare_size = 0;
 
-int ZEKAPI compare_bytes(const void *a, const void *b)
-{
+int ZEKAPI compare_bytes(const void *a, const void *b) {
     return std::memcmp(a, b, g_compare_size);
 }
 
-bool RandomRun::agrees(int32_t upto)
-{
+bool RandomRun::agrees(int32_t upto) {
     for (int32_t r = 0; r <= upto; ++r) {
         if (!Fd_Io_Get(f_.o, r))
             return false;
@@ -21,8 +19,7 @@ bool RandomRun::agrees(int32_t upto)
 
 // The model takes a step's changes only when the object reports success: a
 // call that fails must leave the records as they were.
-bool RandomRun::step()
-{
+bool RandomRun::step() {
     ZEK_object *o = f_.o;
     int32_t &datE = m_.datE;
     f_.d().bDatE = datE;

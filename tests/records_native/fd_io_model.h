@@ -16,8 +16,7 @@ struct Shape {
     int32_t nbuf, bufcnt, recsize, offset;
 };
 
-inline void PrintTo(const Shape &s, std::ostream *out)
-{
+inline void PrintTo(const Shape &s, std::ostream *out) {
     *out << s.nbuf << " buffers of " << s.bufcnt << " x " << s.recsize << " bytes, header "
          << s.offset;
 }
@@ -36,27 +35,23 @@ struct FileModel {
 
     uint64_t pos(int32_t rec) const { return uint64_t(s.offset) + uint64_t(rec) * s.recsize; }
     // A changed record's block reaches the file whole.
-    void touch(int32_t rec)
-    {
+    void touch(int32_t rec) {
         uint64_t block = uint64_t(s.recsize) * s.bufcnt;
         uint64_t end = s.offset + (uint64_t(rec / s.bufcnt) + 1) * block;
         if (file.size() < end)
             file.resize(size_t(end), 0);
     }
-    Bytes rec(int32_t r) const
-    {
+    Bytes rec(int32_t r) const {
         Bytes b(size_t(s.recsize), 0);
         if (pos(r) < file.size())
             std::memcpy(b.data(), file.data() + pos(r), b.size());
         return b;
     }
-    void set(int32_t r, const Bytes &b)
-    {
+    void set(int32_t r, const Bytes &b) {
         touch(r);
         std::memcpy(file.data() + pos(r), b.data(), b.size());
     }
-    void closed()
-    {
+    void closed() {
         if (file.size() < header.size())
             file.resize(header.size(), 0);
         std::copy(header.begin(), header.end(), file.begin());
@@ -79,8 +74,7 @@ public:
     bool agrees(int32_t upto);
 
 private:
-    Bytes random_rec()
-    {
+    Bytes random_rec() {
         Bytes b(size_t(m_.s.recsize));
         for (auto &x : b)
             x = uint8_t(rng_() % 4 + 1);  // few values, so sorts meet ties

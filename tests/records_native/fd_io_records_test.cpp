@@ -13,8 +13,7 @@ namespace {
 
 struct FdIoRecords : ::testing::Test, FdIoFile {
     // Records 0..count-1 keyed 1..count (one int each), bDatE = count-1.
-    void fill(int count, int bufcnt = 2, int nbuf = 2)
-    {
+    void fill(int count, int bufcnt = 2, int nbuf = 2) {
         disk.put_bytes(name, {});
         ASSERT_EQ(open(4, bufcnt, 0, nbuf), 1);
         for (int32_t r = 0; r < count; ++r) {
@@ -24,8 +23,7 @@ struct FdIoRecords : ::testing::Test, FdIoFile {
         }
         d().bDatE = count - 1;
     }
-    std::vector<int32_t> keys(int count)
-    {
+    std::vector<int32_t> keys(int count) {
         std::vector<int32_t> k;
         for (int32_t r = 0; r < count; ++r) {
             EXPECT_EQ(Fd_Io_Get(o, r), 1);
@@ -35,43 +33,30 @@ struct FdIoRecords : ::testing::Test, FdIoFile {
     }
 };
 
-int ZEKAPI by_key(const void *a, const void *b)
-{
+int ZEKAPI by_key(const void *a, const void *b) {
     return *static_cast<const int32_t *>(a) - *static_cast<const int32_t *>(b);
 }
 
-int ZEKAPI by_key_over_ten(const void *a, const void *b)
-{
+int ZEKAPI by_key_over_ten(const void *a, const void *b) {
     return *static_cast<const int32_t *>(a) / 10 - *static_cast<const int32_t *>(b) / 10;
 }
 
-TEST_F(FdIoRecords, InsertShiftsUpAndClearsTheGap)
-{
+// What the moves write is compared with a model by FdIoDifferential; here the
+// counts and the ranges they refuse.
+TEST_F(FdIoRecords, InsertAndDeleteRefuseRangesOutsideTheRecords) {
     fill(5);
     ASSERT_EQ(Fd_Io_InsData(o, 1, 2), 1);
-    EXPECT_EQ(d().bSelRec, 1);
-    EXPECT_EQ(d().bDatE, 6);
+    EXPECT_TRUE(d().bSelRec == 1 && d().bDatE == 6);
     EXPECT_EQ(keys(8), (std::vector<int32_t>{1, 0, 0, 2, 3, 4, 5, 0}));
-    EXPECT_EQ(Fd_Io_InsData(o, 7, 1), 0);  // behind the last record
-    EXPECT_EQ(Fd_Io_InsData(o, 0, 0), 0);
-    EXPECT_EQ(Fd_Io_InsData(o, -1, 1), 0);
-    EXPECT_EQ(Fd_Io_InsDataDir(o, 1, 0, 1), 1);
-    EXPECT_EQ(keys(3), (std::vector<int32_t>{0, 1, 0}));
-    EXPECT_EQ(Fd_Io_InsDataDir(o, INT32_MAX - 1, 0, 2), 0);  // would pass the last index
-}
-
-TEST_F(FdIoRecords, DeleteShiftsDownClearsTheTailAndClampsTheCount)
-{
-    fill(5);
-    ASSERT_EQ(Fd_Io_DelData(o, 1, 2), 1);
-    EXPECT_EQ(keys(5), (std::vector<int32_t>{1, 4, 5, 0, 0}));
-    EXPECT_EQ(d().bDatE, 2);
-    ASSERT_EQ(Fd_Io_DelData(o, 1, 100), 1);
+    ASSERT_EQ(Fd_Io_DelData(o, 1, 100), 1);  // the count is clamped
     EXPECT_EQ(keys(3), (std::vector<int32_t>{1, 0, 0}));
     EXPECT_EQ(d().bDatE, 0);
-    EXPECT_EQ(Fd_Io_DelData(o, 1, 1), 0);
-    EXPECT_EQ(Fd_Io_DelData(o, 0, 0), 0);
-    EXPECT_EQ(Fd_Io_DelDataDir(o, -2, 0, 1), 0);
+    const int32_t refused[] = {Fd_Io_InsData(o, 1, 1),  Fd_Io_InsData(o, 0, 0),
+                               Fd_Io_InsData(o, -1, 1), Fd_Io_DelData(o, 1, 1),
+                               Fd_Io_DelData(o, 0, 0),  Fd_Io_DelDataDir(o, -2, 0, 1),
+                               Fd_Io_InsDataDir(o, INT32_MAX - 1, 0, 2)};  // past the last index
+    for (int32_t r : refused)
+        EXPECT_EQ(r, 0);
 
     // A last index from a damaged header: the count stays in range and only
     // the two records behind at are cleared.
@@ -81,8 +66,7 @@ TEST_F(FdIoRecords, DeleteShiftsDownClearsTheTailAndClampsTheCount)
     EXPECT_LE(disk.files[name].size, (uint64_t(INT32_MAX) + 2) * 4);
 }
 
-TEST_F(FdIoRecords, SortMatchesTheShellSortTiesIncluded)
-{
+TEST_F(FdIoRecords, SortMatchesTheShellSortTiesIncluded) {
     // Keys whose tens tie: the exchange order decides where equal ones land.
     const std::vector<int32_t> start{31, 12, 35, 11, 22, 38, 14, 27, 19, 33, 25};
     fill(int(start.size()), 3, 1);
@@ -103,21 +87,15 @@ TEST_F(FdIoRecords, SortMatchesTheShellSortTiesIncluded)
                               static_cast<int32_t *>(m->pBlock) + start.size());
     m->vtbl->deleting_dtor(m, 1);
     EXPECT_EQ(keys(int(start.size())), want);
-}
 
-TEST_F(FdIoRecords, SortRefusesRangesOfFewerThanTwo)
-{
-    fill(4);
-    EXPECT_EQ(Fd_Io_Sort(o, 2, 2, by_key), 0);
-    EXPECT_EQ(Fd_Io_Sort(o, 3, 1, by_key), 0);
-    EXPECT_EQ(Fd_Io_Sort(o, -1, 2, by_key), 0);
-    EXPECT_EQ(Fd_Io_Sort(o, 0, INT32_MAX, by_key), 0);
+    // Ranges of fewer than two records, or past the last index, are refused.
+    for (auto r : {std::pair{2, 2}, {3, 1}, {-1, 2}, {0, INT32_MAX}})
+        EXPECT_EQ(Fd_Io_Sort(o, r.first, r.second, by_key), 0);
     EXPECT_EQ(Fd_Io_Sort(o, 0, 3, nullptr), 0);
-    EXPECT_EQ(keys(4), (std::vector<int32_t>{1, 2, 3, 4}));
+    EXPECT_EQ(keys(int(start.size())), want);
 }
 
-TEST_F(FdIoRecords, InitDataForgetsUnwrittenChangesAndStartsRecordZero)
-{
+TEST_F(FdIoRecords, InitDataForgetsUnwrittenChangesAndStartsRecordZero) {
     fill(6);
     ASSERT_EQ(Fd_Io_Flush(o), 1);
     ASSERT_EQ(Fd_Io_Get(o, 3), 1);
@@ -132,14 +110,12 @@ TEST_F(FdIoRecords, InitDataForgetsUnwrittenChangesAndStartsRecordZero)
 
 // Put0 and the moves reach records through the Get slot.
 int g_gets = 0;
-int32_t ZEKAPI counting_get(ZEK_object *o, int32_t rec)
-{
+int32_t ZEKAPI counting_get(ZEK_object *o, int32_t rec) {
     ++g_gets;
     return Fd_Io_Get(o, rec);
 }
 
-TEST_F(FdIoRecords, MovesGoThroughTheSlots)
-{
+TEST_F(FdIoRecords, MovesGoThroughTheSlots) {
     fill(4);
     ZEK_layer *l = ZEK_layer_at(o, 1);
     l->pSlot[ZEK_NameSearch(l, "Get")] = reinterpret_cast<ZEK_method_fn>(counting_get);
@@ -149,18 +125,12 @@ TEST_F(FdIoRecords, MovesGoThroughTheSlots)
     EXPECT_EQ(keys(4), (std::vector<int32_t>{2, 3, 4, 0}));
 }
 
-TEST_F(FdIoRecords, TableHasItsMembersInOrder)
-{
+TEST_F(FdIoRecords, TableHasItsMembersInOrder) {
     ZEK_layer *l = ZEK_layer_at(o, 1);
-    EXPECT_STREQ(l->pszClass, "Fd_Io");
-    EXPECT_EQ(l->nDataRow, 30);
-    EXPECT_EQ(l->nMethodRow, 27);
-    EXPECT_EQ(ZEK_NameSearch(l, "dtor"), 0);
+    EXPECT_TRUE(l->nDataRow == 30 && l->nMethodRow == 27 && l->pBase == ZEK_layer_at(o, 0));
     EXPECT_EQ(ZEK_NameSearch(l, "PopBuf"), 26);
-    EXPECT_EQ(ZEK_NameSearch(l, "_filename"), 24);
-    EXPECT_EQ(l->pDataRow[24].size * l->pDataRow[24].count, 260);
-    EXPECT_EQ(l->pDataRow[ZEK_NameSearch(l, "ep_b")].count, 10);
-    EXPECT_EQ(l->pBase, ZEK_layer_at(o, 0));
+    const ZEK_member &name = l->pDataRow[ZEK_NameSearch(l, "_filename")];
+    EXPECT_EQ(name.size * name.count, 260);
 }
 
 }  // namespace
