@@ -5,17 +5,13 @@
 #include <initializer_list>
 #include <vector>
 
-#include "ZEK2.h"
-#include "../class_members.h"
+#include "window_util.h"
 
 namespace {
 
 using Ints = std::vector<int32_t>;
 
-int32_t &num(ZEK_object *o, const char *name)
-{
-    return member<int32_t>(o, name);
-}
+int32_t &num(ZEK_object *o, const char *name) { return member<int32_t>(o, name); }
 
 // The named int32_t members, in order.
 Ints nums(ZEK_object *o, std::initializer_list<const char *> names)
@@ -34,13 +30,8 @@ void setCell(ZEK_object *o, Ints gx, Ints gy)
     }
 }
 
-struct Obj {
-    ZEK_object *o = Win_ctor2(nullptr);
-    ~Obj() { o->vtbl->deleting_dtor(o, 1); }
-};
-
 struct Placing : ::testing::Test {
-    Obj obj;
+    Windowed obj;
     ZEK_object *o = obj.o;
     void SetUp() override { setCell(o, {1, 8, 1}, {2, 14, 0}); }  // a 10 × 16 cell
 };
@@ -79,7 +70,7 @@ void ZEKAPI fixedDefPos(ZEK_object *, int32_t *x, int32_t *y)
 
 TEST_F(Placing, BaseOriginAndReplacementsAreReachedThroughSlots)
 {
-    Obj base;
+    Windowed base;
     member<RECT>(base.o, "bScRect") = RECT{200, 100, 500, 400};
     num(base.o, "ClSx") = 4;
     num(base.o, "ClSy") = 30;
@@ -113,25 +104,6 @@ TEST_F(Placing, DegenerateInputNeitherFaultsNorWraps)
         << "a negative cell height makes no cells";
 }
 
-// A real window: the rectangles and the furniture come from the system.
-const char kClass[] = "ZekSizingTest";
-
-HWND window(HWND parent = nullptr, const char *cls = kClass, DWORD style = 0)
-{
-    static ATOM atom = [] {
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = DefWindowProcA;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = kClass;
-        return RegisterClassA(&wc);
-    }();
-    EXPECT_NE(atom, 0);
-    return parent ? CreateWindowExA(0, cls, "", WS_CHILD | style, 0, 0, 5, 5, parent, nullptr,
-                                    GetModuleHandleA(nullptr), nullptr)
-                  : CreateWindowExA(0, kClass, "size", WS_OVERLAPPEDWINDOW, 80, 60, 400, 300,
-                                    nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-}
-
 // Where a child now lies in its parent's client area.
 RECT placeOf(HWND piece)
 {
@@ -141,24 +113,17 @@ RECT placeOf(HWND piece)
     return r;
 }
 
-::testing::AssertionResult rectIs(const RECT &r, LONG l, LONG t, LONG rt, LONG b)
-{
-    if (r.left == l && r.top == t && r.right == rt && r.bottom == b)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "{" << r.left << "," << r.top << "," << r.right << ","
-                                         << r.bottom << "} not {" << l << "," << t << "," << rt
-                                         << "," << b << "}";
-}
+Ints rc(const RECT &r) { return {r.left, r.top, r.right, r.bottom}; }
 
+// A real window: the rectangles and the furniture come from the system.
 struct Layout : ::testing::Test {
-    Obj obj;
+    Windowed obj{"size"};
     ZEK_object *o = obj.o;
-    HWND hwnd = window();
+    HWND hwnd = obj.hwnd;
     LONG W = 0, H = 0;
     int HS = GetSystemMetrics(SM_CYHSCROLL), VS = GetSystemMetrics(SM_CXVSCROLL);
     void SetUp() override
     {
-        member<HWND>(o, "hWnd") = hwnd;
         num(o, "ChrWdBx") = 8;  // the grid uses the cell size as it stands
         num(o, "ChrWdBy") = 16;
         RECT c;
@@ -167,7 +132,6 @@ struct Layout : ::testing::Test {
         H = c.bottom;
         ASSERT_TRUE(W > 100 && H > 100);
     }
-    void TearDown() override { DestroyWindow(hwnd); }
     RECT &bRect() { return member<RECT>(o, "bRect"); }
 };
 
@@ -177,47 +141,48 @@ TEST_F(Layout, PlainWindowGivesItsWholeClientAreaToTheCellGrid)
     EXPECT_EQ(Win_Size(o, SIZE_RESTORED, W, H), 0);
     RECT win;
     GetWindowRect(hwnd, &win);
-    EXPECT_TRUE(rectIs(member<RECT>(o, "bScRect"), win.left, win.top, win.right, win.bottom));
-    EXPECT_TRUE(rectIs(bRect(), 0, 0, W, H));
+    EXPECT_EQ(rc(member<RECT>(o, "bScRect")), (Ints{win.left, win.top, win.right, win.bottom}));
+    EXPECT_EQ(rc(bRect()), (Ints{0, 0, W, H}));
     EXPECT_EQ(nums(o, {"WinStGx", "WinWdGy", "WinWdCx", "WinWdCy", "WinEdCx", "WinEdCy"}),
               (Ints{win.left, win.bottom - win.top, W / 8, H / 16, 2 + W / 8 - 1, H / 16 - 1}));
     bRect() = RECT{1, 2, 3, 4};
     Win_Size(o, SIZE_MINIMIZED, 0, 0);
-    EXPECT_TRUE(rectIs(bRect(), 1, 2, 3, 4)) << "minimising lays nothing out";
+    EXPECT_EQ(rc(bRect()), (Ints{1, 2, 3, 4})) << "minimising lays nothing out";
 }
 
 TEST_F(Layout, DockedScrollBarsAndSizeBoxTakeTheEdges)
 {
-    HWND h = window(hwnd, "SCROLLBAR", SBS_HORZ), v = window(hwnd, "SCROLLBAR", SBS_VERT);
-    HWND box = window(hwnd, "SCROLLBAR", SBS_SIZEBOX);
+    HWND h = plainWindow("", hwnd, "SCROLLBAR", SBS_HORZ);
+    HWND v = plainWindow("", hwnd, "SCROLLBAR", SBS_VERT);
+    HWND box = plainWindow("", hwnd, "SCROLLBAR", SBS_SIZEBOX);
     num(o, "bHorzId") = num(o, "bVertId") = 1;
     member<HWND>(o, "hWndHScroll") = h;
     member<HWND>(o, "hWndVScroll") = v;
     member<HWND>(o, "hSizeBox") = box;
     Win_Size(o, SIZE_RESTORED, W, H);
-    EXPECT_TRUE(rectIs(bRect(), 0, 0, W - VS, H - HS));
-    EXPECT_TRUE(rectIs(placeOf(h), 0, H - HS, W - VS, H));
-    EXPECT_TRUE(rectIs(placeOf(v), W - VS, 0, W, H - HS));
-    EXPECT_TRUE(rectIs(placeOf(box), W - VS, H - HS, W, H));
+    EXPECT_EQ(rc(bRect()), (Ints{0, 0, W - VS, H - HS}));
+    EXPECT_EQ(rc(placeOf(h)), (Ints{0, H - HS, W - VS, H}));
+    EXPECT_EQ(rc(placeOf(v)), (Ints{W - VS, 0, W, H - HS}));
+    EXPECT_EQ(rc(placeOf(box)), (Ints{W - VS, H - HS, W, H}));
     EXPECT_EQ(num(o, "WinWdCy"), (H - HS) / 16);
 }
 
 TEST_F(Layout, FloatingBarsStayPutAndAStatusBarTakesTheBottom)
 {
-    HWND h = window(hwnd, "SCROLLBAR", SBS_HORZ);
+    HWND h = plainWindow("", hwnd, "SCROLLBAR", SBS_HORZ);
     num(o, "bHorzId") = 2;
     num(o, "bHorzGsx") = 10;
     num(o, "bHorzGsy") = 20;
     num(o, "bHorzGww") = 90;
     member<HWND>(o, "hWndHScroll") = h;
-    Obj status;  // a status bar built on Win is moved through its own window
-    HWND sw = window(hwnd);
+    Windowed status;  // a status bar built on Win is moved through its own window
+    HWND sw = plainWindow("", hwnd, "ZekWinTest");
     member<HWND>(status.o, "hWnd") = sw;
     member<ZEK_object *>(o, "pStatusBar") = status.o;
     Win_Size(o, SIZE_RESTORED, W, H);
-    EXPECT_TRUE(rectIs(placeOf(h), 10, 20, 100, 20 + HS));
-    EXPECT_TRUE(rectIs(placeOf(sw), 0, H - 23, W, H));
-    EXPECT_TRUE(rectIs(bRect(), 0, 0, W, H - 23));
+    EXPECT_EQ(rc(placeOf(h)), (Ints{10, 20, 100, 20 + HS}));
+    EXPECT_EQ(rc(placeOf(sw)), (Ints{0, H - 23, W, H}));
+    EXPECT_EQ(rc(bRect()), (Ints{0, 0, W, H - 23}));
     EXPECT_EQ(num(o, "WinWdCy"), (H - 23) / 16);
 }
 
@@ -229,7 +194,7 @@ TEST_F(Layout, DegenerateSizesLeaveAnEmptyGridWithoutFaults)
     EXPECT_EQ(nums(o, {"WinWdCx", "WinEdCy"}), (Ints{0, -1}));
 
     // Furniture taller than the window: the inner area is empty, not inverted.
-    Obj bar;
+    Windowed bar;
     member<ZEK_object *>(o, "pTopMenuBar") = bar.o;
     num(o, "bTopMenuH") = num(o, "bToolHeight") = INT32_MAX;
     num(o, "bToolId") = 1;
@@ -242,7 +207,7 @@ TEST_F(Layout, DegenerateSizesLeaveAnEmptyGridWithoutFaults)
     member<HWND>(o, "hWnd") = nullptr;
     bRect() = RECT{1, 2, 3, 4};
     EXPECT_EQ(Win_Size(o, SIZE_RESTORED, W, H), 0);
-    EXPECT_TRUE(rectIs(bRect(), 1, 2, 3, 4));
+    EXPECT_EQ(rc(bRect()), (Ints{1, 2, 3, 4}));
 }
 
 }  // namespace

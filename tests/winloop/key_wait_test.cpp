@@ -106,24 +106,19 @@ TEST(Keyin, SingleKeyFieldSetsItsPlaceAndShowsTheCaretOnlyWhenAsked)
     gCalls.clear();
     EXPECT_EQ(Win_KeyinG(o, 12, 34, 1), 0x10017);
     EXPECT_EQ(gCalls, "ctor off on kin off ");
-    EXPECT_EQ(member<int32_t>(o, "InpStGx"), 12);
-    EXPECT_EQ(member<int32_t>(o, "InpStGy"), 34);
+    EXPECT_EQ(member<int32_t>(o, "InpStGx") * 100 + member<int32_t>(o, "InpStGy"), 1234);
     gCalls.clear();
     EXPECT_EQ(Win_KeyinG(o, 0, 0, 0), 0x10017);
     EXPECT_EQ(gCalls, "ctor off kin ");
 
     // The cell form goes to the pixel form through its slot.
     overwrite(o, "KeyinG", keyinG);
-    member<int32_t>(o, "ChrWdBx") = 8;
-    member<int32_t>(o, "ChrWdBy") = 18;
-    member<int32_t>(o, "TopOx") = 3;
-    member<int32_t>(o, "TopOy") = 5;
-    (&member<int32_t>(o, "ChrWdGx"))[0] = 1;
-    (&member<int32_t>(o, "ChrWdGy"))[0] = 2;
+    const std::pair<const char *, int32_t> place[] = {{"ChrWdBx", 8}, {"ChrWdBy", 18}, {"TopOx", 3},
+                                                      {"TopOy", 5}, {"ChrWdGx", 1}, {"ChrWdGy", 2}};
+    for (const auto &m : place)
+        member<int32_t>(o, m.first) = m.second;
     EXPECT_EQ(Win_Keyin(o, 4, 2, 1), 0x1000F);
-    EXPECT_EQ(gx, 4 * 8 + 3 + 1);
-    EXPECT_EQ(gy, 2 * 18 + 5 + 2);
-    EXPECT_EQ(gcaret, 1);
+    EXPECT_EQ((std::vector<int32_t>{gx, gy, gcaret}), (std::vector<int32_t>{4 * 8 + 3 + 1, 2 * 18 + 5 + 2, 1}));
 }
 
 }  // namespace

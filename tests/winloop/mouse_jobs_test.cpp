@@ -10,7 +10,6 @@ namespace {
 std::string calls;
 
 int32_t ZEKAPI jobA(ZEK_object *) { return 0; }
-int32_t ZEKAPI jobB(ZEK_object *) { return 0; }
 int32_t ZEKAPI m1(ZEK_object *) { calls += "m1 "; return 0; }
 int32_t ZEKAPI slKey(ZEK_object *) { calls += "sl "; return 0x10008; }
 int32_t ZEKAPI slNone(ZEK_object *) { calls += "sl "; return 0; }
@@ -23,6 +22,14 @@ struct MouseRect {
     Win_job_fn job;
 };
 
+void mouseAt(ZEK_object *o, int32_t cx, int32_t cy, int32_t gx = 0, int32_t gy = 0)
+{
+    member<int32_t>(o, "MouseCx") = cx;
+    member<int32_t>(o, "MouseCy") = cy;
+    member<int32_t>(o, "MouseGx") = gx;
+    member<int32_t>(o, "MouseGy") = gy;
+}
+
 void expectJobs(ZEK_object *o, Win_job_fn job)
 {
     for (const char *j : {"work_sr", "work_sl", "work_m1", "work_m2", "work_p0", "work_pb", "work_mn", "work_md"})
@@ -32,38 +39,24 @@ void expectJobs(ZEK_object *o, Win_job_fn job)
 TEST(MouseJobs, PopRestoresWhatWasPushedInnermostFirstAndTheStackIsBounded)
 {
     WinObj o;
-    member<intptr_t>(o, "ExecJob") = 7;
+    member<int32_t>(o, "bTimerOnFlag") = 0x5A5A;  // right behind the stack
+    Win_PopMouse(o);                               // refused when empty
+    EXPECT_EQ(member<int32_t>(o, "MouseCount"), 0);
     Win_SetStdMouseJob(o, jobA, jobA, jobA, jobA, jobA, jobA, jobA, jobA);
-    Win_PushMouse(o);
-    member<intptr_t>(o, "ExecJob") = 8;
-    Win_SetStdMouseJob(o, jobB, jobB, jobB, jobB, jobB, jobB, jobB, jobB);
-    Win_PushMouse(o);
-    EXPECT_EQ(member<int32_t>(o, "MouseCount"), 2);
-    Win_SetStdMouseJob(o, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
-    EXPECT_EQ(reinterpret_cast<FARPROC>(slot(o, "work_md")),
-              GetProcAddress(GetModuleHandleA("ZEK2.dll"), "Win_work_md"));  // the empty job
-    member<intptr_t>(o, "ExecJob") = 9;
-    Win_PopMouse(o);
-    EXPECT_EQ(member<intptr_t>(o, "ExecJob"), 8);
-    expectJobs(o, jobB);
-    Win_PopMouse(o);
-    EXPECT_EQ(member<intptr_t>(o, "ExecJob"), 7);
-    expectJobs(o, jobA);
-    EXPECT_EQ(member<int32_t>(o, "MouseCount"), 0);
-
-    // Members right behind the stack survive any number of pushes; a pop when
-    // empty, an eleventh push and a count a program spoiled are refused.
-    member<int32_t>(o, "bTimerOnFlag") = 0x5A5A;
-    Win_PopMouse(o);
-    EXPECT_EQ(member<int32_t>(o, "MouseCount"), 0);
-    for (int i = 0; i < 12; ++i) {
+    for (int i = 0; i < 12; ++i) {  // the eleventh push and the next are refused
         member<intptr_t>(o, "ExecJob") = 100 + i;
         Win_PushMouse(o);
     }
     EXPECT_EQ(member<int32_t>(o, "MouseCount"), 10);
+    Win_SetStdMouseJob(o, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_EQ(reinterpret_cast<FARPROC>(slot(o, "work_md")),
+              GetProcAddress(GetModuleHandleA("ZEK2.dll"), "Win_work_md"));  // the empty job
     Win_PopMouse(o);
     EXPECT_EQ(member<intptr_t>(o, "ExecJob"), 109);
-    member<int32_t>(o, "MouseCount") = 50;
+    expectJobs(o, jobA);
+    Win_PopMouse(o);
+    EXPECT_EQ(member<intptr_t>(o, "ExecJob"), 108);
+    member<int32_t>(o, "MouseCount") = 50;  // a count a program spoiled
     Win_PopMouse(o);
     Win_PushMouse(o);
     EXPECT_EQ(member<int32_t>(o, "MouseCount"), 50);
@@ -79,22 +72,15 @@ TEST(MouseTable, FindsTheFirstRowHoldingTheMouseInItsUnits)
                               {7, 0, 0, 1000, 1000, nullptr}, {1, 0, 0, 10, 10, nullptr},
                               {-1, 0, 0, 0, 0, nullptr}};
     member<const void *>(o, "pMouseTable") = rows;
-    const struct {
-        int32_t cx, cy, gx, gy, row;
-    } cases[] = {{2, 3, 0, 0, 0}, {4, 5, 0, 0, 0},  // bounds are inclusive
-                 {5, 5, 0, 0, 3},                   // past row 0, caught by row 3
-                 {50, 50, 120, 60, 1}, {50, 50, 121, 60, -1},  // pixels for type 2
-                 {11, 0, 500, 500, -1}};            // type 7 never matches
+    const struct { int32_t cx, cy, gx, gy, row; } cases[] = {
+        {4, 5, 0, 0, 0},                              // bounds are inclusive
+        {5, 5, 0, 0, 3},                              // past row 0, caught by row 3
+        {50, 50, 120, 60, 1}, {50, 50, 121, 60, -1},  // pixels for type 2
+        {11, 0, 500, 500, -1}};                       // type 7 never matches
     for (const auto &c : cases) {
-        member<int32_t>(o, "MouseCx") = c.cx;
-        member<int32_t>(o, "MouseCy") = c.cy;
-        member<int32_t>(o, "MouseGx") = c.gx;
-        member<int32_t>(o, "MouseGy") = c.gy;
+        mouseAt(o, c.cx, c.cy, c.gx, c.gy);
         EXPECT_EQ(Win_GetMouseTbl(o), c.row) << c.cx << "," << c.cy << " " << c.gx << "," << c.gy;
     }
-    const MouseRect empty[] = {{-1, 0, 0, 100, 100, nullptr}};
-    member<const void *>(o, "pMouseTable") = empty;
-    EXPECT_EQ(Win_GetMouseTbl(o), -1);
 }
 
 struct PressTest : ::testing::Test {
@@ -105,6 +91,7 @@ struct PressTest : ::testing::Test {
         calls.clear();
         overwrite(o, "work_m1", m1);
     }
+    void TearDown() override { member<ZEK_object *>(o, "pButtonTbl") = nullptr; }  // borrowed
 };
 
 TEST_F(PressTest, LeftPressPostsTheSlKeyOrRunsTheJobOfTheMouseTableRow)
@@ -117,8 +104,7 @@ TEST_F(PressTest, LeftPressPostsTheSlKeyOrRunsTheJobOfTheMouseTableRow)
     EXPECT_EQ(w.take_posted(), (Posted{{MACRO_CHAR, 0x10008}}));
 
     overwrite(o, "work_sl", slNone);
-    member<int32_t>(o, "MouseCx") = 3;
-    member<int32_t>(o, "MouseCy") = 4;
+    mouseAt(o, 3, 4);
     calls.clear();
     Win_LButtonDown(o, MK_LBUTTON);
     EXPECT_EQ(calls, "m1 sl row m1 ");
@@ -126,20 +112,16 @@ TEST_F(PressTest, LeftPressPostsTheSlKeyOrRunsTheJobOfTheMouseTableRow)
     EXPECT_EQ(w.take_posted(), (Posted{{MACRO_CHAR, 0x41}}));
 
     // Outside every row: no job, no key, the cursor row stays.
-    calls.clear();
-    member<int32_t>(o, "MouseCx") = 200;
-    member<int32_t>(o, "MouseCy") = 9;
-    Win_LButtonDown(o, MK_LBUTTON);
-    EXPECT_EQ(calls, "m1 sl m1 ");
-    EXPECT_EQ(member<int32_t>(o, "CurCy"), 4);
-    EXPECT_TRUE(w.take_posted().empty());
-
-    // A row number past the end row is not run.
-    overwrite(o, "GetMouseTbl", beyondTheEnd);
-    calls.clear();
-    Win_LButtonDown(o, MK_LBUTTON);
-    EXPECT_EQ(calls, "m1 sl m1 ");
-    EXPECT_TRUE(w.take_posted().empty());
+    mouseAt(o, 200, 9);
+    for (bool pastTheEnd : {false, true}) {  // a row number past the end row is not run either
+        if (pastTheEnd)
+            overwrite(o, "GetMouseTbl", beyondTheEnd);
+        calls.clear();
+        Win_LButtonDown(o, MK_LBUTTON);
+        EXPECT_EQ(calls, "m1 sl m1 ");
+        EXPECT_EQ(member<int32_t>(o, "CurCy"), 4);
+        EXPECT_TRUE(w.take_posted().empty());
+    }
 }
 
 TEST_F(PressTest, RightPressAndWheelPostTheirKeys)
@@ -222,19 +204,11 @@ struct TableObject {
     }
 };
 
-struct ButtonPressTest : PressTest {
-    TableObject t;
-    void SetUp() override
-    {
-        PressTest::SetUp();
-        overwrite(o, "work_sl", slKey);
-        member<ZEK_object *>(o, "pButtonTbl") = t.object;
-    }
-    void TearDown() override { member<ZEK_object *>(o, "pButtonTbl") = nullptr; }
-};
-
-TEST_F(ButtonPressTest, KeyAndCommandButtonsTakeThePress)
+TEST_F(PressTest, KeyAndCommandButtonsTakeThePressAndAMissGoesOnToTheJobs)
 {
+    TableObject t;
+    overwrite(o, "work_sl", slKey);
+    member<ZEK_object *>(o, "pButtonTbl") = t.object;
     table.hit = 0;
     Win_LButtonDown(o, MK_LBUTTON);
     EXPECT_EQ(table.log, "down repeat0 ");
@@ -251,10 +225,11 @@ TEST_F(ButtonPressTest, KeyAndCommandButtonsTakeThePress)
     EXPECT_EQ(m.message, UINT(WIN_COMMAND));
     EXPECT_EQ(m.wParam, reinterpret_cast<WPARAM>(t.object));
     EXPECT_EQ(m.lParam, reinterpret_cast<LPARAM>(&table.buttons[1]));
-}
 
-TEST_F(ButtonPressTest, AMissGoesOnToTheJobsAndTheTableSeesMovesAndReleases)
-{
+    // A miss goes on to the jobs; the table sees moves and releases.
+    table.hit = -1;
+    table.log.clear();
+    calls.clear();
     Win_LButtonDown(o, MK_LBUTTON);
     EXPECT_EQ(calls, "m1 sl ");
     EXPECT_EQ(w.take_posted(), (Posted{{MACRO_CHAR, 0x10008}}));

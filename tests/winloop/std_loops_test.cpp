@@ -54,6 +54,7 @@ int32_t logJob(ZEK_object *w, const char *step, int32_t result)
 }
 int32_t ZEKAPI m1(ZEK_object *w) { return logJob(w, "m1 ", 0); }
 int32_t ZEKAPI startStay(ZEK_object *w) { return logJob(w, "start ", 0x1003E); }
+int32_t ZEKAPI startLeave(ZEK_object *w) { return logJob(w, "start ", 0x1003D); }
 int32_t ZEKAPI leave(ZEK_object *w) { return logJob(w, "leave ", 0); }
 int32_t ZEKAPI redraw(ZEK_object *w) { return logJob(w, "redraw ", 0); }
 int32_t ZEKAPI keyJob(ZEK_object *w, int32_t key)
@@ -129,6 +130,12 @@ TEST_F(StdLoopTest, SubLoopHandsOtherKeysToItsJobsAndRestoresTheStatus)
     gLog.clear();
     EXPECT_EQ(Win_StdSubLoop(o, job, nullptr, leave, keyJob, nullptr), -1);  // the window is gone
     EXPECT_EQ(gLog, "leave ");
+    expect_job_window_restored();
+    gLog.clear();
+    gKeys = {0x41};
+    EXPECT_EQ(Win_StdSubLoop(o, job, startLeave, leave, keyJob, nullptr), 0x1003D);
+    EXPECT_EQ(gLog, "start ");  // no leave, no key read
+    EXPECT_EQ(gKeys.size(), 1u);
     expect_job_window_restored();
 }
 

@@ -1,5 +1,5 @@
-// Helpers of the loop tests: Win objects reached by member and slot names,
-// plain windows whose posted messages can be read back.
+// Helpers of the loop tests: Win objects, plain windows whose posted messages
+// can be read back.
 #ifndef ZEK_TESTS_WINLOOP_UTIL_H
 #define ZEK_TESTS_WINLOOP_UTIL_H
 
@@ -14,17 +14,9 @@
 // A Win object without a window of its own.
 struct WinObj {
     ZEK_object *o = Win_ctor2(nullptr);
-    WinObj() = default;
-    WinObj(const WinObj &) = delete;
-    WinObj &operator=(const WinObj &) = delete;
-    ~WinObj()
-    {
-        if (o)
-            o->vtbl->deleting_dtor(o, 1);
-    }
+    ~WinObj() { o->vtbl->deleting_dtor(o, 1); }
     operator ZEK_object *() const { return o; }
 };
-
 // A window of a class of the tests' own, with the given procedure; the Win
 // object, when given, takes it as its hWnd.
 struct PlainWindow {
