@@ -15,12 +15,13 @@ struct Win {
     explicit Win(const char *className = "ZekDrawBmp") : t(className) {}
     template <typename T>
     T &m(const char *name) { return member<T>(t.o, name); }
-    int32_t &i(const char *name) { return member<int32_t>(t.o, name); }
+    int32_t &i(const char *name) { return mi(t.o, name); }
     void area(int32_t w, int32_t h)  // identity mapping on a w x h area
     {
         m<RECT>("bRect") = RECT{0, 0, w, h};
         Win_ScaleNew(t.o);
     }
+    bool make(int32_t w, int32_t h) { return area(w, h), Win_DrawBmpCreate(t.o) == 1; }
     uint8_t *bits() { return static_cast<uint8_t *>(m<void *>("pjBits")); }
     uint32_t colour(int32_t x, int32_t y)  // as 0x00BBGGRR
     {
@@ -40,22 +41,17 @@ struct Win {
 };
 
 std::string gCalls;
+std::string num(int32_t n) { return std::to_string(n); }
 int32_t ZEKAPI recSetPen(ZEK_object *, COLORREF, int32_t type, int32_t width)
 {
-    gCalls += "SetPen(" + std::to_string(type) + "," + std::to_string(width) + ") ";
-    return 1;
+    return gCalls += "SetPen(" + num(type) + "," + num(width) + ") ", 1;
 }
-int32_t ZEKAPI recLineI(ZEK_object *, int32_t, int32_t, int32_t x2, int32_t)
-{
-    gCalls += "LineI(" + std::to_string(x2) + ") ";
-    return 1;
-}
+int32_t ZEKAPI recLineI(ZEK_object *, int32_t, int32_t, int32_t x2, int32_t) { return gCalls += "LineI(" + num(x2) + ") ", 1; }
 int32_t ZEKAPI recPsetI(ZEK_object *, int32_t, int32_t) { return gCalls += "PsetI ", 1; }
 int32_t ZEKAPI recMarkI(ZEK_object *, int32_t, int32_t, double, int32_t) { return gCalls += "MarkI ", 1; }
 int32_t ZEKAPI recCircleI(ZEK_object *, int32_t, int32_t, int32_t rx, int32_t, double, double, double)
 {
-    gCalls += "CircleI(" + std::to_string(rx) + ") ";
-    return 1;
+    return gCalls += "CircleI(" + num(rx) + ") ", 1;
 }
 
 }  // namespace
@@ -63,8 +59,7 @@ int32_t ZEKAPI recCircleI(ZEK_object *, int32_t, int32_t, int32_t rx, int32_t, d
 TEST(DrawBmp, MadeOnceForASizeColoursAndRows)
 {
     Win w;
-    w.area(101, 50);
-    ASSERT_EQ(Win_DrawBmpCreate(w.t.o), 1);
+    ASSERT_TRUE(w.make(101, 50));
     const BITMAPINFOHEADER &h = w.m<BITMAPINFO>("pBmi").bmiHeader;
     EXPECT_EQ(w.i("bBmpWx"), 304);
     EXPECT_EQ(h.biSizeImage, 15200u);
@@ -75,24 +70,19 @@ TEST(DrawBmp, MadeOnceForASizeColoursAndRows)
     EXPECT_EQ(w.colour(0, 49), 0x112233u) << "reused, pixels kept";
 
     w.m<COLORREF>("BackColor") = 0xFFFFFF;
-    Win_DrawBmpPsetAsm(w.t.o, 1, 1, 0);
-    EXPECT_EQ(w.colour(1, 1), 0xFFFFFFu) << "black drawn white on white";
+    Win_DrawBmpPsetAsm(w.t.o, 1, 1, 0);  // black drawn white on white
     w.m<COLORREF>("BackColor") = 0x0000FF;
     w.i("Rop") = 'R';
-    Win_DrawBmpPsetAsm(w.t.o, 2, 2, 0x00FF00);
-    EXPECT_EQ(w.colour(2, 2), 0x0000FFu) << "erase mode paints the background";
+    Win_DrawBmpPsetAsm(w.t.o, 2, 2, 0x00FF00);  // erase mode paints the background
+    EXPECT_TRUE(w.colour(1, 1) == 0xFFFFFFu && w.colour(2, 2) == 0x0000FFu);
 
-    w.area(120, 50);
-    EXPECT_EQ(Win_DrawBmpCreate(w.t.o), 1);
-    EXPECT_EQ(w.i("bBmpWx"), 360);
-    EXPECT_EQ(w.colour(0, 49), 0u) << "made anew, cleared";
+    EXPECT_TRUE(w.make(120, 50) && w.i("bBmpWx") == 360 && w.colour(0, 49) == 0u) << "made anew, cleared";
 }
 
 TEST(DrawBmp, WorldFormsDrawDirectly)
 {
-    Win w;
-    w.area(60, 60);
-    ASSERT_EQ(Win_DrawBmpCreate(w.t.o), 1);
+    Win w, a;
+    ASSERT_TRUE(w.make(60, 60) && a.make(60, 60));
     Win_DrawBmpLine(w.t.o, 0.0, 0.0, 3.0, 0.0, 1, 1, 0xFF);
     EXPECT_EQ(w.lit(), (std::set<std::pair<int32_t, int32_t>>{{0, 0}, {2, 0}}));
     Win_DrawBmpLineBox(w.t.o, 5.0, 5.0, 10.0, 8.0, 0, 1, 0xFF);
@@ -106,9 +96,7 @@ TEST(DrawBmp, WorldFormsDrawDirectly)
     Win_DrawBmpMark(w.t.o, 40.0, 10.0, 0.0, 5, 0xFF);
     EXPECT_EQ(w.lit().size(), 2u + 16 + 10 + 1 + 13);
 
-    Win a;  // 350 to 10 degrees: only the top
-    a.area(60, 60);
-    Win_DrawBmpCreate(a.t.o);
+    // 350 to 10 degrees: only the top.
     Win_DrawBmpCircle(a.t.o, 30.0, 30.0, 20.0, 20.0, 350.0, 10.0, 0.0, 0, 1, 0xFF);
     ASSERT_FALSE(a.lit().empty());
     for (auto [x, y] : a.lit())
@@ -118,8 +106,7 @@ TEST(DrawBmp, WorldFormsDrawDirectly)
 TEST(DrawBmp, ExclusiveOrWideAndHugeGoToGdi)
 {
     Win w;
-    w.area(100, 100);
-    Win_DrawBmpCreate(w.t.o);
+    ASSERT_TRUE(w.make(100, 100));
     overwrite(w.t.o, "SetPen", recSetPen);
     overwrite(w.t.o, "LineI", recLineI);
     overwrite(w.t.o, "PsetI", recPsetI);
@@ -142,8 +129,7 @@ TEST(DrawBmp, AViewLargerThanTheBitmapWritesNothingOutside)
     // The bitmap of a 21 x 10 area, then larger views (a resize or a scale
     // change without a new bitmap); the writers see a guarded copy.
     Win w;
-    w.area(21, 10);
-    ASSERT_EQ(Win_DrawBmpCreate(w.t.o), 1);
+    ASSERT_TRUE(w.make(21, 10));
     const size_t stride = size_t(w.i("bBmpWx")), guard = 4096, image = stride * 10;
     std::vector<uint8_t> mem(guard * 2 + image, 0xA5);
     std::memset(mem.data() + guard, 0, image);
@@ -181,12 +167,9 @@ TEST(DrawBmp, NoBitmapMeansNoWritesAndNoRedirection)
     EXPECT_EQ(w.m<HDC>("hDC"), before);
     Win_DrawBmpClose(w.t.o);
     EXPECT_EQ(w.i("bBmpFlag"), 1);
-
-    w.area(30, 20);  // too large to make: the old bitmap stays, with its size
-    ASSERT_EQ(Win_DrawBmpCreate(w.t.o), 1);
+    ASSERT_TRUE(w.make(30, 20));  // too large to make: the old bitmap stays, with its size
     void *bits = w.m<void *>("pjBits");
-    w.area(60000, 60000);
-    EXPECT_EQ(Win_DrawBmpCreate(w.t.o), 0);
+    EXPECT_FALSE(w.make(60000, 60000));
     EXPECT_EQ(w.m<void *>("pjBits"), bits);
     EXPECT_TRUE(w.i("bScrWx") == 30 && w.i("bScrWy") == 20);
 }
@@ -196,8 +179,7 @@ struct Shown : Win {
     explicit Shown(bool ownDC) : Win(ownDC ? "ZekDrawBmpOwn" : "ZekDrawBmpCommon")
     {
         m<uint32_t>("ClassStyle") = CS_HREDRAW | CS_VREDRAW | (ownDC ? CS_OWNDC : 0);
-        i("WinWdGx") = 160;
-        i("WinWdGy") = 120;
+        i("WinWdGx") = 160, i("WinWdGy") = 120;
         EXPECT_EQ(Win_con(t.o, 0), 0);
         pump();
     }
@@ -215,21 +197,42 @@ struct Shown : Win {
     }
 };
 
-TEST(DrawBmp, PaintAndResizeWhileOpenLeaveTheDrawingInTheBitmap)
+// With and without CS_OWNDC: contexts are held once and a paint puts the
+// graphics mode back; a paint and a resize between DrawBmpOpen and
+// DrawBmpClose leave the drawing, pen and origin in the bitmap.
+TEST(DrawBmp, ContextsHeldOncePaintsAndResizesKeepTheirDrawing)
 {
     for (bool ownDC : {true, false}) {
         SCOPED_TRACE(ownDC ? "CS_OWNDC" : "common contexts");
         Shown w(ownDC);
-        HDC memory = Win_DrawBmpOpen(w.t.o);
-        ASSERT_NE(memory, nullptr);
-        EXPECT_EQ(w.i("bBmpFlag"), 0);
-        EXPECT_EQ(GetCurrentObject(memory, OBJ_BITMAP), w.m<HBITMAP>("hBmp"));
-        Win_SetPen(w.t.o, RGB(255, 0, 0), 0, 3);
+        EXPECT_EQ(w.m<HDC>("hDC"), nullptr) << "no paint context left behind";
+        HDC dc = Win_SetHDC(w.t.o);
+        ASSERT_NE(dc, nullptr);
+        EXPECT_EQ(Win_SetHDC(w.t.o), dc) << "taken once, not overwritten";
+        EXPECT_EQ(Win_ResetHDC(w.t.o), 1);
+        EXPECT_EQ(w.m<HDC>("hDC"), dc);
+        EXPECT_TRUE(Win_ResetHDC(w.t.o) == 1 && w.m<HDC>("hDC") == nullptr);
+
+        dc = Win_GmodeSet(w.t.o);
+        Win_SetRop(w.t.o, 'X');
+        Win_SetPen(w.t.o, RGB(0, 255, 0), 0, 2);
         HPEN pen = w.m<HPEN>("hPen");
         w.paint();
+        EXPECT_TRUE(w.m<HDC>("hDC") == dc && w.i("bGmode") == 1 && w.i("bPaint") == 0);
+        EXPECT_TRUE(GetCurrentObject(dc, OBJ_PEN) == pen && GetROP2(dc) == R2_XORPEN);
+        Win_GmodeReset(w.t.o);
+        EXPECT_TRUE(GetObjectType(pen) == 0 && w.m<HDC>("hDC") == nullptr);
+        Win_SetRop(w.t.o, 'N');
+
+        HDC memory = Win_DrawBmpOpen(w.t.o);
+        ASSERT_NE(memory, nullptr);
+        EXPECT_TRUE(w.i("bBmpFlag") == 0 && GetCurrentObject(memory, OBJ_BITMAP) == w.m<HBITMAP>("hBmp"));
+        Win_SetPen(w.t.o, RGB(255, 0, 0), 0, 3);
+        pen = w.m<HPEN>("hPen");
+        w.paint();
         EXPECT_EQ(w.m<HDC>("hDC"), memory) << "still drawing into the bitmap";
-        EXPECT_EQ(GetObjectType(pen), DWORD(OBJ_PEN)) << "nothing deleted while selected";
-        EXPECT_EQ(GetCurrentObject(memory, OBJ_PEN), pen);
+        EXPECT_TRUE(GetObjectType(pen) == OBJ_PEN && GetCurrentObject(memory, OBJ_PEN) == pen)
+            << "nothing deleted while selected";
         Win_LineI(w.t.o, 10, 30, 100, 30);
         EXPECT_EQ(w.colour(50, 30), 0x0000FFu);
         Win_DrawBmpLineAsm(w.t.o, 10, 10, 100, 10, 0, RGB(0, 0, 255));
@@ -246,38 +249,7 @@ TEST(DrawBmp, PaintAndResizeWhileOpenLeaveTheDrawingInTheBitmap)
         Win_DrawBmpClose(w.t.o);
         EXPECT_EQ(w.i("bBmpFlag"), 1);
         EXPECT_EQ(GetObjectType(pen), 0u) << "released with the memory context";
-        EXPECT_EQ(w.screen(50, 30 + 32), RGB(255, 0, 0));
-        EXPECT_EQ(w.screen(50, 10 + 32), RGB(0, 0, 255));
-        EXPECT_EQ(w.screen(50, 60 + 32), RGB(0, 0, 0));
-    }
-}
-
-TEST(DrawBmp, ContextsAreHeldOnceAndPaintsPutGraphicsModeBack)
-{
-    for (bool ownDC : {true, false}) {
-        SCOPED_TRACE(ownDC ? "CS_OWNDC" : "common contexts");
-        Shown w(ownDC);
-        EXPECT_EQ(w.m<HDC>("hDC"), nullptr) << "no paint context left behind";
-        HDC dc = Win_SetHDC(w.t.o);
-        ASSERT_NE(dc, nullptr);
-        EXPECT_EQ(Win_SetHDC(w.t.o), dc) << "taken once, not overwritten";
-        EXPECT_EQ(Win_ResetHDC(w.t.o), 1);
-        EXPECT_EQ(w.m<HDC>("hDC"), dc);
-        EXPECT_EQ(Win_ResetHDC(w.t.o), 1);
-        EXPECT_EQ(w.m<HDC>("hDC"), nullptr);
-
-        dc = Win_GmodeSet(w.t.o);
-        Win_SetRop(w.t.o, 'X');
-        Win_SetPen(w.t.o, RGB(0, 255, 0), 0, 2);
-        HPEN pen = w.m<HPEN>("hPen");
-        w.paint();
-        EXPECT_EQ(w.m<HDC>("hDC"), dc);
-        EXPECT_EQ(w.i("bGmode"), 1);
-        EXPECT_EQ(w.i("bPaint"), 0);
-        EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), pen);
-        EXPECT_EQ(GetROP2(dc), R2_XORPEN);
-        Win_GmodeReset(w.t.o);
-        EXPECT_EQ(GetObjectType(pen), 0u);
-        EXPECT_EQ(w.m<HDC>("hDC"), nullptr);
+        EXPECT_EQ((std::vector<COLORREF>{w.screen(50, 30 + 32), w.screen(50, 10 + 32), w.screen(50, 60 + 32)}),
+                  (std::vector<COLORREF>{RGB(255, 0, 0), RGB(0, 0, 255), 0}));
     }
 }

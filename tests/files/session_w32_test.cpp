@@ -13,17 +13,7 @@ int gTicks = 0;
 
 LRESULT CALLBACK countTicks(HWND window, UINT message, WPARAM w, LPARAM l)
 {
-    if (message == WM_TIMER)
-        ++gTicks;
-    return DefWindowProcA(window, message, w, l);
-}
-
-TEST(Session, EmptyCommandLineAndMissingProgram)
-{
-    EXPECT_EQ(session(nullptr, nullptr, 0), 1);
-    EXPECT_EQ(session("", "t", ZEK_SESSION_WAIT), 1);
-    const std::string missing = "zek_missing_" + std::to_string(GetCurrentProcessId()) + ".exe";
-    EXPECT_EQ(session(missing.c_str(), nullptr, ZEK_SESSION_WAIT), 0);
+    return gTicks += message == WM_TIMER, DefWindowProcA(window, message, w, l);
 }
 
 TEST(Session, WaitsForTheEndWhileServingTheCallersWindows)
@@ -49,6 +39,10 @@ TEST(Session, WaitsForTheEndWhileServingTheCallersWindows)
 
 TEST(Session, WaitEndsForExitCode259AndKeepsAQuitRequest)
 {
+    EXPECT_EQ(session(nullptr, nullptr, 0), 1) << "an empty command line";
+    EXPECT_EQ(session("", "t", ZEK_SESSION_WAIT), 1);
+    const std::string missing = "zek_missing_" + std::to_string(GetCurrentProcessId()) + ".exe";
+    EXPECT_EQ(session(missing.c_str(), nullptr, ZEK_SESSION_WAIT), 0);
     // STILL_ACTIVE as an exit code must not look like a running program.
     auto done = std::async(std::launch::async, [] {
         return session("zek_dirs_peer.exe exit 259", nullptr, ZEK_SESSION_WAIT);

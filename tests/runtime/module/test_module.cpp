@@ -23,10 +23,7 @@ void ZEKAPI survey_dtor(ZEK_object *object)
         ++data->probe->dtorCalls;
 }
 
-int32_t ZEKAPI survey_answer(ZEK_object *)
-{
-    return 42;
-}
+int32_t ZEKAPI survey_answer(ZEK_object *) { return 42; }
 
 const ZEK_member kRows[] = {
     {ZEK_KIND_DATA, "probe", 0, sizeof(void *), 1},
@@ -57,8 +54,7 @@ extern "C" ZEK_object *ZEKAPI module_factory(intptr_t argument, void *module)
         return nullptr;
     ++probe->factoryCalls;
     probe->moduleSeen = module;
-    auto *object = static_cast<ZEK_object *>(
-        std::calloc(1, offsetof(ZEK_object, layer) + 2 * sizeof(ZEK_layer)));
+    auto *object = static_cast<ZEK_object *>(std::calloc(1, offsetof(ZEK_object, layer) + 2 * sizeof(ZEK_layer)));
     if (!object || !ZEK_class_ctor2(object)) {
         std::free(object);
         return nullptr;
@@ -74,7 +70,4 @@ extern "C" ZEK_object *ZEKAPI module_factory(intptr_t argument, void *module)
     return object;
 }
 
-extern "C" int ZEKAPI module_setup(void)
-{
-    return 1;
-}
+extern "C" int ZEKAPI module_setup(void) { return 1; }
