@@ -61,9 +61,7 @@ TEST(DrawBmp, MadeOnceForASizeColoursAndRows)
     Win w;
     ASSERT_TRUE(w.make(101, 50));
     const BITMAPINFOHEADER &h = w.m<BITMAPINFO>("pBmi").bmiHeader;
-    EXPECT_EQ(w.i("bBmpWx"), 304);
-    EXPECT_EQ(h.biSizeImage, 15200u);
-    EXPECT_TRUE(h.biSize == 40 && h.biWidth == 101 && h.biHeight == 50 && h.biBitCount == 24);
+    EXPECT_TRUE(w.i("bBmpWx") == 304 && h.biSizeImage == 15200u && h.biHeight == 50 && h.biBitCount == 24);
     Win_DrawBmpPsetAsm(w.t.o, 0, 49, 0x00112233);  // y = Vy2: the first stored row
     EXPECT_TRUE(w.bits()[0] == 0x11 && w.bits()[1] == 0x22 && w.bits()[2] == 0x33);
     EXPECT_EQ(Win_DrawBmpCreate(w.t.o), 0);
@@ -107,11 +105,8 @@ TEST(DrawBmp, ExclusiveOrWideAndHugeGoToGdi)
 {
     Win w;
     ASSERT_TRUE(w.make(100, 100));
-    overwrite(w.t.o, "SetPen", recSetPen);
-    overwrite(w.t.o, "LineI", recLineI);
-    overwrite(w.t.o, "PsetI", recPsetI);
-    overwrite(w.t.o, "MarkI", recMarkI);
-    overwrite(w.t.o, "CircleI", recCircleI);
+    overwrite(w.t.o, "SetPen", recSetPen), overwrite(w.t.o, "LineI", recLineI);
+    overwrite(w.t.o, "PsetI", recPsetI), overwrite(w.t.o, "MarkI", recMarkI), overwrite(w.t.o, "CircleI", recCircleI);
     gCalls.clear();
     Win_DrawBmpLine(w.t.o, 1.0, 2.0, 30.0, 40.0, 3, 2, 0xAB);
     Win_DrawBmpCircle(w.t.o, 50.0, 50.0, -10.0, 10.0, 0.0, 90.0, 0.0, 0, 2, 0xAB);
@@ -124,7 +119,7 @@ TEST(DrawBmp, ExclusiveOrWideAndHugeGoToGdi)
     EXPECT_TRUE(w.lit().empty());
 }
 
-TEST(DrawBmp, AViewLargerThanTheBitmapWritesNothingOutside)
+TEST(DrawBmp, AViewLargerThanTheBitmapOrNoBitmapWritesNothingOutside)
 {
     // The bitmap of a 21 x 10 area, then larger views (a resize or a scale
     // change without a new bitmap); the writers see a guarded copy.
@@ -149,29 +144,25 @@ TEST(DrawBmp, AViewLargerThanTheBitmapWritesNothingOutside)
     for (size_t r = 0; r < 10; ++r)
         ASSERT_EQ(mem[guard + r * stride + stride - 1], 0) << "row padding " << r;
     w.m<void *>("pjBits") = nullptr;  // the copy goes with the test
-}
 
-TEST(DrawBmp, NoBitmapMeansNoWritesAndNoRedirection)
-{
-    Win w;
-    w.area(0, 0);  // furniture is made at 0 x 0
-    EXPECT_EQ(Win_DrawBmpCreate(w.t.o), 0);
-    EXPECT_EQ(w.m<void *>("pjBits"), nullptr);
-    w.area(50, 50);  // a view, still without a bitmap
-    w.m<RECT>("bRect") = RECT{};
-    Win_DrawBmpPsetAsm(w.t.o, 1, 1, 1);
-    EXPECT_EQ(Win_DrawBmpLineAsm(w.t.o, 0, 0, 9, 9, 0, 1), 0);
-    Win_DrawBmpCircleAsm(w.t.o, 20, 20, 5, 3, 0.0, 90.0, 0.0, 1, 1);
-    HDC before = w.m<HDC>("hDC");
-    EXPECT_EQ(Win_DrawBmpOpen(w.t.o), nullptr);
-    EXPECT_EQ(w.m<HDC>("hDC"), before);
-    Win_DrawBmpClose(w.t.o);
-    EXPECT_EQ(w.i("bBmpFlag"), 1);
-    ASSERT_TRUE(w.make(30, 20));  // too large to make: the old bitmap stays, with its size
-    void *bits = w.m<void *>("pjBits");
-    EXPECT_FALSE(w.make(60000, 60000));
-    EXPECT_EQ(w.m<void *>("pjBits"), bits);
-    EXPECT_TRUE(w.i("bScrWx") == 30 && w.i("bScrWy") == 20);
+    // No bitmap means no writes and no redirection.
+    Win n;
+    n.area(0, 0);  // furniture is made at 0 x 0
+    EXPECT_TRUE(Win_DrawBmpCreate(n.t.o) == 0 && n.m<void *>("pjBits") == nullptr);
+    n.area(50, 50);  // a view, still without a bitmap
+    n.m<RECT>("bRect") = RECT{};
+    Win_DrawBmpPsetAsm(n.t.o, 1, 1, 1);
+    EXPECT_EQ(Win_DrawBmpLineAsm(n.t.o, 0, 0, 9, 9, 0, 1), 0);
+    Win_DrawBmpCircleAsm(n.t.o, 20, 20, 5, 3, 0.0, 90.0, 0.0, 1, 1);
+    HDC before = n.m<HDC>("hDC");
+    EXPECT_EQ(Win_DrawBmpOpen(n.t.o), nullptr);
+    Win_DrawBmpClose(n.t.o);
+    EXPECT_TRUE(n.m<HDC>("hDC") == before && n.i("bBmpFlag") == 1);
+    ASSERT_TRUE(n.make(30, 20));  // too large to make: the old bitmap stays, with its size
+    void *bits = n.m<void *>("pjBits");
+    EXPECT_FALSE(n.make(60000, 60000));
+    EXPECT_EQ(n.m<void *>("pjBits"), bits);
+    EXPECT_TRUE(n.i("bScrWx") == 30 && n.i("bScrWy") == 20);
 }
 
 // A shown 160 x 120 window made by Win_con, its class with or without CS_OWNDC.

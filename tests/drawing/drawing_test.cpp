@@ -85,7 +85,7 @@ Pixels row(int32_t y, int32_t x1, int32_t x2) { return seg(x1, y, x2, y); }
 
 }  // namespace
 
-TEST_F(Drawing, PixelsInsideTheViewAndEraseMode)
+TEST_F(Drawing, PixelsAndLinesInsideTheViewAndEraseMode)
 {
     view(10, 10, 99, 99);
     EXPECT_EQ((Ints{Win_PsetI(o, 10, 99), Win_PsetI(o, 9, 50), Win_PsetI(o, 50, 100)}), (Ints{1, 0, 0}));
@@ -103,10 +103,9 @@ TEST_F(Drawing, PixelsInsideTheViewAndEraseMode)
     EXPECT_EQ(Win_SetRop(o, 'Q'), 0);  // unknown: no GDI change
     EXPECT_TRUE(i("Rop") == 'Q' && GetROP2(canvas.dc) == R2_XORPEN);
     EXPECT_EQ(Win_SetROP2(o, R2_COPYPEN), R2_XORPEN);
-}
 
-TEST_F(Drawing, LinesAreClippedToTheView)
-{
+    // Lines are clipped to the view.
+    canvas.clear(), Win_SetRop(o, 'N');
     view(10, 10, 89, 89);
     Win_SetPen(o, kRed, 0, 1);
     // Crossing both side edges: the ends come back swapped, GDI leaves out

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -26,7 +27,7 @@ TEST(SetByteToWordStr, OneUnitPerCharacterAndLeadByteEdges)
     EXPECT_TRUE(wide[1] == 0x83 && wide[2] == 0);
 }
 
-TEST(Scanners, TrailBytesAreNotSeparators)
+TEST(Scanners, TrailBytesAreNotSeparatorsAndRangesStayInTheText)
 {
     const char *text = "a\\b\x83\x5C";
     EXPECT_EQ(text + 1, strrchrJ(text, '\\'));
@@ -39,19 +40,12 @@ TEST(Scanners, TrailBytesAreNotSeparators)
     strupperJ(upper);
     EXPECT_STREQ("AB\x82\x61Z1", upper);
     strupperJ(nullptr);
-}
 
-TEST(Scanners, SerchCStartIndex)
-{
-    const char *text = "\x83\x5C\\a\\";
-    // start on a trail byte, at the end, past the end, before the start
+    // serch_c from a start on a trail byte, at the end, past the end, before the start.
+    const char *marks = "\x83\x5C\\a\\";
     const int cases[][2] = {{0, 2}, {1, 2}, {3, 4}, {5, -1}, {100, -1}, {-1, -1}};
-    for (const auto &c : cases) EXPECT_EQ(c[1], serch_c(text, c[0], '\\')) << c[0];
-    EXPECT_EQ(-1, serch_c(text, 0, 'z') & serch_c(nullptr, 0, 'a'));
-}
-
-TEST(Scanners, StNcmpAndStNcpy)
-{
+    for (const auto &c : cases) EXPECT_EQ(c[1], serch_c(marks, c[0], '\\')) << c[0];
+    EXPECT_EQ(-1, serch_c(marks, 0, 'z') & serch_c(nullptr, 0, 'a'));
     EXPECT_EQ(2, st_ncmp("abcabc", "ca"));
     EXPECT_EQ(3, st_ncmp("abcd", "d"));
     EXPECT_EQ(-1, st_ncmp("abc", "abcd") & st_ncmp("abc", "x") & st_ncmp(nullptr, "a"));
@@ -67,7 +61,7 @@ TEST(Scanners, StNcmpAndStNcpy)
     EXPECT_STREQ("234", st_ncpy(inPlace, inPlace, 2, 4));
 }
 
-TEST(Compare, StrcmpUAndStrncmpU)
+TEST(Compare, CaseFoldingAndNaturalOrder)
 {
     // Bytes are unsigned; only a-z fold.
     EXPECT_EQ((std::vector<int>{strcmpU("abc", "ABD"), strcmpU("MixEd", "mIXed"), strcmpU("abc", "ab"),
@@ -77,10 +71,7 @@ TEST(Compare, StrcmpUAndStrncmpU)
     EXPECT_EQ((std::vector<int>{strncmpU("abcX", "ABCy", 3), strncmpU("abcX", "ABCy", 4) != 0,
                                 strncmpU("a", "b", -3), strncmpU("ab", "abc", 5)}),
               (std::vector<int>{0, 1, 0, -1}));
-}
 
-TEST(Compare, StCmpNaturalOrder)
-{
     const std::string stem(300, 'p'), ones(40, '1');
     const struct { std::string a, b; int want; } cases[] = {
         {"x9", "x10", -1}, {"x10", "y1", -1}, {"a12b3", "a12b3", 0}, {"a2b10", "a10b2", -1},
@@ -107,4 +98,43 @@ TEST(Doubles, SwapAndOrder)
     ChgSwab(&m, nullptr);
     ChgMinMax(nullptr, &m);
     EXPECT_TRUE(std::isnan(n) && m == 1);
+}
+
+namespace {
+
+struct WildCase { const char *pattern; int kind; const char *first, *second, *patternAfter; };
+
+const WildCase kCases[] = {
+    {"", ZEK_WILD_EMPTY, "", "", ""},           {"abc", ZEK_WILD_PLAIN, "", "", "abc"},
+    {"*", ZEK_WILD_ALL, "", "", "*"},           {"*abc", ZEK_WILD_SUFFIX, "abc", "", "*abc"},
+    {"ab*cd", ZEK_WILD_PREFIX, "ab", "", "ab*cd"}, {"ab*/", ZEK_WILD_COUNT, "ab", "50", "ab*/"},
+    {"ab*/20", ZEK_WILD_COUNT, "ab", "20", "ab*/20"}, {"*ab/7", ZEK_WILD_COUNT, "ab", "7", "*ab/7"},
+    {"A/B", ZEK_WILD_RANGE, "A", "B", "A/B"},   {"/B", ZEK_WILD_PLAIN, "", "", "/B"},
+    {"A/", ZEK_WILD_PLAIN, "", "", "A/"},    {"^abc", ZEK_WILD_CARET, "abc", "", "^abc"},
+    {"^", ZEK_WILD_PLAIN, "", "", "^"},
+    // Parts and plain patterns are cut to 15 bytes.
+    {"0123456789abcdefgh", ZEK_WILD_PLAIN, "", "", "0123456789abcde"},
+    {"0123456789abcdefgh*", ZEK_WILD_PREFIX, "0123456789abcde", "", nullptr},
+    {"a/0123456789abcdefgh", ZEK_WILD_RANGE, "a", "0123456789abcde", nullptr},
+    // A two-byte character across the cut is dropped whole.
+    {"01234567890123\x83\x5C*", ZEK_WILD_PREFIX, "01234567890123", "", nullptr},
+};
+
+}  // namespace
+
+TEST(GetWildCardName, SplitsPatterns)
+{
+    for (const WildCase &c : kCases) {
+        char pattern[64];
+        std::strcpy(pattern, c.pattern);
+        char first[16] = "junk", second[16] = "junk";
+        EXPECT_EQ(c.kind, GetWildCardName(pattern, first, second)) << c.pattern;
+        EXPECT_EQ(std::string(first) + "|" + second, std::string(c.first) + "|" + c.second) << c.pattern;
+        EXPECT_TRUE(!c.patternAfter || !std::strcmp(c.patternAfter, pattern)) << c.pattern;
+    }
+    char pattern[] = "a/b";
+    EXPECT_EQ(ZEK_WILD_RANGE, GetWildCardName(pattern, nullptr, nullptr));
+    char first[16] = "junk";
+    EXPECT_EQ(ZEK_WILD_EMPTY, GetWildCardName(nullptr, first, nullptr));
+    EXPECT_STREQ("", first);
 }

@@ -44,7 +44,7 @@ TEST_F(WinColours, ColourPairsComeFromTheCurrentInterfaceTable)
     }
 }
 
-TEST_F(WinColours, BackgroundBrushReplacesOnlyItsOwnBrush)
+TEST_F(WinColours, BackgroundBrushReplacesOnlyItsOwnBrushAndBackColourReachesTheContext)
 {
     HBRUSH systemBrush = member<HBRUSH>(o, "hbrBackground");
     EXPECT_EQ(systemBrush, reinterpret_cast<HBRUSH>(intptr_t(COLOR_WINDOW + 1)));
@@ -60,10 +60,8 @@ TEST_F(WinColours, BackgroundBrushReplacesOnlyItsOwnBrush)
     DeleteObject(second);
     member<HBRUSH>(o, "hbrBackground") = nullptr;
     member<int32_t>(o, "bBackgroundF") = 0;
-}
 
-TEST_F(WinColours, BackColourReachesTheDeviceContext)
-{
+    // The back colour reaches the device context.
     Win_SetBackColor(o, 0x112233);  // no device context yet
     EXPECT_EQ(back(), 0x112233u);
     HDC dc = CreateCompatibleDC(nullptr);

@@ -157,10 +157,8 @@ TEST(RootClass, ConstructorBuildsTheLayerFromItsTable)
     EXPECT_EQ(ZEK_NameSearch(root, "NewCall2"), 15);
     EXPECT_EQ(ZEK_NameSearch(root, "pis"), 13);
     EXPECT_EQ(slot(root, 15), exported("ZEK_class_NewCall2"));
-    // Data rows describe the area: consecutive, non-overlapping, inside it.
-    for (int i = 1; i < root->nDataRow; ++i)
-        EXPECT_GE(root->pDataRow[i].place,
-                  root->pDataRow[i - 1].place + uintptr_t(root->pDataRow[i - 1].size));
+    for (int i = 1; i < root->nDataRow; ++i)  // data rows consecutive, not overlapping
+        EXPECT_GE(root->pDataRow[i].place, root->pDataRow[i - 1].place + uintptr_t(root->pDataRow[i - 1].size));
     const ZEK_member &pis = root->pDataRow[13];
     EXPECT_EQ(pis.size, int32_t(sizeof(void *)));
     EXPECT_EQ(*static_cast<void **>(ZEK_ptr(root->pDataArea, 0, intptr_t(pis.place))), nullptr);
@@ -170,7 +168,7 @@ TEST(RootClass, ConstructorBuildsTheLayerFromItsTable)
     ZEK_dtorC(object);
 }
 
-TEST(Overwrite, LinksTheLayerAndRecordsLevelAndSlot)
+TEST(Overwrite, LinksTheLayerRecordsLevelAndSlotAndCopiesByName)
 {
     ZEK_object *object = probe_new();
     ASSERT_NE(object, nullptr);
@@ -191,14 +189,10 @@ TEST(Overwrite, LinksTheLayerAndRecordsLevelAndSlot)
     EXPECT_EQ(slot(probe, 1), address_of(other_method));
     EXPECT_EQ(std::vector<int32_t>(record, record + 6), (std::vector<int32_t>{0, 9, 1, 1, -5, -5}));
     probe->pDerived = nullptr;
-    ZEK_dtorC(object);
-}
 
-TEST(Overwrite, NameFromSourcePrefersItsReplacementRows)
-{
-    ZEK_object *target = probe_new(), *source = probe_new();
-    ASSERT_TRUE(target && source);
-    ZEK_layer *from = probe_layer(source), *to = probe_layer(target);
+    // By name from another object, preferring its replacement rows.
+    ZEK_object *source = probe_new();
+    ZEK_layer *from = probe_layer(source), *to = probe;
     const ZEK_member replacement[] = {{ZEK_KIND_EMPTY, "Twice", address_of(fake_method), 4, 1}};
     from->pOverRow = replacement;
     from->nOverRow = 1;
@@ -209,7 +203,7 @@ TEST(Overwrite, NameFromSourcePrefersItsReplacementRows)
     EXPECT_EQ(slot(to, 1), slot(from, 1));
     EXPECT_EQ(ZEK_overwrite2_S(to, "Missing", from) | ZEK_overwrite2_S(to, nullptr, from) |
                   ZEK_overwrite2_S(nullptr, "Twice", from), 0);
-    ZEK_dtorC(target);
+    ZEK_dtorC(object);
     ZEK_dtorC(source);
 }
 

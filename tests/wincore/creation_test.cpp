@@ -54,7 +54,7 @@ TEST(WinCreation, ConRegistersOnceCreatesAndBindsTheWindow)
     DestroyWindow(stray);
 }
 
-TEST(WinCreation, FrameAndOffsetsFromTheClientSizeKeptOnTheScreen)
+TEST(WinCreation, FrameOffsetsScreenLimitsAndPopupsPlacedByTheirMother)
 {
     TestWin t, big, late;
     place(t.o, 40, 30, 300, 200);
@@ -79,16 +79,14 @@ TEST(WinCreation, FrameAndOffsetsFromTheClientSizeKeptOnTheScreen)
     ASSERT_EQ(Win_con(late.o, 0), 0);
     RECT r = windowRect(late.hwnd());
     EXPECT_TRUE(r.right == sw && r.bottom == sh) << r.right << "," << r.bottom;
-}
 
-TEST(WinCreation, APopupOpensRelativeToItsMothersClientOrigin)
-{
+    // A popup opens relative to its mother's client origin.
     TestWin mother, popup, placed;
     mi(mother.o, "WinStGx") = 100;
     mi(mother.o, "WinStGy") = 80;
     ASSERT_EQ(Win_con(mother.o, 0), 0);
     pump();
-    POINT origin{0, 0};
+    origin = {0, 0};
     ClientToScreen(mother.hwnd(), &origin);
     for (ZEK_object *o : {popup.o, placed.o}) {
         Win_SetMotherWin(o, mother.o);
@@ -98,7 +96,7 @@ TEST(WinCreation, APopupOpensRelativeToItsMothersClientOrigin)
     Win_SetWindowGenten(placed.o, 10, 20);
     ASSERT_EQ(Win_con(popup.o, 0), 0);
     ASSERT_EQ(Win_con(placed.o, 0), 0);
-    RECT r = windowRect(popup.hwnd());
+    r = windowRect(popup.hwnd());
     EXPECT_TRUE(r.left == origin.x + 10 && r.top == origin.y + 20) << r.left << "," << r.top;
     r = windowRect(placed.hwnd());
     EXPECT_TRUE(r.left == 10 && r.top == 20) << r.left << "," << r.top;

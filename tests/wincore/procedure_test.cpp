@@ -61,7 +61,7 @@ struct Procedure : ::testing::Test {
     }
 };
 
-TEST_F(Procedure, KeysArriveAsKeyCodes)
+TEST_F(Procedure, KeysArriveWholeAndAltF4ClosesOrGivesTheProgramsCode)
 {
     // Each key once it is whole (the translation itself is the key suite's).
     press(VK_CONTROL);
@@ -74,10 +74,9 @@ TEST_F(Procedure, KeysArriveAsKeyCodes)
     mi(t.o, "bKeyLoop") = 1;  // a loop reads the keys itself
     SendMessageA(w, WM_CHAR, 'c', 0);
     EXPECT_TRUE(gKeys.size() == 2u && mi(t.o, "InpKey") == 'c');
-}
 
-TEST_F(Procedure, AltF4ClosesOrGivesTheProgramsCode)
-{
+    // Alt+F4 closes or gives the program's code.
+    mi(t.o, "bKeyLoop") = 0, take_posted(w);
     press(VK_MENU);
     Win_SetAltF4Code(t.o, 0x10035);
     SendMessageA(w, WM_SYSKEYDOWN, VK_F4, 0);
@@ -136,9 +135,9 @@ TEST_F(Procedure, ButtonAndMenuCommandsTravelThroughTheCommandRecord)
     // Pointers that are not a record of one of this window's tables are not followed.
     Button stray = b;
     stray.bComId = 5;
-    SendMessageA(w, WIN_COMMAND, WPARAM(table), LPARAM(&stray));
-    SendMessageA(w, WIN_COMMAND, WPARAM(table), LPARAM(reinterpret_cast<char *>(&b) + 1));
-    SendMessageA(w, WIN_COMMAND, WPARAM(0x1234), LPARAM(&b));
+    for (auto [list, record] : {std::pair<void *, void *>{table, &stray}, {table, reinterpret_cast<char *>(&b) + 1},
+                                {reinterpret_cast<void *>(0x1234), &b}})
+        SendMessageA(w, WIN_COMMAND, WPARAM(list), LPARAM(record));
     SendMessageA(w, WIN_THREADEND, WPARAM(0x1234), 0);
     EXPECT_EQ(c.id, 77);
     EXPECT_TRUE(take_posted(w).empty());
@@ -153,7 +152,7 @@ TEST_F(Procedure, ButtonAndMenuCommandsTravelThroughTheCommandRecord)
     EXPECT_TRUE(take_posted(w).empty());
 }
 
-TEST_F(Procedure, SystemCommandsKeepTheShowState)
+TEST_F(Procedure, SystemCommandsKeepTheShowStateAndTimersReachTheirHooks)
 {
     member<double>(t.o, "wSx0") = 12.5;
     auto state = [&] { return std::pair{mi(t.o, "bEdType"), mi(t.o, "bShow")}; };
@@ -169,18 +168,15 @@ TEST_F(Procedure, SystemCommandsKeepTheShowState)
     overwrite(t.o, "HtmlCall", note<kHtmlCall>);
     SendMessageA(w, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
     EXPECT_EQ(gCalls, std::vector<std::string>{"HtmlCall"});
-}
 
-TEST_F(Procedure, TimersReachTheirHooksAndTheLockHoldsOneTick)
-{
+    // Timers reach their hooks and the lock holds one tick.
+    gCalls.clear();
     overwrite(t.o, "Timer", noteTimer<kTimer>);
     overwrite(t.o, "TimerCad", noteTimer<kTimerCad>);
     overwrite(t.o, "work_m1", note<kWorkM1>);
     overwrite(t.o, "work_sl", note<kWorkSl>);
-    SendMessageA(w, WM_TIMER, 204, 0);
-    SendMessageA(w, WM_TIMER, 206, 0);
-    SendMessageA(w, WM_TIMER, 7, 0);
-    SendMessageA(w, WM_TIMER, 202, 0);
+    for (WPARAM id : {204, 206, 7, 202})
+        SendMessageA(w, WM_TIMER, id, 0);
     Win_TimerLock(t.o);
     SendMessageA(w, WM_TIMER, 204, 0);
     SendMessageA(w, WM_TIMER, 204, 0);
@@ -191,7 +187,7 @@ TEST_F(Procedure, TimersReachTheirHooksAndTheLockHoldsOneTick)
     EXPECT_EQ(mi(t.o, "bTimerOnFlag"), 0);
 }
 
-TEST_F(Procedure, MouseMovesAreRecordedInPixelsAndCells)
+TEST_F(Procedure, MouseMovesFirstAnswersAndDroppedFiles)
 {
     overwrite(t.o, "MouseMove", note<kMouseMove>);
     mi(t.o, "MouseSwL") = mi(t.o, "MouseSwR") = 1;
@@ -204,10 +200,8 @@ TEST_F(Procedure, MouseMovesAreRecordedInPixelsAndCells)
     mi(t.o, "ChrWdBx") = 0;  // cells of no width give cell 0, not a division fault
     SendMessageA(w, WM_MOUSEMOVE, 0, MAKELPARAM(50, 0));
     EXPECT_EQ(mi(t.o, "MouseCx"), 0);
-}
 
-TEST_F(Procedure, FFWndProcAnswersFirstAndDroppedFilesReachTheirHook)
-{
+    // FFWndProc answers first; dropped files reach their hook.
     overwrite(t.o, "FFWndProc", answerEverything);
     EXPECT_EQ(SendMessageA(w, WM_USER + 50, 0, 0), 4242);
     EXPECT_EQ(WndProcNx(t.o, WM_USER + 50, 0, 0), 4242);

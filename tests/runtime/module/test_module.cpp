@@ -4,23 +4,15 @@
 
 #include "ZEK2.h"
 
-struct ModuleProbe {
-    int32_t factoryCalls;
-    int32_t dtorCalls;
-    void *moduleSeen;
-};
+struct ModuleProbe { int32_t factoryCalls, dtorCalls; void *moduleSeen; };
 
 namespace {
 
-struct SurveyData {
-    ModuleProbe *probe;
-};
-
+// The layer's data area holds the ModuleProbe pointer.
 void ZEKAPI survey_dtor(ZEK_object *object)
 {
-    auto *data = static_cast<SurveyData *>(ZEK_layer_at(object, 1)->pDataArea);
-    if (data->probe)
-        ++data->probe->dtorCalls;
+    if (auto *probe = *static_cast<ModuleProbe **>(ZEK_layer_at(object, 1)->pDataArea))
+        ++probe->dtorCalls;
 }
 
 int32_t ZEKAPI survey_answer(ZEK_object *) { return 42; }
@@ -61,12 +53,12 @@ extern "C" ZEK_object *ZEKAPI module_factory(intptr_t argument, void *module)
     }
     object->vtbl = &survey_vtbl;
     ZEK_layer *layer = ZEK_layer_at(object, 1);
-    ZEK_tbl_Init1(layer, kRows, 3, 2 * sizeof(void *), sizeof(SurveyData));
+    ZEK_tbl_Init1(layer, kRows, 3, 2 * sizeof(void *), sizeof(void *));
     layer->pszClass = "Survey";
     layer->hModule = module;
     layer->pBase = ZEK_layer_at(object, 0);
     ZEK_layer_at(object, 0)->pDerived = layer;
-    static_cast<SurveyData *>(layer->pDataArea)->probe = probe;
+    *static_cast<ModuleProbe **>(layer->pDataArea) = probe;
     return object;
 }
 
