@@ -55,6 +55,9 @@ struct TestWin {
         pump();
     }
     HWND hwnd() const { return member<HWND>(o, "hWnd"); }
+    template <typename T>
+    T &m(const char *name) { return member<T>(o, name); }
+    int32_t &i(const char *name) { return mi(o, name); }
     operator ZEK_object *() const { return o; }
 };
 
