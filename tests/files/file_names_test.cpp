@@ -71,7 +71,7 @@ TEST(FileNames, PartsAndExtensionsWithTrailByte5CNeverASeparator)
     EXPECT_EQ(withExtension("C:\\x\\y.dat", ""), "C:\\x\\y");
 }
 
-TEST(FileNames, NamesOverAMaxPathBufferAreRefusedNotCut)
+TEST(FileNames, OverlongNamesRefusedNotCutAndOutputNamesMadeSafe)
 {
     char out[2048];
     const std::string fits = "C:\\" + std::string(ZEK_NAME_MAX_BYTES - 7, 'a') + ".txt";
@@ -97,10 +97,8 @@ TEST(FileNames, NamesOverAMaxPathBufferAreRefusedNotCut)
     EXPECT_EQ(std::string(out), fits);
     EXPECT_EQ(GetFileNameToFileName(nullptr, out), 0);
     EXPECT_STREQ(out, "");
-}
 
-TEST(OutputFileName, ForbiddenCharactersBecomeFullWidthOtherBytesUnderscores)
-{
+    // Output names: forbidden characters become full width, other bytes underscores.
     EXPECT_EQ(outputName("a/b:c"), "a\x81\x5E" "b\x81\x46" "c");
     EXPECT_EQ(outputName("\"*./:;<>?\\|"),
               "\x81\x68\x81\x96\x81\x44\x81\x5E\x81\x46\x81\x47\x81\x83\x81\x84\x81\x48\x81\x8F"

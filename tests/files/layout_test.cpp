@@ -22,7 +22,7 @@ Levels levels(const char *path)
 }
 
 // Every creatable level; 表 = 0x95 0x5C and ソ = 0x83 0x5C do not split a name.
-TEST(TreeLevels, EveryCreatableLevel)
+TEST(Layout, EveryCreatableLevelAndADirectoryTableAllOrNothing)
 {
     const struct { const char *path; Levels want; } cases[] = {
         {"C:\\a\\b\\", {"C:\\a", "C:\\a\\b"}}, {"C:/a\\\\b", {"C:/a", "C:/a\\\\b"}},
@@ -32,10 +32,8 @@ TEST(TreeLevels, EveryCreatableLevel)
     for (const auto &c : cases)
         EXPECT_EQ(levels(c.path), c.want) << (c.path ? c.path : "null");
     EXPECT_EQ(levels("C:\\\x95\x5C\\\x83\x5C" "x"), (Levels{"C:\\\x95\x5C", "C:\\\x95\x5C\\\x83\x5C" "x"}));
-}
 
-TEST(DirTable, AllOrNothingWhenADirectoryWouldNotFit)
-{
+    // The directory table: all or nothing when a directory would not fit.
     char table[kDirCount][kDirBytes];
     ASSERT_TRUE(zek_make_dir_table("C:\\app.exe", table));
     EXPECT_STREQ(table[kDirRoot], "C:") << "a program in the root is its own root";

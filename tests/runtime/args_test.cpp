@@ -25,7 +25,7 @@ Args split(const char *line)
     return out;
 }
 
-TEST(SetArgv, SplitsAtSpacesOutsideQuotesAndEscapesWholeCharacters)
+TEST(SetArgv, SplitsAtSpacesOutsideQuotesEscapesWholeCharactersAndRefusesNulls)
 {
     const struct { const char *line; Args args; } cases[] = {
         {"a b", {"a", "b"}},        {"\"a b\" c", {"\"a b\"", "c"}}, {"a b   ", {"a", "b"}},
@@ -40,10 +40,8 @@ TEST(SetArgv, SplitsAtSpacesOutsideQuotesAndEscapesWholeCharacters)
     };
     for (const auto &c : cases)
         EXPECT_EQ(split(c.line), c.args) << c.line;
-}
 
-TEST(SetArgv, RunsOfSpacesBecomeNulBytesAndNullArgumentsAreRefused)
-{
+    // Runs of spaces become NUL bytes; null arguments are refused.
     char buffer[6];
     char *argv[4] = {};
     int count = -1;
