@@ -10,17 +10,14 @@
 
 namespace {
 
-struct Win {
-    TestWin t;
-    explicit Win(const char *className = "ZekDrawBmp") : t(className) {}
-    template <typename T>
-    T &m(const char *name) { return member<T>(t.o, name); }
-    int32_t &i(const char *name) { return member<int32_t>(t.o, name); }
+struct Win : TestWin {
+    explicit Win(const char *className = "ZekDrawBmp") : TestWin(className) {}
     void area(int32_t w, int32_t h)  // identity mapping on a w x h area
     {
         m<RECT>("bRect") = RECT{0, 0, w, h};
-        Win_ScaleNew(t.o);
+        Win_ScaleNew(o);
     }
+    bool make(int32_t w, int32_t h) { return area(w, h), Win_DrawBmpCreate(o) == 1; }
     uint8_t *bits() { return static_cast<uint8_t *>(m<void *>("pjBits")); }
     uint32_t colour(int32_t x, int32_t y)  // as 0x00BBGGRR
     {
@@ -40,22 +37,17 @@ struct Win {
 };
 
 std::string gCalls;
+std::string num(int32_t n) { return std::to_string(n); }
 int32_t ZEKAPI recSetPen(ZEK_object *, COLORREF, int32_t type, int32_t width)
 {
-    gCalls += "SetPen(" + std::to_string(type) + "," + std::to_string(width) + ") ";
-    return 1;
+    return gCalls += "SetPen(" + num(type) + "," + num(width) + ") ", 1;
 }
-int32_t ZEKAPI recLineI(ZEK_object *, int32_t, int32_t, int32_t x2, int32_t)
-{
-    gCalls += "LineI(" + std::to_string(x2) + ") ";
-    return 1;
-}
+int32_t ZEKAPI recLineI(ZEK_object *, int32_t, int32_t, int32_t x2, int32_t) { return gCalls += "LineI(" + num(x2) + ") ", 1; }
 int32_t ZEKAPI recPsetI(ZEK_object *, int32_t, int32_t) { return gCalls += "PsetI ", 1; }
 int32_t ZEKAPI recMarkI(ZEK_object *, int32_t, int32_t, double, int32_t) { return gCalls += "MarkI ", 1; }
 int32_t ZEKAPI recCircleI(ZEK_object *, int32_t, int32_t, int32_t rx, int32_t, double, double, double)
 {
-    gCalls += "CircleI(" + std::to_string(rx) + ") ";
-    return 1;
+    return gCalls += "CircleI(" + num(rx) + ") ", 1;
 }
 
 }  // namespace
@@ -63,53 +55,43 @@ int32_t ZEKAPI recCircleI(ZEK_object *, int32_t, int32_t, int32_t rx, int32_t, d
 TEST(DrawBmp, MadeOnceForASizeColoursAndRows)
 {
     Win w;
-    w.area(101, 50);
-    ASSERT_EQ(Win_DrawBmpCreate(w.t.o), 1);
+    ASSERT_TRUE(w.make(101, 50));
     const BITMAPINFOHEADER &h = w.m<BITMAPINFO>("pBmi").bmiHeader;
-    EXPECT_EQ(w.i("bBmpWx"), 304);
-    EXPECT_EQ(h.biSizeImage, 15200u);
-    EXPECT_TRUE(h.biSize == 40 && h.biWidth == 101 && h.biHeight == 50 && h.biBitCount == 24);
-    Win_DrawBmpPsetAsm(w.t.o, 0, 49, 0x00112233);  // y = Vy2: the first stored row
+    EXPECT_TRUE(w.i("bBmpWx") == 304 && h.biSizeImage == 15200u && h.biHeight == 50 && h.biBitCount == 24);
+    Win_DrawBmpPsetAsm(w.o, 0, 49, 0x00112233);  // y = Vy2: the first stored row
     EXPECT_TRUE(w.bits()[0] == 0x11 && w.bits()[1] == 0x22 && w.bits()[2] == 0x33);
-    EXPECT_EQ(Win_DrawBmpCreate(w.t.o), 0);
+    EXPECT_EQ(Win_DrawBmpCreate(w.o), 0);
     EXPECT_EQ(w.colour(0, 49), 0x112233u) << "reused, pixels kept";
 
     w.m<COLORREF>("BackColor") = 0xFFFFFF;
-    Win_DrawBmpPsetAsm(w.t.o, 1, 1, 0);
-    EXPECT_EQ(w.colour(1, 1), 0xFFFFFFu) << "black drawn white on white";
+    Win_DrawBmpPsetAsm(w.o, 1, 1, 0);  // black drawn white on white
     w.m<COLORREF>("BackColor") = 0x0000FF;
     w.i("Rop") = 'R';
-    Win_DrawBmpPsetAsm(w.t.o, 2, 2, 0x00FF00);
-    EXPECT_EQ(w.colour(2, 2), 0x0000FFu) << "erase mode paints the background";
+    Win_DrawBmpPsetAsm(w.o, 2, 2, 0x00FF00);  // erase mode paints the background
+    EXPECT_TRUE(w.colour(1, 1) == 0xFFFFFFu && w.colour(2, 2) == 0x0000FFu);
 
-    w.area(120, 50);
-    EXPECT_EQ(Win_DrawBmpCreate(w.t.o), 1);
-    EXPECT_EQ(w.i("bBmpWx"), 360);
-    EXPECT_EQ(w.colour(0, 49), 0u) << "made anew, cleared";
+    EXPECT_TRUE(w.make(120, 50) && w.i("bBmpWx") == 360 && w.colour(0, 49) == 0u) << "made anew, cleared";
 }
 
 TEST(DrawBmp, WorldFormsDrawDirectly)
 {
-    Win w;
-    w.area(60, 60);
-    ASSERT_EQ(Win_DrawBmpCreate(w.t.o), 1);
-    Win_DrawBmpLine(w.t.o, 0.0, 0.0, 3.0, 0.0, 1, 1, 0xFF);
+    Win w, a;
+    ASSERT_TRUE(w.make(60, 60) && a.make(60, 60));
+    Win_DrawBmpLine(w.o, 0.0, 0.0, 3.0, 0.0, 1, 1, 0xFF);
     EXPECT_EQ(w.lit(), (std::set<std::pair<int32_t, int32_t>>{{0, 0}, {2, 0}}));
-    Win_DrawBmpLineBox(w.t.o, 5.0, 5.0, 10.0, 8.0, 0, 1, 0xFF);
-    Win_LineInit(w.t.o);
-    Win_LineSvI(w.t.o, 1, 11);
-    Win_LineSvI(w.t.o, 1, 15);
-    Win_LineSvI(w.t.o, 6, 15);
-    Win_DrawBmpPolyline(w.t.o, 0, 1, 0xFF);
-    EXPECT_EQ(Win_LineSvI(w.t.o, 9, 19), 0) << "the buffer was emptied";
-    Win_DrawBmpPolyline(w.t.o, 0, 1, 0xFF);  // one point: drawn as itself
-    Win_DrawBmpMark(w.t.o, 40.0, 10.0, 0.0, 5, 0xFF);
+    Win_DrawBmpLineBox(w.o, 5.0, 5.0, 10.0, 8.0, 0, 1, 0xFF);
+    Win_LineInit(w.o);
+    Win_LineSvI(w.o, 1, 11);
+    Win_LineSvI(w.o, 1, 15);
+    Win_LineSvI(w.o, 6, 15);
+    Win_DrawBmpPolyline(w.o, 0, 1, 0xFF);
+    EXPECT_EQ(Win_LineSvI(w.o, 9, 19), 0) << "the buffer was emptied";
+    Win_DrawBmpPolyline(w.o, 0, 1, 0xFF);  // one point: drawn as itself
+    Win_DrawBmpMark(w.o, 40.0, 10.0, 0.0, 5, 0xFF);
     EXPECT_EQ(w.lit().size(), 2u + 16 + 10 + 1 + 13);
 
-    Win a;  // 350 to 10 degrees: only the top
-    a.area(60, 60);
-    Win_DrawBmpCreate(a.t.o);
-    Win_DrawBmpCircle(a.t.o, 30.0, 30.0, 20.0, 20.0, 350.0, 10.0, 0.0, 0, 1, 0xFF);
+    // 350 to 10 degrees: only the top.
+    Win_DrawBmpCircle(a.o, 30.0, 30.0, 20.0, 20.0, 350.0, 10.0, 0.0, 0, 1, 0xFF);
     ASSERT_FALSE(a.lit().empty());
     for (auto [x, y] : a.lit())
         EXPECT_TRUE(y <= 12 && std::abs(x - 30) <= 4) << x << "," << y;
@@ -118,32 +100,27 @@ TEST(DrawBmp, WorldFormsDrawDirectly)
 TEST(DrawBmp, ExclusiveOrWideAndHugeGoToGdi)
 {
     Win w;
-    w.area(100, 100);
-    Win_DrawBmpCreate(w.t.o);
-    overwrite(w.t.o, "SetPen", recSetPen);
-    overwrite(w.t.o, "LineI", recLineI);
-    overwrite(w.t.o, "PsetI", recPsetI);
-    overwrite(w.t.o, "MarkI", recMarkI);
-    overwrite(w.t.o, "CircleI", recCircleI);
+    ASSERT_TRUE(w.make(100, 100));
+    overwrite(w.o, "SetPen", recSetPen), overwrite(w.o, "LineI", recLineI);
+    overwrite(w.o, "PsetI", recPsetI), overwrite(w.o, "MarkI", recMarkI), overwrite(w.o, "CircleI", recCircleI);
     gCalls.clear();
-    Win_DrawBmpLine(w.t.o, 1.0, 2.0, 30.0, 40.0, 3, 2, 0xAB);
-    Win_DrawBmpCircle(w.t.o, 50.0, 50.0, -10.0, 10.0, 0.0, 90.0, 0.0, 0, 2, 0xAB);
-    Win_DrawBmpCircle(w.t.o, 50.0, 50.0, 40000.0, 40000.0, 0.0, 90.0, 0.0, 0, 1, 0xAB);
+    Win_DrawBmpLine(w.o, 1.0, 2.0, 30.0, 40.0, 3, 2, 0xAB);
+    Win_DrawBmpCircle(w.o, 50.0, 50.0, -10.0, 10.0, 0.0, 90.0, 0.0, 0, 2, 0xAB);
+    Win_DrawBmpCircle(w.o, 50.0, 50.0, 40000.0, 40000.0, 0.0, 90.0, 0.0, 0, 1, 0xAB);
     w.i("Rop") = 'X';
-    Win_DrawBmpPset(w.t.o, 5.0, 6.0, 0xAB);
-    Win_DrawBmpMark(w.t.o, 5.0, 6.0, 0.0, 5, 0xAB);
+    Win_DrawBmpPset(w.o, 5.0, 6.0, 0xAB);
+    Win_DrawBmpMark(w.o, 5.0, 6.0, 0.0, 5, 0xAB);
     EXPECT_EQ(gCalls, "SetPen(3,2) LineI(30) SetPen(0,2) CircleI(10) SetPen(0,1) CircleI(40000) "
                       "SetPen(0,1) PsetI SetPen(0,1) MarkI ");
     EXPECT_TRUE(w.lit().empty());
 }
 
-TEST(DrawBmp, AViewLargerThanTheBitmapWritesNothingOutside)
+TEST(DrawBmp, AViewLargerThanTheBitmapOrNoBitmapWritesNothingOutside)
 {
     // The bitmap of a 21 x 10 area, then larger views (a resize or a scale
     // change without a new bitmap); the writers see a guarded copy.
     Win w;
-    w.area(21, 10);
-    ASSERT_EQ(Win_DrawBmpCreate(w.t.o), 1);
+    ASSERT_TRUE(w.make(21, 10));
     const size_t stride = size_t(w.i("bBmpWx")), guard = 4096, image = stride * 10;
     std::vector<uint8_t> mem(guard * 2 + image, 0xA5);
     std::memset(mem.data() + guard, 0, image);
@@ -151,44 +128,37 @@ TEST(DrawBmp, AViewLargerThanTheBitmapWritesNothingOutside)
     for (auto view : {std::pair{200, 200}, {26, 10}, {20, 301}})
         for (int32_t k = -50; k < 250; k += 7) {
             w.area(view.first, view.second);
-            Win_DrawBmpLineAsm(w.t.o, -60, k, 260, k + 13, 0, 0xFFFFFF);
-            Win_DrawBmpPsetAsm(w.t.o, k, k / 3, 0xFFFFFF);
-            Win_DrawBmpMarkAsm(w.t.o, k % 30, k / 5, 30.0, 7, 0xFFFFFF);
-            Win_DrawBmpCircleAsm(w.t.o, k % 30, 8, 6, 9, 0.0, 360.0, 0.0, 0, 0xFFFFFF);
-            Win_DrawBmpCircleAsm(w.t.o, 10, k, 15, 4, 30.0, 300.0, 10.0, 3, 0xFFFFFF);
-            Win_DrawBmpLineBoxAsm(w.t.o, -5, k, 25, k + 4, 0, 0xFFFFFF);
+            Win_DrawBmpLineAsm(w.o, -60, k, 260, k + 13, 0, 0xFFFFFF);
+            Win_DrawBmpPsetAsm(w.o, k, k / 3, 0xFFFFFF);
+            Win_DrawBmpMarkAsm(w.o, k % 30, k / 5, 30.0, 7, 0xFFFFFF);
+            Win_DrawBmpCircleAsm(w.o, k % 30, 8, 6, 9, 0.0, 360.0, 0.0, 0, 0xFFFFFF);
+            Win_DrawBmpCircleAsm(w.o, 10, k, 15, 4, 30.0, 300.0, 10.0, 3, 0xFFFFFF);
+            Win_DrawBmpLineBoxAsm(w.o, -5, k, 25, k + 4, 0, 0xFFFFFF);
         }
     for (size_t k = 0; k < guard; ++k)
         ASSERT_TRUE(mem[k] == 0xA5 && mem[guard + image + k] == 0xA5) << k;
     for (size_t r = 0; r < 10; ++r)
         ASSERT_EQ(mem[guard + r * stride + stride - 1], 0) << "row padding " << r;
     w.m<void *>("pjBits") = nullptr;  // the copy goes with the test
-}
 
-TEST(DrawBmp, NoBitmapMeansNoWritesAndNoRedirection)
-{
-    Win w;
-    w.area(0, 0);  // furniture is made at 0 x 0
-    EXPECT_EQ(Win_DrawBmpCreate(w.t.o), 0);
-    EXPECT_EQ(w.m<void *>("pjBits"), nullptr);
-    w.area(50, 50);  // a view, still without a bitmap
-    w.m<RECT>("bRect") = RECT{};
-    Win_DrawBmpPsetAsm(w.t.o, 1, 1, 1);
-    EXPECT_EQ(Win_DrawBmpLineAsm(w.t.o, 0, 0, 9, 9, 0, 1), 0);
-    Win_DrawBmpCircleAsm(w.t.o, 20, 20, 5, 3, 0.0, 90.0, 0.0, 1, 1);
-    HDC before = w.m<HDC>("hDC");
-    EXPECT_EQ(Win_DrawBmpOpen(w.t.o), nullptr);
-    EXPECT_EQ(w.m<HDC>("hDC"), before);
-    Win_DrawBmpClose(w.t.o);
-    EXPECT_EQ(w.i("bBmpFlag"), 1);
-
-    w.area(30, 20);  // too large to make: the old bitmap stays, with its size
-    ASSERT_EQ(Win_DrawBmpCreate(w.t.o), 1);
-    void *bits = w.m<void *>("pjBits");
-    w.area(60000, 60000);
-    EXPECT_EQ(Win_DrawBmpCreate(w.t.o), 0);
-    EXPECT_EQ(w.m<void *>("pjBits"), bits);
-    EXPECT_TRUE(w.i("bScrWx") == 30 && w.i("bScrWy") == 20);
+    // No bitmap means no writes and no redirection.
+    Win n;
+    n.area(0, 0);  // furniture is made at 0 x 0
+    EXPECT_TRUE(Win_DrawBmpCreate(n.o) == 0 && n.m<void *>("pjBits") == nullptr);
+    n.area(50, 50);  // a view, still without a bitmap
+    n.m<RECT>("bRect") = RECT{};
+    Win_DrawBmpPsetAsm(n.o, 1, 1, 1);
+    EXPECT_EQ(Win_DrawBmpLineAsm(n.o, 0, 0, 9, 9, 0, 1), 0);
+    Win_DrawBmpCircleAsm(n.o, 20, 20, 5, 3, 0.0, 90.0, 0.0, 1, 1);
+    HDC before = n.m<HDC>("hDC");
+    EXPECT_EQ(Win_DrawBmpOpen(n.o), nullptr);
+    Win_DrawBmpClose(n.o);
+    EXPECT_TRUE(n.m<HDC>("hDC") == before && n.i("bBmpFlag") == 1);
+    ASSERT_TRUE(n.make(30, 20));  // too large to make: the old bitmap stays, with its size
+    void *bits = n.m<void *>("pjBits");
+    EXPECT_FALSE(n.make(60000, 60000));
+    EXPECT_EQ(n.m<void *>("pjBits"), bits);
+    EXPECT_TRUE(n.i("bScrWx") == 30 && n.i("bScrWy") == 20);
 }
 
 // A shown 160 x 120 window made by Win_con, its class with or without CS_OWNDC.
@@ -196,88 +166,77 @@ struct Shown : Win {
     explicit Shown(bool ownDC) : Win(ownDC ? "ZekDrawBmpOwn" : "ZekDrawBmpCommon")
     {
         m<uint32_t>("ClassStyle") = CS_HREDRAW | CS_VREDRAW | (ownDC ? CS_OWNDC : 0);
-        i("WinWdGx") = 160;
-        i("WinWdGy") = 120;
-        EXPECT_EQ(Win_con(t.o, 0), 0);
+        i("WinWdGx") = 160, i("WinWdGy") = 120;
+        EXPECT_EQ(Win_con(o, 0), 0);
         pump();
     }
     void paint()  // WM_PAINT dispatched now, as a key wait would
     {
-        InvalidateRect(t.hwnd(), nullptr, FALSE);
-        UpdateWindow(t.hwnd());
+        InvalidateRect(hwnd(), nullptr, FALSE);
+        UpdateWindow(hwnd());
     }
     COLORREF screen(int x, int y)
     {
-        HDC dc = GetDCEx(t.hwnd(), nullptr, DCX_CACHE);  // not the own context's origin
+        HDC dc = GetDCEx(hwnd(), nullptr, DCX_CACHE);  // not the own context's origin
         const COLORREF c = GetPixel(dc, x, y);
-        ReleaseDC(t.hwnd(), dc);
+        ReleaseDC(hwnd(), dc);
         return c;
     }
 };
 
-TEST(DrawBmp, PaintAndResizeWhileOpenLeaveTheDrawingInTheBitmap)
+// With and without CS_OWNDC: contexts are held once and a paint puts the
+// graphics mode back; a paint and a resize between DrawBmpOpen and
+// DrawBmpClose leave the drawing, pen and origin in the bitmap.
+TEST(DrawBmp, ContextsHeldOncePaintsAndResizesKeepTheirDrawing)
 {
     for (bool ownDC : {true, false}) {
         SCOPED_TRACE(ownDC ? "CS_OWNDC" : "common contexts");
         Shown w(ownDC);
-        HDC memory = Win_DrawBmpOpen(w.t.o);
-        ASSERT_NE(memory, nullptr);
-        EXPECT_EQ(w.i("bBmpFlag"), 0);
-        EXPECT_EQ(GetCurrentObject(memory, OBJ_BITMAP), w.m<HBITMAP>("hBmp"));
-        Win_SetPen(w.t.o, RGB(255, 0, 0), 0, 3);
+        EXPECT_EQ(w.m<HDC>("hDC"), nullptr) << "no paint context left behind";
+        HDC dc = Win_SetHDC(w.o);
+        ASSERT_NE(dc, nullptr);
+        EXPECT_EQ(Win_SetHDC(w.o), dc) << "taken once, not overwritten";
+        EXPECT_EQ(Win_ResetHDC(w.o), 1);
+        EXPECT_EQ(w.m<HDC>("hDC"), dc);
+        EXPECT_TRUE(Win_ResetHDC(w.o) == 1 && w.m<HDC>("hDC") == nullptr);
+
+        dc = Win_GmodeSet(w.o);
+        Win_SetRop(w.o, 'X');
+        Win_SetPen(w.o, RGB(0, 255, 0), 0, 2);
         HPEN pen = w.m<HPEN>("hPen");
         w.paint();
+        EXPECT_TRUE(w.m<HDC>("hDC") == dc && w.i("bGmode") == 1 && w.i("bPaint") == 0);
+        EXPECT_TRUE(GetCurrentObject(dc, OBJ_PEN) == pen && GetROP2(dc) == R2_XORPEN);
+        Win_GmodeReset(w.o);
+        EXPECT_TRUE(GetObjectType(pen) == 0 && w.m<HDC>("hDC") == nullptr);
+        Win_SetRop(w.o, 'N');
+
+        HDC memory = Win_DrawBmpOpen(w.o);
+        ASSERT_NE(memory, nullptr);
+        EXPECT_TRUE(w.i("bBmpFlag") == 0 && GetCurrentObject(memory, OBJ_BITMAP) == w.m<HBITMAP>("hBmp"));
+        Win_SetPen(w.o, RGB(255, 0, 0), 0, 3);
+        pen = w.m<HPEN>("hPen");
+        w.paint();
         EXPECT_EQ(w.m<HDC>("hDC"), memory) << "still drawing into the bitmap";
-        EXPECT_EQ(GetObjectType(pen), DWORD(OBJ_PEN)) << "nothing deleted while selected";
-        EXPECT_EQ(GetCurrentObject(memory, OBJ_PEN), pen);
-        Win_LineI(w.t.o, 10, 30, 100, 30);
+        EXPECT_TRUE(GetObjectType(pen) == OBJ_PEN && GetCurrentObject(memory, OBJ_PEN) == pen)
+            << "nothing deleted while selected";
+        Win_LineI(w.o, 10, 30, 100, 30);
         EXPECT_EQ(w.colour(50, 30), 0x0000FFu);
-        Win_DrawBmpLineAsm(w.t.o, 10, 10, 100, 10, 0, RGB(0, 0, 255));
+        Win_DrawBmpLineAsm(w.o, 10, 10, 100, 10, 0, RGB(0, 0, 255));
 
         // Furniture 32 pixels high: the window's origin moves, the bitmap's stays.
         w.i("bToolId") = 1;
-        SendMessageA(w.t.hwnd(), WM_SIZE, SIZE_RESTORED, MAKELPARAM(160, 120));
+        SendMessageA(w.hwnd(), WM_SIZE, SIZE_RESTORED, MAKELPARAM(160, 120));
         EXPECT_EQ(w.m<RECT>("bRect").top, 32);
         POINT origin{-1, -1};
         GetViewportOrgEx(memory, &origin);
         EXPECT_TRUE(origin.x == 0 && origin.y == 0) << origin.x << "," << origin.y;
         GetViewportOrgEx(w.m<HDC>("hBufDC"), &origin);
         EXPECT_EQ(origin.y, 32);
-        Win_DrawBmpClose(w.t.o);
+        Win_DrawBmpClose(w.o);
         EXPECT_EQ(w.i("bBmpFlag"), 1);
         EXPECT_EQ(GetObjectType(pen), 0u) << "released with the memory context";
-        EXPECT_EQ(w.screen(50, 30 + 32), RGB(255, 0, 0));
-        EXPECT_EQ(w.screen(50, 10 + 32), RGB(0, 0, 255));
-        EXPECT_EQ(w.screen(50, 60 + 32), RGB(0, 0, 0));
-    }
-}
-
-TEST(DrawBmp, ContextsAreHeldOnceAndPaintsPutGraphicsModeBack)
-{
-    for (bool ownDC : {true, false}) {
-        SCOPED_TRACE(ownDC ? "CS_OWNDC" : "common contexts");
-        Shown w(ownDC);
-        EXPECT_EQ(w.m<HDC>("hDC"), nullptr) << "no paint context left behind";
-        HDC dc = Win_SetHDC(w.t.o);
-        ASSERT_NE(dc, nullptr);
-        EXPECT_EQ(Win_SetHDC(w.t.o), dc) << "taken once, not overwritten";
-        EXPECT_EQ(Win_ResetHDC(w.t.o), 1);
-        EXPECT_EQ(w.m<HDC>("hDC"), dc);
-        EXPECT_EQ(Win_ResetHDC(w.t.o), 1);
-        EXPECT_EQ(w.m<HDC>("hDC"), nullptr);
-
-        dc = Win_GmodeSet(w.t.o);
-        Win_SetRop(w.t.o, 'X');
-        Win_SetPen(w.t.o, RGB(0, 255, 0), 0, 2);
-        HPEN pen = w.m<HPEN>("hPen");
-        w.paint();
-        EXPECT_EQ(w.m<HDC>("hDC"), dc);
-        EXPECT_EQ(w.i("bGmode"), 1);
-        EXPECT_EQ(w.i("bPaint"), 0);
-        EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), pen);
-        EXPECT_EQ(GetROP2(dc), R2_XORPEN);
-        Win_GmodeReset(w.t.o);
-        EXPECT_EQ(GetObjectType(pen), 0u);
-        EXPECT_EQ(w.m<HDC>("hDC"), nullptr);
+        EXPECT_EQ((std::vector<COLORREF>{w.screen(50, 30 + 32), w.screen(50, 10 + 32), w.screen(50, 60 + 32)}),
+                  (std::vector<COLORREF>{RGB(255, 0, 0), RGB(0, 0, 255), 0}));
     }
 }

@@ -1,71 +1,54 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "zek2/strings.h"
 
 // "\x83\x5C" is one two-byte character whose trail byte is a backslash.
 
-TEST(IsKanji, LeadByteRangesAndSignedChars)
+TEST(SetByteToWordStr, OneUnitPerCharacterAndLeadByteEdges)
 {
-    for (int b : {0x81, 0x9F, 0xE0, 0xFC})
-        EXPECT_TRUE(IsKanji(b)) << b;
-    for (int b : {0x00, 0x5C, 0x80, 0xA0, 0xDF, 0xFD})
-        EXPECT_FALSE(IsKanji(b)) << b;
+    for (int b : {0x80, 0x81, 0x9F, 0xA0, 0xDF, 0xE0, 0xFC, 0xFD})
+        EXPECT_EQ(IsKanji(b), (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC)) << b;
     EXPECT_TRUE(IsKanji(static_cast<char>(0x81)));  // negative as plain char
-}
 
-TEST(SetByteToWordStr, OneUnitPerCharacter)
-{
     unsigned short wide[8] = {1, 1, 1, 1, 1, 1, 1, 1};
     EXPECT_EQ(3, SetByteToWordStr("A\x83\x5C" "B", wide));
     EXPECT_TRUE(wide[0] == 0x41 && wide[1] == 0x835C && wide[2] == 0x42 && wide[3] == 0);
     for (const char *empty : {"", static_cast<const char *>(nullptr)}) {
         wide[0] = 1;
-        EXPECT_EQ(0, SetByteToWordStr(empty, wide));
-        EXPECT_EQ(0, wide[0]);
+        EXPECT_TRUE(SetByteToWordStr(empty, wide) == 0 && wide[0] == 0);
     }
     // A lead byte cut off by the end is a character of its own.
     EXPECT_EQ(2, SetByteToWordStr("a\x83", wide));
     EXPECT_TRUE(wide[1] == 0x83 && wide[2] == 0);
 }
 
-TEST(Scanners, TrailBytesAreNotSeparators)
+TEST(Scanners, TrailBytesAreNotSeparatorsAndRangesStayInTheText)
 {
     const char *text = "a\\b\x83\x5C";
     EXPECT_EQ(text + 1, strrchrJ(text, '\\'));
-    EXPECT_EQ(nullptr, strrchrJ("\x83\x5C", '\\'));
-    EXPECT_EQ(nullptr, strrchrJ("", 'a'));
-    EXPECT_EQ(nullptr, strrchrJ(nullptr, 'a'));
+    EXPECT_FALSE(strrchrJ("\x83\x5C", '\\') || strrchrJ("", 'a') || strrchrJ(nullptr, 'a'));
     const char *path = "c:/dir\\\x83\x5C.txt", *later = "a\\b/c";
     EXPECT_EQ(path + 6, strrchrS(path));
     EXPECT_EQ(later + 3, strrchrS(later));
-    EXPECT_EQ(nullptr, strrchrS("\x83\x5C"));
-    EXPECT_EQ(nullptr, strrchrS(nullptr));
+    EXPECT_FALSE(strrchrS("\x83\x5C") || strrchrS(nullptr));
     char upper[] = "ab\x82\x61z1";
     strupperJ(upper);
     EXPECT_STREQ("AB\x82\x61Z1", upper);
     strupperJ(nullptr);
-}
 
-TEST(Scanners, SerchCStartIndex)
-{
-    const char *text = "\x83\x5C\\a\\";
-    // start on a trail byte, at the end, past the end, before the start
+    // serch_c from a start on a trail byte, at the end, past the end, before the start.
+    const char *marks = "\x83\x5C\\a\\";
     const int cases[][2] = {{0, 2}, {1, 2}, {3, 4}, {5, -1}, {100, -1}, {-1, -1}};
-    for (const auto &c : cases) EXPECT_EQ(c[1], serch_c(text, c[0], '\\')) << c[0];
-    EXPECT_EQ(-1, serch_c(text, 0, 'z'));
-    EXPECT_EQ(-1, serch_c(nullptr, 0, 'a'));
-}
-
-TEST(Scanners, StNcmpAndStNcpy)
-{
+    for (const auto &c : cases) EXPECT_EQ(c[1], serch_c(marks, c[0], '\\')) << c[0];
+    EXPECT_EQ(-1, serch_c(marks, 0, 'z') & serch_c(nullptr, 0, 'a'));
     EXPECT_EQ(2, st_ncmp("abcabc", "ca"));
     EXPECT_EQ(3, st_ncmp("abcd", "d"));
-    EXPECT_EQ(-1, st_ncmp("abc", "abcd"));
-    EXPECT_EQ(-1, st_ncmp("abc", "x"));
-    EXPECT_EQ(-1, st_ncmp(nullptr, "a"));
+    EXPECT_EQ(-1, st_ncmp("abc", "abcd") & st_ncmp("abc", "x") & st_ncmp(nullptr, "a"));
     char dst[16] = "junk";
     EXPECT_EQ(dst, st_ncpy(dst, "abcdef", 1, 3));
     EXPECT_STREQ("bcd", dst);
@@ -78,23 +61,17 @@ TEST(Scanners, StNcmpAndStNcpy)
     EXPECT_STREQ("234", st_ncpy(inPlace, inPlace, 2, 4));
 }
 
-TEST(Compare, StrcmpUAndStrncmpU)
+TEST(Compare, CaseFoldingAndNaturalOrder)
 {
-    EXPECT_EQ('C' - 'D', strcmpU("abc", "ABD"));
-    EXPECT_EQ(0, strcmpU("MixEd", "mIXed"));
-    EXPECT_EQ(1, strcmpU("abc", "ab"));
-    EXPECT_EQ(-1, strcmpU("", "a"));
-    EXPECT_GT(strcmpU("\xE0", "z"), 0);  // bytes are unsigned
-    EXPECT_NE(0, strcmpU("[", "{"));     // only a-z fold
-    EXPECT_EQ(-1, strcmpU(nullptr, "a"));
-    EXPECT_EQ(0, strncmpU("abcX", "ABCy", 3));
-    EXPECT_NE(0, strncmpU("abcX", "ABCy", 4));
-    EXPECT_EQ(0, strncmpU("a", "b", -3));
-    EXPECT_EQ(-1, strncmpU("ab", "abc", 5));
-}
+    // Bytes are unsigned; only a-z fold.
+    EXPECT_EQ((std::vector<int>{strcmpU("abc", "ABD"), strcmpU("MixEd", "mIXed"), strcmpU("abc", "ab"),
+                                strcmpU("", "a"), strcmpU("\xE0", "z") > 0, strcmpU("[", "{") != 0,
+                                strcmpU(nullptr, "a")}),
+              (std::vector<int>{'C' - 'D', 0, 1, -1, 1, 1, -1}));
+    EXPECT_EQ((std::vector<int>{strncmpU("abcX", "ABCy", 3), strncmpU("abcX", "ABCy", 4) != 0,
+                                strncmpU("a", "b", -3), strncmpU("ab", "abc", 5)}),
+              (std::vector<int>{0, 1, 0, -1}));
 
-TEST(Compare, StCmpNaturalOrder)
-{
     const std::string stem(300, 'p'), ones(40, '1');
     const struct { std::string a, b; int want; } cases[] = {
         {"x9", "x10", -1}, {"x10", "y1", -1}, {"a12b3", "a12b3", 0}, {"a2b10", "a10b2", -1},
@@ -104,9 +81,8 @@ TEST(Compare, StCmpNaturalOrder)
         {ones, ones.substr(1) + "2", -1}};
     for (const auto &c : cases) EXPECT_EQ(c.want, st_cmp(c.a.c_str(), c.b.c_str())) << c.a;
     EXPECT_EQ(0, st_cmp(nullptr, ""));
-    EXPECT_EQ(-1, DbKeyCmp(-1, "z", 1, "a"));
-    EXPECT_EQ(1, DbKeyCmp(2, "a", 1, "z"));
-    EXPECT_EQ(-1, DbKeyCmp(5, "n2", 5, "n10"));
+    EXPECT_EQ((std::vector<int>{DbKeyCmp(-1, "z", 1, "a"), DbKeyCmp(2, "a", 1, "z"), DbKeyCmp(5, "n2", 5, "n10")}),
+              (std::vector<int>{-1, 1, -1}));
 }
 
 TEST(Doubles, SwapAndOrder)
@@ -119,8 +95,46 @@ TEST(Doubles, SwapAndOrder)
     EXPECT_TRUE(r[0] == 2 && r[1] == -1 && r[2] == 5 && r[3] == 7);
     double n = NAN, m = 1;
     ChgMinMax(&n, &m);
-    EXPECT_TRUE(std::isnan(n) && m == 1);
     ChgSwab(&m, nullptr);
     ChgMinMax(nullptr, &m);
-    EXPECT_EQ(1, m);
+    EXPECT_TRUE(std::isnan(n) && m == 1);
+}
+
+namespace {
+
+struct WildCase { const char *pattern; int kind; const char *first, *second, *patternAfter; };
+
+const WildCase kCases[] = {
+    {"", ZEK_WILD_EMPTY, "", "", ""},           {"abc", ZEK_WILD_PLAIN, "", "", "abc"},
+    {"*", ZEK_WILD_ALL, "", "", "*"},           {"*abc", ZEK_WILD_SUFFIX, "abc", "", "*abc"},
+    {"ab*cd", ZEK_WILD_PREFIX, "ab", "", "ab*cd"}, {"ab*/", ZEK_WILD_COUNT, "ab", "50", "ab*/"},
+    {"ab*/20", ZEK_WILD_COUNT, "ab", "20", "ab*/20"}, {"*ab/7", ZEK_WILD_COUNT, "ab", "7", "*ab/7"},
+    {"A/B", ZEK_WILD_RANGE, "A", "B", "A/B"},   {"/B", ZEK_WILD_PLAIN, "", "", "/B"},
+    {"A/", ZEK_WILD_PLAIN, "", "", "A/"},    {"^abc", ZEK_WILD_CARET, "abc", "", "^abc"},
+    {"^", ZEK_WILD_PLAIN, "", "", "^"},
+    // Parts and plain patterns are cut to 15 bytes.
+    {"0123456789abcdefgh", ZEK_WILD_PLAIN, "", "", "0123456789abcde"},
+    {"0123456789abcdefgh*", ZEK_WILD_PREFIX, "0123456789abcde", "", nullptr},
+    {"a/0123456789abcdefgh", ZEK_WILD_RANGE, "a", "0123456789abcde", nullptr},
+    // A two-byte character across the cut is dropped whole.
+    {"01234567890123\x83\x5C*", ZEK_WILD_PREFIX, "01234567890123", "", nullptr},
+};
+
+}  // namespace
+
+TEST(GetWildCardName, SplitsPatterns)
+{
+    for (const WildCase &c : kCases) {
+        char pattern[64];
+        std::strcpy(pattern, c.pattern);
+        char first[16] = "junk", second[16] = "junk";
+        EXPECT_EQ(c.kind, GetWildCardName(pattern, first, second)) << c.pattern;
+        EXPECT_EQ(std::string(first) + "|" + second, std::string(c.first) + "|" + c.second) << c.pattern;
+        EXPECT_TRUE(!c.patternAfter || !std::strcmp(c.patternAfter, pattern)) << c.pattern;
+    }
+    char pattern[] = "a/b";
+    EXPECT_EQ(ZEK_WILD_RANGE, GetWildCardName(pattern, nullptr, nullptr));
+    char first[16] = "junk";
+    EXPECT_EQ(ZEK_WILD_EMPTY, GetWildCardName(nullptr, first, nullptr));
+    EXPECT_STREQ("", first);
 }

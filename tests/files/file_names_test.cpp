@@ -41,49 +41,37 @@ std::string withExtension(const char *name, const char *extension)
     return buffer;
 }
 
-TEST(FileNames, DirectoryFileAndKeyParts)
+TEST(FileNames, PartsAndExtensionsWithTrailByte5CNeverASeparator)
 {
-    EXPECT_EQ(pathOf("C:\\a\\b.txt"), "C:\\a");
-    EXPECT_EQ(pathOf("C:\\b.txt"), "C:");
-    EXPECT_EQ(pathOf("C:b.txt"), "C:");
-    EXPECT_EQ(pathOf("b.txt"), "b.txt");
-    EXPECT_EQ(pathOf(""), "");
-    EXPECT_EQ(fileOf("C:b.txt"), "b.txt");
-    EXPECT_EQ(fileOf("C:\\a\\"), "");
-    EXPECT_EQ(keyOf("C:\\a.b\\c.txt"), "c");
-    EXPECT_EQ(keyOf("C:\\a\\.txt"), "");
-    EXPECT_EQ(keyOf("C:\\a.b\\c"), "c") << "a full stop of a directory is not the extension";
-    EXPECT_EQ(keyOf("a.tar.gz"), "a.tar");
+    const struct { std::string (*part)(const char *); const char *name, *want; } cases[] = {
+        {pathOf, "C:\\a\\b.txt", "C:\\a"}, {pathOf, "C:\\b.txt", "C:"}, {pathOf, "C:b.txt", "C:"},
+        {pathOf, "b.txt", "b.txt"}, {pathOf, "", ""}, {fileOf, "C:b.txt", "b.txt"}, {fileOf, "C:\\a\\", ""},
+        {keyOf, "C:\\a.b\\c.txt", "c"}, {keyOf, "C:\\a\\.txt", ""}, {keyOf, "a.tar.gz", "a.tar"},
+        {keyOf, "C:\\a.b\\c", "c"},  // a full stop of a directory is not the extension
+        {pathOf, "C:\\" HYO SO, "C:"}, {pathOf, "C:\\" HYO "\\" SO ".dat", "C:\\" HYO},
+        {fileOf, "C:\\" HYO "\\" SO ".dat", SO ".dat"}, {keyOf, "C:\\x\\" NOU HYO ".dat", NOU HYO},
+        {pathOf, NOU, NOU}, {fileOf, "C:\\a\\b\x95", "b\x95"},  // a lead byte at the end stands alone
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(c.part(c.name), c.want) << c.name;
 
     const char *name = "a.tar.gz";
     EXPECT_EQ(GetFileNameToFileType(name), name + 6);
     EXPECT_EQ(GetFileNameToFileType(name + 6), name + 8) << "the empty end of a name without '.'";
     EXPECT_STREQ(GetFileNameToFileType("C:\\a.b\\c"), "b\\c") << "searched over the whole name";
-    EXPECT_EQ(GetFileNameToFileType(""), nullptr);
-}
-
-TEST(FileNames, TrailByte5CIsNeverASeparator)
-{
-    EXPECT_EQ(pathOf("C:\\" HYO SO), "C:");
-    EXPECT_EQ(pathOf("C:\\" HYO "\\" SO ".dat"), "C:\\" HYO);
-    EXPECT_EQ(fileOf("C:\\" HYO "\\" SO ".dat"), SO ".dat");
-    EXPECT_EQ(keyOf("C:\\x\\" NOU HYO ".dat"), NOU HYO);
-    EXPECT_EQ(pathOf(NOU), NOU);
     EXPECT_STREQ(GetFileNameToFileType("D:\\" HYO ".csv"), "csv");
-    EXPECT_EQ(withExtension("C:\\" HYO "\\" SO ".dat", "bak"), "C:\\" HYO "\\" SO ".bak");
-    EXPECT_EQ(fileOf("C:\\a\\b\x95"), "b\x95") << "a lead byte at the end stands alone";
-}
+    EXPECT_EQ(GetFileNameToFileType(""), nullptr);
 
-TEST(FileNames, ExtensionIsReplacedAndTheDirectoryKept)
-{
-    EXPECT_EQ(withExtension("C:\\x\\y.dat", "bak"), "C:\\x\\y.bak");
-    EXPECT_EQ(withExtension("y.dat", "bak"), "y.bak");
-    EXPECT_EQ(withExtension("C:y.dat", "bak"), "C:y.bak");
-    EXPECT_EQ(withExtension("C:\\a.b\\c", "bak"), "C:\\a.b\\c.bak");
+    // The extension is replaced and the directory kept.
+    const char *const extended[][2] = {
+        {"C:\\x\\y.dat", "C:\\x\\y.bak"}, {"y.dat", "y.bak"}, {"C:y.dat", "C:y.bak"},
+        {"C:\\a.b\\c", "C:\\a.b\\c.bak"}, {"C:\\" HYO "\\" SO ".dat", "C:\\" HYO "\\" SO ".bak"}};
+    for (const auto &e : extended)
+        EXPECT_EQ(withExtension(e[0], "bak"), e[1]);
     EXPECT_EQ(withExtension("C:\\x\\y.dat", ""), "C:\\x\\y");
 }
 
-TEST(FileNames, NamesOverAMaxPathBufferAreRefusedNotCut)
+TEST(FileNames, OverlongNamesRefusedNotCutAndOutputNamesMadeSafe)
 {
     char out[2048];
     const std::string fits = "C:\\" + std::string(ZEK_NAME_MAX_BYTES - 7, 'a') + ".txt";
@@ -101,23 +89,16 @@ TEST(FileNames, NamesOverAMaxPathBufferAreRefusedNotCut)
     std::strcpy(out, fits.c_str());
     EXPECT_EQ(SetFileNameToCheck(out, "text"), 0) << "the longer result would not fit";
     EXPECT_EQ(std::string(out), fits);
-}
 
-TEST(FileNames, NullArgumentsGiveTheFailureResult)
-{
-    char out[16] = "a.dat";
+    // Null arguments give the failure result.
     EXPECT_EQ(GetFileNameToPathName("a\\b", nullptr), nullptr);
-    EXPECT_EQ(GetFileNameToKeyName("a", nullptr), 0);
-    EXPECT_EQ(SetFileNameToCheck(nullptr, "bak"), 0);
-    EXPECT_EQ(SetFileNameToCheck(out, nullptr), 0);
-    EXPECT_STREQ(out, "a.dat");
+    EXPECT_EQ(GetFileNameToKeyName("a", nullptr) | SetOutputFileName("a", nullptr), 0);
+    EXPECT_EQ(SetFileNameToCheck(nullptr, "bak") | SetFileNameToCheck(out, nullptr), 0);
+    EXPECT_EQ(std::string(out), fits);
     EXPECT_EQ(GetFileNameToFileName(nullptr, out), 0);
     EXPECT_STREQ(out, "");
-    EXPECT_EQ(SetOutputFileName("a", nullptr), 0);
-}
 
-TEST(OutputFileName, ForbiddenCharactersBecomeFullWidthOtherBytesUnderscores)
-{
+    // Output names: forbidden characters become full width, other bytes underscores.
     EXPECT_EQ(outputName("a/b:c"), "a\x81\x5E" "b\x81\x46" "c");
     EXPECT_EQ(outputName("\"*./:;<>?\\|"),
               "\x81\x68\x81\x96\x81\x44\x81\x5E\x81\x46\x81\x47\x81\x83\x81\x84\x81\x48\x81\x8F"

@@ -21,28 +21,19 @@ Levels levels(const char *path)
     return made;
 }
 
-TEST(TreeLevels, EveryCreatableLevel)
+// Every creatable level; 表 = 0x95 0x5C and ソ = 0x83 0x5C do not split a name.
+TEST(Layout, EveryCreatableLevelAndADirectoryTableAllOrNothing)
 {
-    EXPECT_EQ(levels("C:\\a\\b\\"), (Levels{"C:\\a", "C:\\a\\b"}));
-    EXPECT_EQ(levels("C:/a\\\\b"), (Levels{"C:/a", "C:/a\\\\b"}));
-    EXPECT_EQ(levels("\\a\\b"), (Levels{"\\a", "\\a\\b"}));
-    EXPECT_EQ(levels("a\\b"), (Levels{"a", "a\\b"}));
-    EXPECT_EQ(levels("C:a\\b"), (Levels{"C:a", "C:a\\b"}));
-    EXPECT_EQ(levels("\\\\pc\\share\\a\\b"), (Levels{"\\\\pc\\share\\a", "\\\\pc\\share\\a\\b"}));
-    EXPECT_EQ(levels("\\\\pc\\share"), Levels{});
-    EXPECT_EQ(levels("C:\\"), Levels{});
-    EXPECT_EQ(levels(nullptr), Levels{});
-}
-
-TEST(TreeLevels, TrailByte5CDoesNotSplitAName)
-{
-    // 表 = 0x95 0x5C, ソ = 0x83 0x5C.
+    const struct { const char *path; Levels want; } cases[] = {
+        {"C:\\a\\b\\", {"C:\\a", "C:\\a\\b"}}, {"C:/a\\\\b", {"C:/a", "C:/a\\\\b"}},
+        {"\\a\\b", {"\\a", "\\a\\b"}}, {"C:a\\b", {"C:a", "C:a\\b"}},
+        {"\\\\pc\\share\\a\\b", {"\\\\pc\\share\\a", "\\\\pc\\share\\a\\b"}},
+        {"\\\\pc\\share", {}}, {"C:\\", {}}, {nullptr, {}}, {"\x95\x5C\x83\x5C", {"\x95\x5C\x83\x5C"}}};
+    for (const auto &c : cases)
+        EXPECT_EQ(levels(c.path), c.want) << (c.path ? c.path : "null");
     EXPECT_EQ(levels("C:\\\x95\x5C\\\x83\x5C" "x"), (Levels{"C:\\\x95\x5C", "C:\\\x95\x5C\\\x83\x5C" "x"}));
-    EXPECT_EQ(levels("\x95\x5C\x83\x5C"), (Levels{"\x95\x5C\x83\x5C"}));
-}
 
-TEST(DirTable, AllOrNothingWhenADirectoryWouldNotFit)
-{
+    // The directory table: all or nothing when a directory would not fit.
     char table[kDirCount][kDirBytes];
     ASSERT_TRUE(zek_make_dir_table("C:\\app.exe", table));
     EXPECT_STREQ(table[kDirRoot], "C:") << "a program in the root is its own root";

@@ -13,20 +13,10 @@ int gTicks = 0;
 
 LRESULT CALLBACK countTicks(HWND window, UINT message, WPARAM w, LPARAM l)
 {
-    if (message == WM_TIMER)
-        ++gTicks;
-    return DefWindowProcA(window, message, w, l);
+    return gTicks += message == WM_TIMER, DefWindowProcA(window, message, w, l);
 }
 
-TEST(Session, EmptyCommandLineAndMissingProgram)
-{
-    EXPECT_EQ(session(nullptr, nullptr, 0), 1);
-    EXPECT_EQ(session("", "t", ZEK_SESSION_WAIT), 1);
-    const std::string missing = "zek_missing_" + std::to_string(GetCurrentProcessId()) + ".exe";
-    EXPECT_EQ(session(missing.c_str(), nullptr, ZEK_SESSION_WAIT), 0);
-}
-
-TEST(Session, WaitsForTheEndWhileServingTheCallersWindows)
+TEST(Session, WaitsServingTheCallersWindowsEndsForExitCode259AndKeepsAQuit)
 {
     ScratchDir dir("session");
     const std::string mark = dir / "mark";
@@ -45,10 +35,12 @@ TEST(Session, WaitsForTheEndWhileServingTheCallersWindows)
     EXPECT_NE(GetFileAttributesA(mark.c_str()), INVALID_FILE_ATTRIBUTES) << "returned too early";
     EXPECT_GE(gTicks, 5) << "the caller's window was not served while waiting";
     DestroyWindow(window);
-}
 
-TEST(Session, WaitEndsForExitCode259AndKeepsAQuitRequest)
-{
+    // Empty or missing programs; a wait ends for exit code 259 and keeps a quit request.
+    EXPECT_EQ(session(nullptr, nullptr, 0), 1) << "an empty command line";
+    EXPECT_EQ(session("", "t", ZEK_SESSION_WAIT), 1);
+    const std::string missing = "zek_missing_" + std::to_string(GetCurrentProcessId()) + ".exe";
+    EXPECT_EQ(session(missing.c_str(), nullptr, ZEK_SESSION_WAIT), 0);
     // STILL_ACTIVE as an exit code must not look like a running program.
     auto done = std::async(std::launch::async, [] {
         return session("zek_dirs_peer.exe exit 259", nullptr, ZEK_SESSION_WAIT);

@@ -18,20 +18,16 @@ public:
         char temp[MAX_PATH];
         GetTempPathA(sizeof temp, temp);
         path_ = std::string(temp) + "zekfiles_" + tag + "_" + std::to_string(GetCurrentProcessId());
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
+        std::filesystem::remove_all(path_, ignored_);
         CreateDirectoryA(path_.c_str(), nullptr);
     }
-    ~ScratchDir()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
+    ~ScratchDir() { std::filesystem::remove_all(path_, ignored_); }
     const std::string &path() const { return path_; }
     std::string operator/(const std::string &name) const { return path_ + "\\" + name; }
 
 private:
     std::string path_;
+    std::error_code ignored_;
 };
 
 inline bool isDirectory(const std::string &path)
@@ -49,13 +45,10 @@ inline void writeFile(const std::string &path)
 // message text and presses OK. seen() is false when none came in time.
 class BoxAnswerer {
 public:
-    BoxAnswerer(const char *title, DWORD timeoutMs)
-        : thread_([this, title, timeoutMs] { watch(title, timeoutMs); })
-    {
-    }
+    BoxAnswerer(const char *title, DWORD timeoutMs) : thread_([=] { watch(title, timeoutMs); }) {}
     ~BoxAnswerer() { finish(); }
-    bool seen() { finish(); return seen_; }
-    std::string text() { finish(); return text_; }
+    bool seen() { return finish(), seen_; }
+    std::string text() { return finish(), text_; }
 
 private:
     void finish()

@@ -11,10 +11,7 @@ namespace {
 
 bool alive(HGDIOBJ font) { return GetObjectType(font) == OBJ_FONT; }
 
-HFONT make_font(ZEK_object *o, int32_t height)
-{
-    return Win_CreateFont(o, height, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
-}
+HFONT make_font(ZEK_object *o, int32_t height) { return Win_CreateFont(o, height, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Arial"); }
 
 TEST(WinFonts, AnObjectDeletesOnlyTheFontsItMadeAndThoseWithItself)
 {
@@ -26,8 +23,7 @@ TEST(WinFonts, AnObjectDeletesOnlyTheFontsItMadeAndThoseWithItself)
     EXPECT_EQ(member<HFONT>(a, "hFont"), shared);
     HFONT first = make_font(a, 20);
     ASSERT_TRUE(alive(first));
-    EXPECT_TRUE(alive(shared)) << "every other window's font";
-    EXPECT_EQ(member<HFONT>(b, "hFont"), shared);
+    EXPECT_TRUE(alive(shared) && member<HFONT>(b, "hFont") == shared) << "every other window's font";
     LOGFONTA lf{};
     GetObjectA(first, sizeof lf, &lf);
     HFONT second = Win_CreateFontIndirect(a, &lf);
@@ -35,8 +31,7 @@ TEST(WinFonts, AnObjectDeletesOnlyTheFontsItMadeAndThoseWithItself)
     EXPECT_FALSE(alive(first)) << "replaced by the object that made it";
     member<HFONT>(a, "hFont") = shared;  // a program puts the default back
     HFONT third = make_font(a, 30);
-    EXPECT_FALSE(alive(second));
-    EXPECT_TRUE(alive(shared));
+    EXPECT_TRUE(!alive(second) && alive(shared));
     owner.reset();
     EXPECT_FALSE(alive(third)) << "deleted with the object";
     EXPECT_TRUE(alive(shared));
@@ -71,8 +66,7 @@ struct TextWindow {
     void run(std::atomic<int> &turn, int me, ULONGLONG seconds)
     {
         TestWin w(className);
-        member<int32_t>(w, "WinWdGx") = 240;
-        member<int32_t>(w, "WinWdGy") = 120;
+        mi(w, "WinWdGx") = 240, mi(w, "WinWdGy") = 120;
         Win_con(w, 0);
         pump();
         Win_DrawBmpOpen(w);
@@ -104,10 +98,8 @@ TEST(WinFonts, TwoThreadsDrawTextInManyFontsIntoTwoWindows)
     std::thread b([&] { blue.run(turn, 1, 1); });
     a.join();
     b.join();
-    EXPECT_GT(red.frames, 3);
-    EXPECT_GT(blue.frames, 3);
-    EXPECT_EQ(red.wrong, 0) << "of " << red.frames;
-    EXPECT_EQ(blue.wrong, 0) << "of " << blue.frames;
+    for (const TextWindow &t : {red, blue})
+        EXPECT_TRUE(t.frames > 3 && t.wrong == 0) << t.className << ": " << t.wrong << " of " << t.frames;
 }
 
 }  // namespace

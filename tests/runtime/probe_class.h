@@ -8,20 +8,10 @@
 
 #include "ZEK2.h"
 
-struct ProbeData {
-    int32_t count;
-    double scale;
-    char name[16];
-};
-
 // Calls seen, in order, as "what:vtable-owner".
 std::vector<std::string> &probe_calls();
-
-// A Probe object (root layer + Probe layer), or null.
+// A Probe object (root layer + Probe layer with methods dtor and Twice), or null.
 ZEK_object *probe_new();
-// The Probe layer of an object made by probe_new.
-ZEK_layer *probe_layer(ZEK_object *object);
-// The Probe class's own descriptor table.
-const ZEK_member *probe_rows(int *count);
+inline ZEK_layer *probe_layer(ZEK_object *object) { return ZEK_layer_at(object, 1); }
 
 #endif

@@ -6,20 +6,9 @@
 
 namespace {
 
-int gRegistrations;
-int gCreates;
-
-int32_t ZEKAPI countingInitApplication(ZEK_object *o)
-{
-    ++gRegistrations;
-    return Win_InitApplication(o);
-}
-
-int32_t ZEKAPI countingCreate(ZEK_object *o)
-{
-    ++gCreates;
-    return Win_Create(o);
-}
+int gRegistrations, gCreates;
+int32_t ZEKAPI countingInitApplication(ZEK_object *o) { return ++gRegistrations, Win_InitApplication(o); }
+int32_t ZEKAPI countingCreate(ZEK_object *o) { return ++gCreates, Win_Create(o); }
 
 RECT windowRect(HWND w)
 {
@@ -35,7 +24,7 @@ TEST(WinCreation, ConRegistersOnceCreatesAndBindsTheWindow)
     for (ZEK_object *o : {a.o, b.o}) {
         overwrite(o, "InitApplication", countingInitApplication);
         overwrite(o, "Create", countingCreate);
-        member<int32_t>(o, "bHorzId") = member<int32_t>(o, "bVertId") = 1;
+        mi(o, "bHorzId") = mi(o, "bVertId") = 1;
         ASSERT_EQ(Win_con(o, 0), 0);
     }
     EXPECT_EQ(gRegistrations, 2);
@@ -46,17 +35,14 @@ TEST(WinCreation, ConRegistersOnceCreatesAndBindsTheWindow)
     EXPECT_EQ(reinterpret_cast<uintptr_t>(wc.lpfnWndProc),
               reinterpret_cast<uintptr_t>(GetProcAddress(GetModuleHandleA("ZEK2.dll"), "DefWndProc")));
     EXPECT_EQ(wc.cbWndExtra, sizeof(void *) == 4 ? 18 : 22);
-    EXPECT_EQ(wc.hIcon, LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION)));
 
     HWND w = a.hwnd();
     ASSERT_TRUE(IsWindow(w));
     EXPECT_EQ(GetWindowLongPtrA(w, 14), reinterpret_cast<LONG_PTR>(a.o));
-    EXPECT_EQ(member<int32_t>(a.o, "bShowB"), SW_SHOWNOACTIVATE);
-    EXPECT_TRUE(IsWindow(member<HWND>(a.o, "hWndHScroll")));
-    EXPECT_TRUE(IsWindow(member<HWND>(a.o, "hWndVScroll")));
-    EXPECT_TRUE(IsWindow(member<HWND>(a.o, "hSizeBox")));
-    // The text cursor starts at the first cell.
-    EXPECT_EQ(member<int32_t>(a.o, "CurGx"), member<int32_t>(a.o, "ChrWdGx"));
+    EXPECT_EQ(mi(a.o, "bShowB"), SW_SHOWNOACTIVATE);
+    for (const char *furniture : {"hWndHScroll", "hWndVScroll", "hSizeBox"})
+        EXPECT_TRUE(IsWindow(member<HWND>(a.o, furniture))) << furniture;
+    EXPECT_EQ(mi(a.o, "CurGx"), mi(a.o, "ChrWdGx")) << "the text cursor starts at the first cell";
 
     // A window of a Win class created with anything but a live Win stays unbound.
     int notAWin[64] = {};
@@ -68,87 +54,56 @@ TEST(WinCreation, ConRegistersOnceCreatesAndBindsTheWindow)
     DestroyWindow(stray);
 }
 
-TEST(WinCreation, ClientSizeBecomesTheFrameAndItsOffsets)
+TEST(WinCreation, FrameOffsetsScreenLimitsAndPopupsPlacedByTheirMother)
 {
-    TestWin t;
-    member<int32_t>(t.o, "WinStGx") = 40;
-    member<int32_t>(t.o, "WinStGy") = 30;
-    member<int32_t>(t.o, "WinWdGx") = 300;
-    member<int32_t>(t.o, "WinWdGy") = 200;
+    TestWin t, big, late;
+    place(t.o, 40, 30, 300, 200);
     ASSERT_EQ(Win_con(t.o, 0), 0);
-    RECT client{};
+    RECT client{}, frame = windowRect(t.hwnd());
     GetClientRect(t.hwnd(), &client);
-    EXPECT_EQ(client.right, 300);
-    EXPECT_EQ(client.bottom, 200);
-    RECT frame = windowRect(t.hwnd());
-    EXPECT_EQ(member<int32_t>(t.o, "WinWdGx"), frame.right - frame.left);
+    EXPECT_TRUE(client.right == 300 && client.bottom == 200);
+    EXPECT_EQ(mi(t.o, "WinWdGx"), frame.right - frame.left);
     POINT origin{0, 0};
     ClientToScreen(t.hwnd(), &origin);
-    EXPECT_EQ(member<int32_t>(t.o, "ClSx"), origin.x - frame.left);
-    EXPECT_EQ(member<int32_t>(t.o, "ClSy"),
-              GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME));
-}
+    EXPECT_EQ(mi(t.o, "ClSx"), origin.x - frame.left);
+    EXPECT_EQ(mi(t.o, "ClSy"), GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME));
 
-TEST(WinCreation, AWindowBiggerThanTheScreenIsShrunkOntoIt)
-{
+    // Bigger than the screen: shrunk onto it; starting near its end: moved back.
     const int sw = GetSystemMetrics(SM_CXSCREEN);
     const int sh = GetSystemMetrics(SM_CYSCREEN) - GetSystemMetrics(SM_CYMENU);
-    TestWin big, late;
-    member<int32_t>(big.o, "WinWdGx") = sw + 500;
-    member<int32_t>(big.o, "WinWdGy") = sh + 500;
+    mi(big.o, "WinWdGx") = sw + 500;
+    mi(big.o, "WinWdGy") = sh + 500;
     ASSERT_EQ(Win_con(big.o, 0), 0);
-    EXPECT_EQ(member<int32_t>(big.o, "WinWdGx"), sw);
-    EXPECT_EQ(member<int32_t>(big.o, "WinWdGy"), sh);
-    EXPECT_EQ(member<int32_t>(big.o, "WinStGx"), 0);
-
-    member<int32_t>(late.o, "WinStGx") = sw - 50;
-    member<int32_t>(late.o, "WinStGy") = sh - 50;
-    member<int32_t>(late.o, "WinWdGx") = 200;
-    member<int32_t>(late.o, "WinWdGy") = 100;
+    EXPECT_TRUE(mi(big.o, "WinWdGx") == sw && mi(big.o, "WinWdGy") == sh && mi(big.o, "WinStGx") == 0);
+    place(late.o, sw - 50, sh - 50, 200, 100);
     ASSERT_EQ(Win_con(late.o, 0), 0);
     RECT r = windowRect(late.hwnd());
-    EXPECT_EQ(r.right, sw);
-    EXPECT_EQ(r.bottom, sh);
-}
+    EXPECT_TRUE(r.right == sw && r.bottom == sh) << r.right << "," << r.bottom;
 
-TEST(WinCreation, APopupOpensRelativeToItsMothersClientOrigin)
-{
+    // A popup opens relative to its mother's client origin.
     TestWin mother, popup, placed;
-    member<int32_t>(mother.o, "WinStGx") = 100;
-    member<int32_t>(mother.o, "WinStGy") = 80;
+    mi(mother.o, "WinStGx") = 100;
+    mi(mother.o, "WinStGy") = 80;
     ASSERT_EQ(Win_con(mother.o, 0), 0);
     pump();
-    POINT origin{0, 0};
+    origin = {0, 0};
     ClientToScreen(mother.hwnd(), &origin);
     for (ZEK_object *o : {popup.o, placed.o}) {
         Win_SetMotherWin(o, mother.o);
-        member<int32_t>(o, "WinStyle") = int32_t(WS_POPUP);
-        member<int32_t>(o, "WinWdGx") = 120;
-        member<int32_t>(o, "WinWdGy") = 60;
+        mi(o, "WinStyle") = int32_t(WS_POPUP);
+        place(o, 10, 20, 120, 60);
     }
-    member<int32_t>(popup.o, "WinStGx") = 10;
-    member<int32_t>(popup.o, "WinStGy") = 20;
     Win_SetWindowGenten(placed.o, 10, 20);
     ASSERT_EQ(Win_con(popup.o, 0), 0);
     ASSERT_EQ(Win_con(placed.o, 0), 0);
-    RECT r = windowRect(popup.hwnd());
-    EXPECT_EQ(r.left, origin.x + 10);
-    EXPECT_EQ(r.top, origin.y + 20);
+    r = windowRect(popup.hwnd());
+    EXPECT_TRUE(r.left == origin.x + 10 && r.top == origin.y + 20) << r.left << "," << r.top;
     r = windowRect(placed.hwnd());
-    EXPECT_EQ(r.left, 10);
-    EXPECT_EQ(r.top, 20);
+    EXPECT_TRUE(r.left == 10 && r.top == 20) << r.left << "," << r.top;
 }
 
-TEST(WinCreation, FailuresAreReportedAndNothingIsShown)
-{
-    TestWin t(nullptr);
-    EXPECT_EQ(Win_con(t.o, 0), -1) << "no class name";
-    EXPECT_EQ(t.hwnd(), nullptr);
-    EXPECT_EQ(Win_con(nullptr, 0), -1);
-    EXPECT_EQ(Win_Close(t.o), 0) << "nothing to post to";
-}
-
-// Closing: each way ends with bQuitFlag set and nothing of the window left.
+// Closing: each way ends with bQuitFlag set and nothing of the window left;
+// failures are reported and nothing is shown.
 TEST(WinClosing, EachWayEndsTheLoopsAndForgetsTheHandle)
 {
     const std::function<void(ZEK_object *, HWND)> ways[] = {
@@ -163,10 +118,15 @@ TEST(WinClosing, EachWayEndsTheLoopsAndForgetsTheHandle)
         close(t.o, w);
         EXPECT_EQ(WinQuitLoopEx(t.o), 1);
         EXPECT_FALSE(IsWindow(w));
-        EXPECT_EQ(member<int32_t>(t.o, "bQuitFlag"), 1);
-        EXPECT_EQ(member<int32_t>(t.o, "bDtor"), 1) << "set before the window is destroyed";
+        EXPECT_EQ(mi(t.o, "bQuitFlag"), 1);
+        EXPECT_EQ(mi(t.o, "bDtor"), 1) << "set before the window is destroyed";
         EXPECT_EQ(t.hwnd(), nullptr) << "the handle may belong to another window now";
     }
+    TestWin t(nullptr);
+    EXPECT_EQ(Win_con(t.o, 0), -1) << "no class name";
+    EXPECT_EQ(t.hwnd(), nullptr);
+    EXPECT_EQ(Win_con(nullptr, 0), -1);
+    EXPECT_EQ(Win_Close(t.o), 0) << "nothing to post to";
 }
 
 }  // namespace

@@ -10,12 +10,7 @@ namespace {
 std::atomic<int> gDtors, gDestroys, gFurniture;
 HANDLE gGone = CreateEventA(nullptr, TRUE, FALSE, nullptr);  // set by the counted dtor
 
-void ZEKAPI countDtor(ZEK_object *o)
-{
-    Win_dtor(o);
-    ++gDtors;
-    SetEvent(gGone);
-}
+void ZEKAPI countDtor(ZEK_object *o) { Win_dtor(o), ++gDtors, SetEvent(gGone); }
 void ZEKAPI countFurnitureDtor(ZEK_object *o) { Win_dtor(o), ++gFurniture; }
 int32_t ZEKAPI countDestroy(ZEK_object *) { return ++gDestroys, 0; }
 
@@ -28,17 +23,12 @@ void pumpUntil(HANDLE thread)
         pump();
 }
 
-DWORD WINAPI deleteOnThread(void *o)
-{
-    deleteWin(static_cast<ZEK_object *>(o));
-    return 0;
-}
+DWORD WINAPI deleteOnThread(void *o) { return deleteWin(static_cast<ZEK_object *>(o)), 0; }
 
 void deleteFromAnotherThread(ZEK_object *o)
 {
     HANDLE t = CreateThread(nullptr, 0, deleteOnThread, o, 0, nullptr);
-    pumpUntil(t);
-    CloseHandle(t);
+    pumpUntil(t), CloseHandle(t);
 }
 
 // A drawing thread: asked to end, it answers after answerMs; with a negative
@@ -66,42 +56,36 @@ struct DrawingThread {
             self->bits[0] = 0x5A;  // into a buffer freed under it, this faults
         }
         Sleep(DWORD(std::max(self->answerMs, 0)));
-        member<int32_t>(self->o, "bProcID") = 0;
+        mi(self->o, "bProcID") = 0;
         return 0;
     }
     DrawingThread(ZEK_object *object, int answer) : o(object), answerMs(answer)
     {
         WaitForSingleObject(ready, 5000);
         member<HANDLE>(o, "hProcTh") = thread;
-        member<int32_t>(o, "bProcID") = int32_t(GetThreadId(thread));
+        mi(o, "bProcID") = int32_t(GetThreadId(thread));
     }
     ~DrawingThread()
     {
-        SetEvent(release);
-        WaitForSingleObject(thread, 20000);
-        for (HANDLE h : {ready, release, thread})
-            CloseHandle(h);
+        SetEvent(release), WaitForSingleObject(thread, 20000);
+        CloseHandle(ready), CloseHandle(release), CloseHandle(thread);
     }
 };
 
 // A shown Win with everything a program gives it to own: hooks counting dtor
 // and Destroy, an owned background brush, an open back buffer, a font it
 // made, a display mutex and a status bar object.
-struct Counted {
-    ZEK_object *o = Win_ctor2(nullptr);
+struct Counted : TestWin {
     HWND w = nullptr;
     HBRUSH brush = CreateSolidBrush(RGB(9, 8, 7));
     HGDIOBJ bitmap = nullptr, memory = nullptr, font = nullptr;
     HANDLE mutex = CreateMutexA(nullptr, FALSE, nullptr);
-    Counted()
+    Counted() : TestWin("ZekCoreLife")
     {
         gDtors = gDestroys = gFurniture = 0;
         ResetEvent(gGone);
-        Win_INIT(GetModuleHandleA(nullptr), nullptr);
-        member<const char *>(o, "pClassName") = "ZekCoreLife";
-        member<int32_t>(o, "bShow") = SW_SHOWNOACTIVATE;
         member<HBRUSH>(o, "hbrBackground") = brush;
-        member<int32_t>(o, "bBackgroundF") = 1;
+        mi(o, "bBackgroundF") = 1;
         member<HANDLE>(o, "hmtxDisp") = mutex;
         ZEK_object *bar = Win_ctor2(nullptr);
         overwrite(bar, "dtor", countFurnitureDtor);
@@ -112,16 +96,14 @@ struct Counted {
         w = member<HWND>(o, "hWnd");
         memory = Win_DrawBmpOpen(o);
         bitmap = member<HBITMAP>(o, "hBmp");
-        EXPECT_NE(memory, nullptr);
-        Win_CreateFont(o, 20, 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, 0, "Arial");
-        font = member<HFONT>(o, "hFont");
-        EXPECT_EQ(GetObjectType(font), DWORD(OBJ_FONT));
+        font = Win_CreateFont(o, 20, 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, 0, "Arial");
+        EXPECT_TRUE(memory && GetObjectType(font) == OBJ_FONT && member<HFONT>(o, "hFont") == font);
     }
-    void expectAllReleased()
+    void expectAllReleased()  // the test has deleted the object
     {
+        o = nullptr;
         EXPECT_FALSE(IsWindow(w));
-        EXPECT_EQ(gDtors, 1);
-        EXPECT_EQ(gDestroys, 1);
+        EXPECT_TRUE(gDtors == 1 && gDestroys == 1) << gDtors << " " << gDestroys;
         EXPECT_EQ(gFurniture, 1) << "the status bar goes with its window";
         for (HGDIOBJ h : {HGDIOBJ(brush), bitmap, memory, font})
             EXPECT_EQ(GetObjectType(h), 0u) << h;
@@ -132,11 +114,7 @@ struct Counted {
 
 enum Order { kCloseThenDelete, kDeleteWithWindow, kDeleteInsideHook };
 
-struct DeletionCase {
-    Order order;
-    bool otherThread;
-    bool drawing;
-};
+struct DeletionCase { Order order; bool otherThread, drawing; };
 
 // Deletes its own object from a hook: directly, or from another thread,
 // which waits until the window procedure is done with the object (the old
@@ -151,7 +129,7 @@ int32_t ZEKAPI deleteSelf(ZEK_object *o, int32_t fromAnotherThread)
         deleteWin(o);
     }
     EXPECT_EQ(gDtors, 0) << "the library leaves the object alone until this call is over";
-    member<int32_t>(o, "Extra") = 1;
+    mi(o, "Extra") = 1;
     return 0;
 }
 
@@ -167,8 +145,7 @@ TEST_P(Deletion, TearsDownOnceAndLeavesNothing)
         Win_Close(t.o);
         EXPECT_EQ(WinQuitLoopEx(t.o), 1);
         EXPECT_EQ(gDestroys, 1);
-        c.otherThread ? deleteFromAnotherThread(t.o) : deleteWin(t.o);
-        break;
+        [[fallthrough]];
     case kDeleteWithWindow:
         c.otherThread ? deleteFromAnotherThread(t.o) : deleteWin(t.o);
         break;
@@ -180,25 +157,18 @@ TEST_P(Deletion, TearsDownOnceAndLeavesNothing)
         break;
     }
     t.expectAllReleased();
-    if (drawing) {
-        EXPECT_EQ(WaitForSingleObject(drawing->thread, 0), WAIT_OBJECT_0) << "waited for";
-        EXPECT_EQ(drawing->requests, 1);
-        delete drawing;
-    }
+    EXPECT_TRUE(!drawing || (WaitForSingleObject(drawing->thread, 0) == WAIT_OBJECT_0 && drawing->requests == 1))
+        << "the drawing thread asked once to end and waited for";
+    delete drawing;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Orders, Deletion,
-    ::testing::Values(DeletionCase{kCloseThenDelete, false, false},
-                      DeletionCase{kCloseThenDelete, true, false},
-                      DeletionCase{kCloseThenDelete, false, true},
-                      DeletionCase{kCloseThenDelete, true, true},
-                      DeletionCase{kDeleteWithWindow, false, false},
-                      DeletionCase{kDeleteWithWindow, true, false},
-                      DeletionCase{kDeleteWithWindow, false, true},
-                      DeletionCase{kDeleteWithWindow, true, true},
-                      DeletionCase{kDeleteInsideHook, false, true},
-                      DeletionCase{kDeleteInsideHook, true, false}));
+    ::testing::Values(DeletionCase{kCloseThenDelete, false, false}, DeletionCase{kCloseThenDelete, true, false},
+                      DeletionCase{kCloseThenDelete, false, true}, DeletionCase{kCloseThenDelete, true, true},
+                      DeletionCase{kDeleteWithWindow, false, false}, DeletionCase{kDeleteWithWindow, true, false},
+                      DeletionCase{kDeleteWithWindow, false, true}, DeletionCase{kDeleteWithWindow, true, true},
+                      DeletionCase{kDeleteInsideHook, false, true}, DeletionCase{kDeleteInsideHook, true, false}));
 
 // A WIN_DTOR queued behind a destruction that waits for the drawing thread
 // does not destroy the window a second time.

@@ -10,7 +10,13 @@
 #include "ZEK2.h"
 #include "../class_members.h"
 
+inline int32_t &mi(ZEK_object *o, const char *name) { return member<int32_t>(o, name); }
 
+// Where and how large a window is to be made.
+inline void place(ZEK_object *o, int32_t x, int32_t y, int32_t w, int32_t h)
+{
+    mi(o, "WinStGx") = x, mi(o, "WinStGy") = y, mi(o, "WinWdGx") = w, mi(o, "WinWdGy") = h;
+}
 
 // Dispatches what is waiting for the thread.
 inline void pump()
@@ -34,13 +40,11 @@ inline std::vector<std::pair<UINT, WPARAM>> take_posted(HWND window)
 
 // A Win of its own class name, not yet shown; deleted with the test.
 struct TestWin {
-    ZEK_object *o;
+    ZEK_object *o = (Win_INIT(GetModuleHandleA(nullptr), nullptr), Win_ctor2(nullptr));
     explicit TestWin(const char *className = "ZekCoreTest")
     {
-        Win_INIT(GetModuleHandleA(nullptr), nullptr);
-        o = Win_ctor2(nullptr);
         member<const char *>(o, "pClassName") = className;
-        member<int32_t>(o, "bShow") = SW_SHOWNOACTIVATE;
+        mi(o, "bShow") = SW_SHOWNOACTIVATE;
     }
     TestWin(const TestWin &) = delete;
     TestWin &operator=(const TestWin &) = delete;
@@ -51,6 +55,9 @@ struct TestWin {
         pump();
     }
     HWND hwnd() const { return member<HWND>(o, "hWnd"); }
+    template <typename T>
+    T &m(const char *name) { return member<T>(o, name); }
+    int32_t &i(const char *name) { return mi(o, name); }
     operator ZEK_object *() const { return o; }
 };
 

@@ -4,29 +4,18 @@
 
 #include "ZEK2.h"
 
-struct ModuleProbe {
-    int32_t factoryCalls;
-    int32_t dtorCalls;
-    void *moduleSeen;
-};
+struct ModuleProbe { int32_t factoryCalls, dtorCalls; void *moduleSeen; };
 
 namespace {
 
-struct SurveyData {
-    ModuleProbe *probe;
-};
-
+// The layer's data area holds the ModuleProbe pointer.
 void ZEKAPI survey_dtor(ZEK_object *object)
 {
-    auto *data = static_cast<SurveyData *>(ZEK_layer_at(object, 1)->pDataArea);
-    if (data->probe)
-        ++data->probe->dtorCalls;
+    if (auto *probe = *static_cast<ModuleProbe **>(ZEK_layer_at(object, 1)->pDataArea))
+        ++probe->dtorCalls;
 }
 
-int32_t ZEKAPI survey_answer(ZEK_object *)
-{
-    return 42;
-}
+int32_t ZEKAPI survey_answer(ZEK_object *) { return 42; }
 
 const ZEK_member kRows[] = {
     {ZEK_KIND_DATA, "probe", 0, sizeof(void *), 1},
@@ -57,24 +46,20 @@ extern "C" ZEK_object *ZEKAPI module_factory(intptr_t argument, void *module)
         return nullptr;
     ++probe->factoryCalls;
     probe->moduleSeen = module;
-    auto *object = static_cast<ZEK_object *>(
-        std::calloc(1, offsetof(ZEK_object, layer) + 2 * sizeof(ZEK_layer)));
+    auto *object = static_cast<ZEK_object *>(std::calloc(1, offsetof(ZEK_object, layer) + 2 * sizeof(ZEK_layer)));
     if (!object || !ZEK_class_ctor2(object)) {
         std::free(object);
         return nullptr;
     }
     object->vtbl = &survey_vtbl;
     ZEK_layer *layer = ZEK_layer_at(object, 1);
-    ZEK_tbl_Init1(layer, kRows, 3, 2 * sizeof(void *), sizeof(SurveyData));
+    ZEK_tbl_Init1(layer, kRows, 3, 2 * sizeof(void *), sizeof(void *));
     layer->pszClass = "Survey";
     layer->hModule = module;
     layer->pBase = ZEK_layer_at(object, 0);
     ZEK_layer_at(object, 0)->pDerived = layer;
-    static_cast<SurveyData *>(layer->pDataArea)->probe = probe;
+    *static_cast<ModuleProbe **>(layer->pDataArea) = probe;
     return object;
 }
 
-extern "C" int ZEKAPI module_setup(void)
-{
-    return 1;
-}
+extern "C" int ZEKAPI module_setup(void) { return 1; }
