@@ -149,16 +149,15 @@ TEST_F(Screen, NewLineOnTheLastRowScrollsOnlyWhenAsked)
 
 TEST_F(Screen, RuledLinesAtCellAnchors)
 {
-    const COLORREF k = GetKsenColor();
-    Win_Ksen(o, 0, 0, 0x1111, 3, 0, 0x1111);  // through the centres of row 0
-    EXPECT_EQ((Pos{int32_t(at(P, H / 2)), int32_t(at(P, H / 2 - 1))}), (Pos{int32_t(k), int32_t(kWhite)}));
-    Win_KsenBox(o, 1, 1, 0x0000, 2, 2, 0x2222);  // the outline of cells (1,1)..(2,2)
-    for (POINT p : {POINT{P, 2 * H}, POINT{2 * P, H}, POINT{3 * P - 1, 2 * H}, POINT{2 * P, 3 * H - 1}})
-        EXPECT_EQ(at(p.x, p.y), k) << p.x << "," << p.y;
-    EXPECT_EQ(at(2 * P, 2 * H), kWhite);
-    Win_KsenN(o, 4, 3, 0x0000, 6, 3, 0x0000, 2);  // rows 3 and 4
-    EXPECT_EQ((Pos{int32_t(at(5 * P, 3 * H)), int32_t(at(5 * P, 4 * H)), int32_t(at(5 * P, 5 * H))}),
-              (Pos{int32_t(k), int32_t(k), int32_t(kWhite)}));
+    Win_Ksen(o, 0, 0, 0x1111, 3, 0, 0x1111);      // through the centres of row 0
+    Win_KsenBox(o, 1, 1, 0x0000, 2, 2, 0x2222);   // the outline of cells (1,1)..(2,2)
+    Win_KsenN(o, 4, 3, 0x0000, 6, 3, 0x0000, 2);  // rows 3 and 4 from cell 4 to 6
+    struct Case { int32_t x, y; bool ruled; };
+    for (const Case &c : std::vector<Case>{{P, H / 2, true}, {P, H / 2 - 1, false},
+                                           {P, 2 * H, true}, {2 * P, H, true}, {3 * P - 1, 2 * H, true},
+                                           {2 * P, 3 * H - 1, true}, {2 * P, 2 * H, false},
+                                           {5 * P, 3 * H, true}, {5 * P, 4 * H, true}, {5 * P, 5 * H, false}})
+        EXPECT_EQ(at(c.x, c.y), c.ruled ? GetKsenColor() : kWhite) << c.x << "," << c.y;
 }
 
 TEST_F(Screen, ACaretShowsWhileKeyinWaitsAndNotForPrinting)
