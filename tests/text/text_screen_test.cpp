@@ -84,6 +84,8 @@ TEST_F(Screen, PrintingMovesThePositionByCells)
         {[](ZEK_object *o) { Win_Cursor(o, 0, 3), Win_putsnn(o, "ab\x88\x9f", 3, nullptr); },
          {3, 3, 3 * P, 3 * H}},
         {[](ZEK_object *o) { Win_CursorG(o, 100, 50, 2, 1); }, {3, 3, 100 + 2 * P, 50 + H}},
+        {[](ZEK_object *o) { Win_SetMojiSpaceW(o, 1, 1), Win_putsn(o, "ab"); },
+         {5, 3, 100 + 2 * P + 2 * (P + 2), 50 + H}},
     };
     for (size_t k = 0; k < steps.size(); ++k) {
         steps[k].op(o);
@@ -91,6 +93,7 @@ TEST_F(Screen, PrintingMovesThePositionByCells)
     }
     EXPECT_GT(other(0, H, 2 * P, 2 * H, kWhite), 0);            // "ab" left ink
     EXPECT_EQ(other(3 * P, 3 * H, 6 * P, 4 * H, kWhite), 0);    // a cut pair: n cells only
+    Win_SetMojiSpaceW(o, 0, 0);
 
     overwrite(o, "putsnn", counting_putsnn);  // long text, every byte through the slot
     gBytes = 0;
