@@ -554,6 +554,61 @@ void bench_text(ZEK_object *o, HDC dc)
     gSink += acc;
 }
 
+// 6. Character cells: printing lines and scrolling the whole screen, against
+// plain GDI doing the same work (colours, font, advance array; scroll and
+// clear the freed row).
+void bench_cells(ZEK_object *o, HDC dc)
+{
+    std::string line;
+    while (line.size() < 80)
+        line += "ABCDEFGH12345678\x88\x9F\x88\x9F";
+    const int32_t n = int32_t(line.size()), p = 6, h = 12, rows = kH / h;
+    ival(o, "WinWdCx") = kW / p;
+    ival(o, "WinWdCy") = rows;
+    member<COLORREF>(o, "BackColor") = 0;
+    HFONT font = member<HFONT>(o, "hFont");
+    const int perPass = 64;
+    std::vector<INT> dx(size_t(n), p);
+    for (int32_t i = 0; i < n; ++i)
+        if (IsKanji(line[size_t(i)]))
+            dx[size_t(i)] = 2 * p, dx[size_t(++i)] = 0;
+    std::vector<Variant> vs;
+    vs.push_back({"GDI ExtTextOutA with an advance array", [&] {
+                      for (int i = 0; i < perPass; ++i) {
+                          SetTextColor(dc, 0x3080C0);
+                          SetBkColor(dc, 0);
+                          HGDIOBJ old = SelectObject(dc, font);
+                          ExtTextOutA(dc, 0, (i % rows) * h, 0, nullptr, line.data(), UINT(n), dx.data());
+                          SelectObject(dc, old);
+                      }
+                  }});
+    vs.push_back({"Win_Cursor, Win_putsn", [&] {
+                      for (int i = 0; i < perPass; ++i) {
+                          Win_Cursor(o, 0, i % rows);
+                          Win_putsn(o, line.c_str());
+                      }
+                  }});
+    const RECT all{0, 0, kW, kH}, last{0, kH - h, kW, kH};
+    HBRUSH black = CreateSolidBrush(0);
+    vs.push_back({"GDI ScrollDC one row up, clear the last row", [&] {
+                      RECT freed;
+                      ScrollDC(dc, 0, -h, &all, &all, nullptr, &freed);
+                      FillRect(dc, &last, black);
+                  }});
+    vs.push_back({"Win_ScrollA(0, 1)", [&] { Win_ScrollA(o, 0, 1); }});
+    run_variants(vs, 0.15, 3);
+    std::printf("\n6. Character cells on the 32-bit DIB (%d-byte lines, %d a pass; one scroll a pass)\n",
+                n, perPass);
+    for (size_t k = 0; k < vs.size(); ++k) {
+        const double base = vs[k & ~size_t(1)].perPass;
+        const int each = k < 2 ? perPass : 1;
+        char extra[64];
+        std::snprintf(extra, sizeof extra, "%5.2fx GDI", vs[k].perPass / base);
+        row(vs[k].name.c_str(), each / vs[k].perPass, vs[k].perPass / each * 1e9, extra);
+    }
+    DeleteObject(black);
+}
+
 }  // namespace
 
 int main()
@@ -601,6 +656,7 @@ int main()
     bench_arcs(a, canvas32.dc);
     bench_points(a);
     bench_text(a, canvas32.dc);
+    bench_cells(a, canvas32.dc);
 
     Win_GmodeReset(a);
     member<HDC>(a, "hDC") = nullptr;

@@ -17,6 +17,7 @@
 #include "zek2/filenames.h"
 #include "zek2/files.h"
 #include "zek2/win.h"
+#include "zek2/text.h"
 #include "zek2/fonts.h"
 #include "zek2/keys.h"
 #include "zek2/win_loop.h"

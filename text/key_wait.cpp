@@ -71,11 +71,17 @@ extern "C" int32_t ZEKAPI Win_KeyinG(ZEK_object *object, int32_t gx, int32_t gy,
     d->InpMax = 0;
     d->InpMacroFlag = 0;
     win_call<kWinSetCurPos>(object, d->bSetFocus, int32_t(0));
-    if (caret == 1)
+    // A wait that asks for the caret shows it, whatever bUseCursor was.
+    const int32_t useCursor = d->bUseCursor;
+    if (caret == 1) {
+        d->bUseCursor = 1;
         win_call<kWinSetCurPos>(object, d->bSetFocus, int32_t(1));
+    }
     const int32_t key = win_call<kWinKin>(object);
-    if (caret == 1)
+    if (caret == 1 && win_is_live(object)) {
         win_call<kWinSetCurPos>(object, d->bSetFocus, int32_t(0));
+        d->bUseCursor = useCursor;
+    }
     return key;
 }
 

@@ -3,18 +3,6 @@
 // Not built yet: each gives its failure or zero result; hooks are empty by design.
 #include "zek2/win.h"
 
-extern "C" void ZEKAPI Win_ScrollEx(ZEK_object *, int32_t, const RECT *, int32_t, int32_t)
-{
-}
-
-extern "C" void ZEKAPI Win_ScrollA(ZEK_object *, int32_t, int32_t)
-{
-}
-
-extern "C" void ZEKAPI Win_Scroll(ZEK_object *, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t)
-{
-}
-
 extern "C" void ZEKAPI Win_InitVScrollBar(ZEK_object *, int32_t, int32_t, int32_t, int32_t)
 {
 }

@@ -3,63 +3,6 @@
 // Not built yet: each gives its failure or zero result; hooks are empty by design.
 #include "zek2/win.h"
 
-extern "C" void ZEKAPI Win_ClsA(ZEK_object *)
-{
-}
-
-extern "C" void ZEKAPI Win_Cls(ZEK_object *, int32_t, int32_t, int32_t, int32_t)
-{
-}
-
-extern "C" void ZEKAPI Win_ClsG(ZEK_object *, int32_t, int32_t, int32_t, int32_t)
-{
-}
-
-extern "C" void ZEKAPI Win_Cursor(ZEK_object *, int32_t, int32_t)
-{
-}
-
-extern "C" void ZEKAPI Win_CursorG(ZEK_object *, int32_t, int32_t, int32_t, int32_t)
-{
-}
-
-extern "C" void ZEKAPI Win_CursorOn(ZEK_object *)
-{
-}
-
-extern "C" void ZEKAPI Win_CursorOff(ZEK_object *)
-{
-}
-
-extern "C" void ZEKAPI Win_SetCurPos(ZEK_object *, int32_t, int32_t)
-{
-}
-
-extern "C" ZEK_object *ZEKAPI Win_puts(ZEK_object *, const char *)
-{
-    return nullptr;
-}
-
-extern "C" ZEK_object *ZEKAPI Win_putsn(ZEK_object *, const char *)
-{
-    return nullptr;
-}
-
-extern "C" ZEK_object *ZEKAPI Win_putsnn(ZEK_object *, const char *, int32_t, const RECT *)
-{
-    return nullptr;
-}
-
-extern "C" ZEK_object *ZEKAPI Win__printf(ZEK_object *, const char *, va_list)
-{
-    return nullptr;
-}
-
-extern "C" ZEK_object *ZEKAPI Win_putch(ZEK_object *, int32_t)
-{
-    return nullptr;
-}
-
 extern "C" void ZEKAPI Win_GetsCtorSet(ZEK_object *)
 {
 }
@@ -276,26 +219,6 @@ extern "C" int32_t ZEKAPI Win_Input_d(ZEK_object *, int32_t, int32_t, int32_t, i
 extern "C" int32_t ZEKAPI Win_Input_d2(ZEK_object *, int32_t, int32_t, int32_t, int32_t, double *, int32_t)
 {
     return 0;
-}
-
-extern "C" void ZEKAPI Win_KsenOn(ZEK_object *)
-{
-}
-
-extern "C" void ZEKAPI Win_KsenOff(ZEK_object *)
-{
-}
-
-extern "C" void ZEKAPI Win_Ksen(ZEK_object *, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t)
-{
-}
-
-extern "C" void ZEKAPI Win_KsenBox(ZEK_object *, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t)
-{
-}
-
-extern "C" void ZEKAPI Win_KsenN(ZEK_object *, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t)
-{
 }
 
 extern "C" int32_t ZEKAPI Win_CutCopy1(ZEK_object *)
