@@ -23,7 +23,8 @@ bool pump_one(ZEK_object *object, PendingQuit &quit, LRESULT *result)
         quit.code = msg.wParam;
         return true;
     }
-    Win_data *d = win_data_of(object);
+    // An earlier message of the same wait may have deleted the object.
+    Win_data *d = win_is_live(object) ? win_data_of(object) : nullptr;
     if (d && d->bMdiId && d->hMdiWnd && TranslateMDISysAccel(d->hMdiWnd, &msg)) {
         if (result)
             *result = 1;

@@ -1,25 +1,32 @@
 // Win: the standard command loops of a main window and of a sub-task that
 // lends the mouse to a job window.
 #include "win_call.h"
+#include "win_lifetime.h"
 #include "zek2/keys.h"
 
 namespace {
 
 const char kChooseAction[] = "処理を選択して下さい";
 
+// A command, hook or job run by the loops may delete the object: each step
+// looks first, and a deleted object gives no key (-1) and takes no call.
 int32_t next_key(ZEK_object *object)
 {
+    if (!win_is_live(object))
+        return -1;
     return win_call<kWinKeyin>(object, int32_t(0), int32_t(0), int32_t(0));
 }
 
 void status(ZEK_object *object, const char *text)
 {
-    win_call<kWinSetStatusMsg>(object, text, int32_t(0));
+    if (win_is_live(object))
+        win_call<kWinSetStatusMsg>(object, text, int32_t(0));
 }
 
 void reset_buttons(ZEK_object *object)
 {
-    win_call<kWinResetOnOffButton>(object, static_cast<ZEK_object *>(nullptr));
+    if (win_is_live(object))
+        win_call<kWinResetOnOffButton>(object, static_cast<ZEK_object *>(nullptr));
 }
 
 }  // namespace
@@ -96,6 +103,10 @@ extern "C" int32_t ZEKAPI Win_StdSubLoop(ZEK_object *object, ZEK_object *jobWind
             return -1;
         case ZEK_CMD_MENU:
             win_call<kWinwork_m1>(jobWindow);
+            if (!win_is_live(object)) {
+                leave_loop();
+                return -1;
+            }
             if (d->bMenuDt.runMode == 0) {
                 // An ordinary command: the outer loop runs it.
                 if (leave)

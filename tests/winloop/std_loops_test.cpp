@@ -64,6 +64,15 @@ int32_t ZEKAPI keyJob(ZEK_object *w, int32_t key)
     return logJob(w, s, 0);
 }
 int32_t ZEKAPI ownJob(ZEK_object *) { return 0; }
+// A command or job that deletes the loop's own object.
+ZEK_object *gDoomed;
+int32_t ZEKAPI deleteDoomed(ZEK_object *)
+{
+    gLog += "delete ";
+    gDoomed->vtbl->deleting_dtor(gDoomed, 1);
+    return 0;
+}
+int32_t ZEKAPI deleteDoomedByKey(ZEK_object *w, int32_t) { return deleteDoomed(w); }
 
 struct StdLoopTest : ::testing::Test {
     WinObj o, job;
@@ -156,6 +165,31 @@ TEST_F(StdLoopTest, SubLoopHandsAnOrdinaryCommandOutAndStaysForOneToRunAtOnce)
     EXPECT_EQ(gLog, "m1 m1 leave altf4 ");
     EXPECT_TRUE(w.take_posted().empty());
     expect_job_window_restored();
+}
+
+// Nothing is called on the object and no key is read once a command or a
+// job has deleted it.
+TEST_F(StdLoopTest, ACommandOrJobThatDeletesTheObjectEndsTheLoop)
+{
+    for (bool sub : {false, true}) {
+        gDoomed = Win_ctor2(nullptr);
+        overwrite(gDoomed, "Keyin", keyin);
+        overwrite(gDoomed, "SetStatusMsg", setStatus);
+        overwrite(gDoomed, "GetStatusMsg", getStatus);
+        overwrite(gDoomed, "RunMenuProc", deleteDoomed);
+        overwrite(gDoomed, "ResetOnOffButton", resetButtons);
+        gLog.clear();
+        gKeys = {sub ? 0x41 : 0x10034, 0x42};
+        if (sub) {
+            EXPECT_EQ(Win_StdSubLoop(gDoomed, job, nullptr, leave, deleteDoomedByKey, nullptr), -1);
+            EXPECT_EQ(gLog, "delete leave ");
+            expect_job_window_restored();
+        } else {
+            EXPECT_EQ(Win_StdMainLoop(gDoomed), 0x10035);
+            EXPECT_EQ(gLog, kChoose + kChoose + "delete ");
+        }
+        EXPECT_EQ(gKeys.size(), 1u);
+    }
 }
 
 }  // namespace
