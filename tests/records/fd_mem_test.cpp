@@ -140,7 +140,16 @@ int ZEKAPI by_key(const void *a, const void *b) {
 }
 int ZEKAPI never_after(const void *, const void *) { return 0; }
 
-TEST_F(FdMem, SortOrdersWholeRecordsOfTheRangeOnly) {
+std::vector<int> g_calls;
+int32_t ZEKAPI logging_put0(ZEK_object *o, int32_t rec) {
+    g_calls.push_back(rec);
+    return Fd_Mem_Put0(o, rec);
+}
+int32_t ZEKAPI refusing_get(ZEK_object *o, int32_t rec) {
+    return rec == 3 ? 0 : Fd_Mem_Get(o, rec);
+}
+
+TEST_F(FdMem, SortOrdersWholeRecordsOfTheRangeOnlyAndOperationsCallEachOtherThroughSlots) {
     const int initial[] = {9, 4, 7, 1, 8, 2, 6};
     fill(8, 7);
     for (int i = 0; i < 7; ++i) rec(o, i)->key = initial[i];
@@ -153,19 +162,8 @@ TEST_F(FdMem, SortOrdersWholeRecordsOfTheRangeOnly) {
     EXPECT_EQ(Fd_Mem_Sort(o, -1, 2, by_key) | Fd_Mem_Sort(o, 0, 8, by_key) |
                   Fd_Mem_Sort(o, 3, 1, by_key) | Fd_Mem_Sort(o, 0, 3, nullptr), 0);
     EXPECT_EQ(Fd_Mem_Sort(o, 2, 2, by_key), 1);
-}
 
-std::vector<int> g_calls;
-int32_t ZEKAPI logging_put0(ZEK_object *o, int32_t rec) {
-    g_calls.push_back(rec);
-    return Fd_Mem_Put0(o, rec);
-}
-int32_t ZEKAPI refusing_get(ZEK_object *o, int32_t rec) {
-    return rec == 3 ? 0 : Fd_Mem_Get(o, rec);
-}
-
-TEST_F(FdMem, OperationsCallEachOtherThroughTheSlots) {
-    fill(6, 5);
+    fill(6, 5);  // operations call each other through the slots
     slot(o, "Put0") = reinterpret_cast<ZEK_method_fn>(logging_put0);
     g_calls.clear();
     ASSERT_EQ(Fd_Mem_DelData(o, 0, 2), 1);
