@@ -32,7 +32,7 @@ struct Placing : ::testing::Test {
 const std::initializer_list<const char *> kPlace = {"WinStGx", "WinStGy", "WinWdGx", "WinWdGy",
                                                     "WinWdCx", "WinWdCy"};
 
-TEST_F(Placing, CellAndPixelFormsFromCorners) {
+TEST_F(Placing, CellAndPixelFormsFromCornersAndDegenerateInputNeitherFaultsNorWraps) {
     EXPECT_EQ(Win_SizeAdd(o, 2, 3, 11, 7, nullptr), 100);
     EXPECT_EQ(nums(o, {"ChrWdBx", "ChrWdBy", "bDefPos"}), (Ints{10, 16, 1}));  // no base: default position
     EXPECT_EQ(nums(o, kPlace), (Ints{20, 48, 100, 80, 10, 5}));
@@ -40,6 +40,21 @@ TEST_F(Placing, CellAndPixelFormsFromCorners) {
     Win_SizeAddG(o, 10, 20, 109, 69, nullptr);
     EXPECT_EQ(nums(o, kPlace), (Ints{10, 20, 100, 50, 10, 3})) << "whole cells only";
     EXPECT_EQ(num(o, "WinStCx"), 0);
+
+    EXPECT_EQ(Win_SizeAdd(nullptr, 0, 0, 9, 9, nullptr) | Win_SizeWddG(nullptr, 0, 0, 9, 9, o), 0);
+    Win_SizeAdd(o, 9, 9, 0, 0, nullptr);  // corners given backwards
+    EXPECT_EQ(nums(o, {"WinWdCx", "WinWdGx"}), (Ints{0, 0}));
+    Win_SizeAddG(o, INT32_MIN, 0, INT32_MAX, 0, nullptr);
+    EXPECT_EQ(num(o, "WinWdGx"), INT32_MAX);
+    Win_SizeWdd(o, INT32_MAX, INT32_MIN, INT32_MAX, 1, nullptr);
+    EXPECT_EQ(nums(o, {"WinStGx", "WinStGy", "WinWdGx"}), (Ints{INT32_MAX, INT32_MIN, INT32_MAX}));
+    setCell(o, {0, 0, 0}, {0, 0, 0});
+    Win_SizeWddG(o, 0, 0, 640, 480, nullptr);
+    EXPECT_EQ(nums(o, {"WinWdCx", "WinWdCy"}), (Ints{0, 0}));
+    setCell(o, {INT32_MAX, INT32_MAX, 0}, {-5, 0, 0});
+    Win_SizeWddG(o, 0, 0, 640, 480, nullptr);
+    EXPECT_EQ(nums(o, {"ChrWdBx", "WinWdCx", "WinWdCy"}), (Ints{INT32_MAX, 0, 0}))
+        << "a negative cell height makes no cells";
 }
 
 struct Call {
@@ -70,23 +85,6 @@ TEST_F(Placing, BaseOriginAndReplacementsAreReachedThroughSlots) {
     EXPECT_EQ((Ints{lastWdd.x, lastWdd.w, lastWdd.h}), (Ints{5, 1, 4}));
 }
 
-TEST_F(Placing, DegenerateInputNeitherFaultsNorWraps) {
-    EXPECT_EQ(Win_SizeAdd(nullptr, 0, 0, 9, 9, nullptr) | Win_SizeWddG(nullptr, 0, 0, 9, 9, o), 0);
-    Win_SizeAdd(o, 9, 9, 0, 0, nullptr);  // corners given backwards
-    EXPECT_EQ(nums(o, {"WinWdCx", "WinWdGx"}), (Ints{0, 0}));
-    Win_SizeAddG(o, INT32_MIN, 0, INT32_MAX, 0, nullptr);
-    EXPECT_EQ(num(o, "WinWdGx"), INT32_MAX);
-    Win_SizeWdd(o, INT32_MAX, INT32_MIN, INT32_MAX, 1, nullptr);
-    EXPECT_EQ(nums(o, {"WinStGx", "WinStGy", "WinWdGx"}), (Ints{INT32_MAX, INT32_MIN, INT32_MAX}));
-    setCell(o, {0, 0, 0}, {0, 0, 0});
-    Win_SizeWddG(o, 0, 0, 640, 480, nullptr);
-    EXPECT_EQ(nums(o, {"WinWdCx", "WinWdCy"}), (Ints{0, 0}));
-    setCell(o, {INT32_MAX, INT32_MAX, 0}, {-5, 0, 0});
-    Win_SizeWddG(o, 0, 0, 640, 480, nullptr);
-    EXPECT_EQ(nums(o, {"ChrWdBx", "WinWdCx", "WinWdCy"}), (Ints{INT32_MAX, 0, 0}))
-        << "a negative cell height makes no cells";
-}
-
 // Where a child now lies in its parent's client area.
 RECT placeOf(HWND piece) {
     RECT r;
@@ -114,7 +112,7 @@ struct Layout : ::testing::Test {
     RECT &bRect() { return member<RECT>(o, "bRect"); }
 };
 
-TEST_F(Layout, PlainWindowGivesItsWholeClientAreaToTheCellGrid) {
+TEST_F(Layout, PlainWindowGivesItsWholeClientAreaToTheCellGridAndDegenerateSizesAnEmptyOne) {
     num(o, "WinStCx") = 2;
     EXPECT_EQ(Win_Size(o, SIZE_RESTORED, W, H), 0);
     RECT win;
