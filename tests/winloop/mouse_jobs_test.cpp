@@ -27,7 +27,7 @@ void mouseAt(ZEK_object *o, int32_t cx, int32_t cy, int32_t gx = 0, int32_t gy =
     member<int32_t>(o, "MouseGx") = gx, member<int32_t>(o, "MouseGy") = gy;
 }
 
-TEST(MouseJobs, PopRestoresWhatWasPushedInnermostFirstAndTheStackIsBounded) {
+TEST(MouseJobs, PopRestoresInnermostFirstTheStackIsBoundedAndTheTableGivesTheFirstRow) {
     WinObj o;
     member<int32_t>(o, "bTimerOnFlag") = 0x5A5A;  // right behind the stack
     Win_PopMouse(o);                               // refused when empty
@@ -52,10 +52,8 @@ TEST(MouseJobs, PopRestoresWhatWasPushedInnermostFirstAndTheStackIsBounded) {
     EXPECT_EQ(member<int32_t>(o, "MouseCount"), 50);
     EXPECT_EQ(member<int32_t>(o, "bTimerOnFlag"), 0x5A5A);
     member<int32_t>(o, "MouseCount") = 0;
-}
 
-TEST(MouseTable, FindsTheFirstRowHoldingTheMouseInItsUnits) {
-    WinObj o;
+    // The mouse table: the first row holding the mouse, in its units.
     EXPECT_EQ(Win_GetMouseTbl(o), -1);
     const MouseRect rows[] = {{1, 2, 3, 4, 5, nullptr}, {2, 100, 50, 120, 60, nullptr},
                               {7, 0, 0, 1000, 1000, nullptr}, {1, 0, 0, 10, 10, nullptr},
