@@ -35,9 +35,8 @@ TEST_F(LayerFixture, InitCountsKindsAndFillsSlotsInTableOrder) {
     EXPECT_TRUE(layer.pRows == rows && layer.pDataRow == &rows[2] && layer.pMethodRow == &rows[3]);
     EXPECT_EQ(reinterpret_cast<uintptr_t>(layer.pfnFree), exported("ZEK_dtor"));
     EXPECT_TRUE(slot(&layer, 0) == address_of(fake_method) && slot(&layer, 1) == address_of(other_method));
-    EXPECT_EQ(static_cast<char *>(layer.pDataArea), reinterpret_cast<char *>(layer.pSlot) + slotBytes);
-    const char zeros[12] = {};
-    EXPECT_EQ(std::memcmp(layer.pDataArea, zeros, 12), 0);
+    const char zeros[12] = {};  // the data area follows the slots, cleared
+    EXPECT_EQ(std::memcmp(reinterpret_cast<char *>(layer.pSlot) + slotBytes, zeros, 12), 0);
     // Sizes that cannot hold the table, or no table, build nothing.
     ZEK_layer refused[3]{};
     ZEK_tbl_Init1(&refused[0], rows, 6, sizeof(void *), 0);
@@ -129,8 +128,7 @@ TEST(RootClass, ConstructorBuildsTheLayerFromItsTable) {
     EXPECT_STREQ(root->pszClass, "ZEK_class");
     EXPECT_TRUE(root->nLevel == 0 && root->nRecField == 0 && !root->hModule && !root->pDerived &&
                 !object->bModuleNew);
-    EXPECT_EQ(ZEK_NameSearch(root, "NewCall2"), 15);
-    EXPECT_EQ(slot(root, 15), exported("ZEK_class_NewCall2"));
+    EXPECT_EQ(slot(root, ZEK_NameSearch(root, "NewCall2")), exported("ZEK_class_NewCall2"));
     const ZEK_member &pis = root->pDataRow[ZEK_NameSearch(root, "pis")];
     EXPECT_EQ(*static_cast<void **>(ZEK_ptr(root->pDataArea, 0, intptr_t(pis.place))), nullptr);
     EXPECT_EQ(ZEK_ptr(root->pDataArea, 999, 12), static_cast<char *>(root->pDataArea) + 12)
@@ -149,8 +147,7 @@ TEST(Overwrite, LinksTheLayerRecordsLevelAndSlotAndCopiesByName) {
         {ZEK_KIND_METHOD, "NoSuchMethod", address_of(other_method), 4, 1},
     };
     int32_t record[6] = {-5, -5, -5, -5, -5, -5};
-    // A third layer above the probe layer replaces methods of both below it;
-    // an unknown name leaves its record pair alone.
+    // A third layer replaces methods of both below it; an unknown name leaves its record pair.
     ZEK_layer top{};
     ZEK_overwrite(&top, probe, rows, 3, record);
     EXPECT_TRUE(top.nLevel == 2 && top.pBase == probe && probe->pDerived == &top &&
@@ -172,21 +169,18 @@ TEST(Overwrite, LinksTheLayerRecordsLevelAndSlotAndCopiesByName) {
     EXPECT_EQ(slot(to, 1), slot(from, 1));
     EXPECT_EQ(ZEK_overwrite2_S(to, "Missing", from) | ZEK_overwrite2_S(to, nullptr, from) |
                   ZEK_overwrite2_S(nullptr, "Twice", from), 0);
-    ZEK_dtorC(object);
-    ZEK_dtorC(source);
+    ZEK_dtorC(object), ZEK_dtorC(source);
 }
 
 void ZEKAPI replaced_dtor(ZEK_object *) { probe_calls().push_back("replaced_dtor"); }
 
-// Through ZEK_dtorC the slots run; ZEK_delete of an object without modules
-// only destroys it.
+// Through ZEK_dtorC the slots run; ZEK_delete of an object without modules only destroys it.
 TEST(Destruction, RunsEveryLayerMostDerivedFirstThroughItsSlots) {
     probe_calls().clear();
     ZEK_object *object = probe_new(), *plain = probe_new();
     ASSERT_TRUE(object && plain);
     ZEK_layer_at(object, 0)->pSlot[0] = reinterpret_cast<ZEK_method_fn>(replaced_dtor);
-    ZEK_dtorC(object);
-    ZEK_delete(plain);
+    ZEK_dtorC(object), ZEK_delete(plain);
     EXPECT_EQ(probe_calls(), (std::vector<std::string>{"Probe_dtor:probe", "release:Probe", "replaced_dtor",
                                                        "release:ZEK_class", "Probe_dtor:probe",
                                                        "release:Probe", "release:ZEK_class"}));
