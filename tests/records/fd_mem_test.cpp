@@ -5,24 +5,13 @@
 #include <cstdlib>
 #include <vector>
 
-#include "ZEK2.h"
+#include "../class_members.h"
 
 namespace {
 
-struct Rec {
-    int32_t key;
-    int32_t tag;
-};
+struct Rec { int32_t key, tag; };
 
-int32_t &member(ZEK_object *o, const char *name) {
-    ZEK_layer *l = ZEK_layer_at(o, 1);
-    int32_t i = ZEK_NameSearch(l, name);
-    return *static_cast<int32_t *>(ZEK_ptr(l->pDataArea, 0, intptr_t(l->pDataRow[i].place)));
-}
-
-ZEK_method_fn &slot(ZEK_object *o, const char *name) {
-    return ZEK_layer_at(o, 1)->pSlot[ZEK_NameSearch(ZEK_layer_at(o, 1), name)];
-}
+int32_t &member(ZEK_object *o, const char *name) { return ::member<int32_t>(o, name); }
 
 Rec *rec(ZEK_object *o, int i) { return static_cast<Rec *>(o->pBlock) + i; }
 
@@ -92,7 +81,7 @@ TEST_F(FdMem, MissingBlockNullObjectAndMembersRewrittenByHandAreRefused) {
     EXPECT_EQ(static_cast<Rec *>(o->pRecord)->key, 4);
 }
 
-TEST_F(FdMem, GetSeekAndPut0PositionOnlyInsideTheTable) {
+TEST_F(FdMem, PositionsClearsInsertsAndDeletesOnlyInsideTheTable) {
     fill(4, 4);
     ASSERT_EQ(Fd_Mem_Get(o, 2), 1);
     EXPECT_EQ(Fd_Mem_Get(o, -1), 0);
@@ -107,10 +96,8 @@ TEST_F(FdMem, GetSeekAndPut0PositionOnlyInsideTheTable) {
     EXPECT_TRUE(keys(o, 4) == (std::vector<int>{1, 0, 3, 4}) && member(o, "bDatE") == -1);
     ASSERT_EQ(Fd_Mem_InitData(o), 1);
     EXPECT_EQ(keys(o, 4), (std::vector<int>{0, 0, 0, 0}));
-}
 
-TEST_F(FdMem, InsertAndDeleteMoveRecordsAndRefuseWhatDoesNotFit) {
-    fill(6, 5);
+    fill(6, 5);  // insertion and deletion
     const int32_t refused[] = {Fd_Mem_InsData(o, 0, 2),        // 4 + 2 >= 6
                                Fd_Mem_InsData(o, 5, 1),        // behind the last record
                                Fd_Mem_InsData(o, 0, 0),       Fd_Mem_InsData(o, 0, INT_MAX),
