@@ -57,14 +57,10 @@ TEST_F(Placing, CellAndPixelFormsFromCornersAndDegenerateInputNeitherFaultsNorWr
         << "a negative cell height makes no cells";
 }
 
-struct Call {
-    ZEK_object *object;
-    int32_t x, y, w, h;
-    ZEK_object *base;
-} lastWdd;
-
-int32_t ZEKAPI recordWdd(ZEK_object *o, int32_t x, int32_t y, int32_t w, int32_t h, ZEK_object *base) {
-    lastWdd = {o, x, y, w, h, base};
+ZEK_object *gWddObject, *gWddBase;
+Ints gWdd;  // x, w and h of the last SizeWdd call
+int32_t ZEKAPI recordWdd(ZEK_object *o, int32_t x, int32_t, int32_t w, int32_t h, ZEK_object *base) {
+    gWddObject = o, gWddBase = base, gWdd = {x, w, h};
     return 1234;
 }
 
@@ -81,8 +77,8 @@ TEST_F(Placing, BaseOriginAndReplacementsAreReachedThroughSlots) {
     EXPECT_EQ(nums(o, {"WinStGx", "WinStGy"}), (Ints{8, 10}));
     overwrite(o, "SizeWdd", recordWdd);
     EXPECT_EQ(Win_SizeAdd(o, 5, 6, 5, 9, base.o), 1234);
-    EXPECT_TRUE(lastWdd.object == o && lastWdd.base == base.o);
-    EXPECT_EQ((Ints{lastWdd.x, lastWdd.w, lastWdd.h}), (Ints{5, 1, 4}));
+    EXPECT_TRUE(gWddObject == o && gWddBase == base.o);
+    EXPECT_EQ(gWdd, (Ints{5, 1, 4}));
 }
 
 // Where a child now lies in its parent's client area.
