@@ -63,7 +63,7 @@ TEST_F(Clothoid, SeriesMatchesFresnelIntegrals) {
     EXPECT_EQ(0.0, x + y + l);
 }
 
-TEST_F(Clothoid, ElementsOfAPieceInEitherDirectionAndSense) {
+TEST_F(Clothoid, ElementsOfAPieceInEitherDirectionAndSenseOrNone) {
     // Direction and sense by themselves at a zero (straight) end; the rest is GetCrdElm's.
     EXPECT_TRUE(GetCrdMuki(0, 100) == 0 && GetCrdMuki(100, 0) == 1 && GetCrdMuki(-200, 100) == 0);
     EXPECT_TRUE(GetCrdFlag(100, 0) == 1 && GetCrdFlag(0, -5) == -1 && GetCrdFlag(-200, 100) == -1);
@@ -86,10 +86,8 @@ TEST_F(Clothoid, ElementsOfAPieceInEitherDirectionAndSense) {
         EXPECT_NEAR(k.La, r1, 1e-9);
         EXPECT_NEAR(k.Lb, r2, 1e-9);
     }
-}
 
-TEST_F(Clothoid, NotAClothoid) {
-    double Xo = 1, Yo = 1, Rs, azo, r1, r2, X, Y;
+    double Xo = 1, Yo = 1, Rs, azo, r1, r2, X, Y;  // not a clothoid
     EXPECT_EQ(0, GetCrdElm(0, 0, 10, 10, 50, 50, 100, &Xo, &Yo, &Rs, &azo, &r1, &r2));
     EXPECT_TRUE(std::isnan(Xo));
     EXPECT_EQ(0, GetCrdElm(0, 0, 10, 10, 0, 0, 100, &Xo, &Yo, &Rs, &azo, &r1, &r2) |
@@ -98,7 +96,7 @@ TEST_F(Clothoid, NotAClothoid) {
                      KoutenKC(0, 0, 0, 10, 10, 50, 50, 100, 0, 0, 5, &X, &Y, nullptr, nullptr));
 }
 
-TEST_F(Clothoid, PerpendicularFootAndCrossingLine) {
+TEST_F(Clothoid, CrossingsWithPerpendicularsLinesCirclesEllipsesAndClothoids) {
     for (double Lq : {45.0, 80.0, 117.0}) {
         double Px, Py, X, Y, R, L;
         s.point(Lq, &Px, &Py);
@@ -117,9 +115,7 @@ TEST_F(Clothoid, PerpendicularFootAndCrossingLine) {
         s.expectAt(Lq, X, Y);
         EXPECT_NEAR(Lq, L, 1e-5);
     }
-}
 
-TEST_F(Clothoid, CircleEllipseAndClothoidCrossings) {
     double Px, Py, X, Y, R, L;
     s.point(70, &Px, &Py);
     const double t = rad(s.tangent(70) + 45);

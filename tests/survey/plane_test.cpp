@@ -13,7 +13,7 @@ class Plane : public Degrees {};
 double px(double X, double r, double t) { return X + r * std::cos(t); }
 double py(double Y, double r, double t) { return Y + r * std::sin(t); }
 
-TEST_F(Plane, LineCrossings) {
+TEST_F(Plane, LineCrossingsAndPointsOnSegments) {
     double X = 7, Y = 7;
     EXPECT_EQ(0, Kouten4(0, 0, 10, 0, 0, 1, 10, 1, &X, &Y));  // parallel: nothing written
     EXPECT_EQ(7.0, X);
@@ -38,9 +38,7 @@ TEST_F(Plane, LineCrossings) {
     EXPECT_EQ(0, KoutenAZ2(0, 0, 10, 5, 5, 190, &X, &Y));
     ASSERT_EQ(1, KoutenAZ3(0, 0, 1, 1, 10, 0, 315, &X, &Y));
     EXPECT_NEAR(5.0, X, 1e-12);
-}
-
-TEST_F(Plane, KoutenOkTolerance) {
+    // A point on a segment within the tolerance.
     EXPECT_EQ(1, KoutenOk(0, 0, 10, 10, 10 + 0.00001, 5) & KoutenOk(10, 10, 0, 0, 5, -0.00001) &
                      KoutenOkEx(0, 0, 10, 10, 10.5, 5, 1.0));
     EXPECT_EQ(0, KoutenOk(0, 0, 10, 10, 10 + 0.0001, 5) | KoutenOkEx(0, 0, 10, 10, 11.5, 5, 1.0) |
@@ -68,7 +66,7 @@ TEST_F(Plane, FootPointsAndOffsets) {
     EXPECT_NEAR(0.0, b, 1e-15);
 }
 
-TEST_F(Plane, CircleAndLine) {
+TEST_F(Plane, CircleCrossingsWithLinesAndCircles) {
     double xa, ya, xb, yb;
     // a lies back towards P1, b ahead, whichever side the centre and sign of the radius.
     for (double Xc : {0.0, 6.0}) {
@@ -94,10 +92,8 @@ TEST_F(Plane, CircleAndLine) {
         EXPECT_NEAR(std::fabs(off), std::hypot(0.5 * (xa + xb) - Xc, 0.5 * (ya + yb) - Yc), 1e-8);
         EXPECT_NEAR(std::fmod(az, 360.0), az_n(xa, ya, xb, yb), 1e-7);
     }
-}
 
-TEST_F(Plane, CircleAndCircle) {
-    double xa = 7, ya, xb, yb;
+    xa = 7;  // circle and circle
     ASSERT_EQ(1, KoutenCC(0, 0, 5, 8, 0, 5, &xa, &ya, &xb, &yb));
     EXPECT_POINT(4.0, -3.0, xa, ya, 1e-12);
     EXPECT_POINT(4.0, 3.0, xb, yb, 1e-12);
@@ -123,7 +119,7 @@ TEST_F(Plane, CircleAndCircle) {
     }
 }
 
-TEST_F(Plane, Arcs) {
+TEST_F(Plane, ArcsAndTheCircleThroughThreePoints) {
     const double member[][5] = {{1, 350, 10, 0, 1},   {1, 350, 10, 10, 1},   {1, 350, 10, 20, 0},
                                 {-1, 10, 350, 0, 1},  {-1, 10, 350, 180, 0}, {-1, 350, 10, 180, 1}};
     for (const auto &c : member)
@@ -144,10 +140,8 @@ TEST_F(Plane, Arcs) {
     EXPECT_EQ(0, GetEnkoCk(0, 0, 0, 0, 10, 4.9, &Xc, &Yc, &a1, &a2) |  // chord beyond the diameter
                      GetEnkoCk(0, 0, 0, 0, 10, 0, &Xc, &Yc, &a1, &a2) |
                      GetEnkoCk(0, 1, 1, 1, 1, 5, &Xc, &Yc, &a1, &a2));
-}
 
-TEST_F(Plane, CircleThroughThreePoints) {
-    double Xc, Yc, R, a1, a2, a3;
+    double R, a3;  // the circle through three points
     ASSERT_EQ(1, Get3PointHankei(0, 0, 1, 1, 2, 0, &Xc, &Yc, &R, &a1, &a2, &a3));
     EXPECT_POINT(1.0, 0.0, Xc, Yc, 1e-12);
     EXPECT_NEAR(-1.0, R, 1e-12);
