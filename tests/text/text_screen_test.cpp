@@ -66,7 +66,7 @@ int32_t ZEKAPI caret_seen(ZEK_object *) { return gSeen = caret(), 'k'; }
 
 }  // namespace
 
-TEST_F(Screen, PrintingMovesThePositionByCells) {
+TEST_F(Screen, PrintingAndPutchMoveThePositionByCellsAndClearingKeepsRuledRows) {
     struct Step { void (*op)(ZEK_object *); Pos want; };
     const std::vector<Step> steps = {
         {[](ZEK_object *o) { Win_puts(o, ""); }, {0, 1, 0, H}},
@@ -92,10 +92,8 @@ TEST_F(Screen, PrintingMovesThePositionByCells) {
     print(o, "%s\n%s\n1234567", std::string(4990, 'x').c_str(), "ab");
     EXPECT_EQ(gBytes, 4990 + 2 + 7);
     EXPECT_EQ(pos(), (Pos{7, 2, 7 * P, 2 * H}));
-}
 
-TEST_F(Screen, PutchAndClearing) {
-    fill(kRed);
+    fill(kRed);  // putch
     Win_Cursor(o, cols - 1, 0);
     Win_putch(o, 0x88);  // no room for the pair: the last cell is blanked
     EXPECT_EQ(mi(o, "KinBk"), 0x88);
