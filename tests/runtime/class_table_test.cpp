@@ -81,7 +81,7 @@ TEST_F(LayerFixture, NameSearchOrderAndTablesAProgramChanges) {
 
 // Searches on other threads while a program renames a row and builds a layer
 // again (which replaces the index): each sees the old name or the new one.
-TEST(NameSearch, RebuildsWhileOtherThreadsSearch) {
+TEST(NameSearch, RebuildsWhileOtherThreadsSearchAndTheWinTableGivesTheRowByRowResult) {
     ZEK_member rows[] = {{ZEK_KIND_DATA, "a", 0, 4, 1}, {ZEK_KIND_DATA, "b", 4, 4, 1},
                          {ZEK_KIND_METHOD, "dtor", 0, 0, 0}};
     ZEK_layer searched{};
@@ -103,11 +103,9 @@ TEST(NameSearch, RebuildsWhileOtherThreadsSearch) {
     for (auto &t : threads) t.join();
     EXPECT_EQ(wrong, 0);
     std::free(searched.pSlot);
-}
 
-// The library's largest table, whose names repeat between methods and data
-// members, gives for every name what a walk over its rows gives.
-TEST(NameSearch, WinTableGivesTheRowByRowResultForEveryName) {
+    // The largest table, whose names repeat between methods and data members,
+    // gives for every name what a walk over its rows gives.
     ZEK_object *win = Win_ctor2(nullptr);
     ASSERT_NE(win, nullptr);
     const ZEK_layer &l = *ZEK_layer_at(win, 1);
