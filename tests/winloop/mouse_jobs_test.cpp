@@ -38,8 +38,10 @@ TEST(MouseJobs, PopRestoresInnermostFirstTheStackIsBoundedAndTheTableGivesTheFir
     Win_SetStdMouseJob(o, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
     EXPECT_EQ(reinterpret_cast<FARPROC>(slot(o, "work_md")),
               GetProcAddress(GetModuleHandleA("ZEK2.dll"), "Win_work_md"));  // the empty job
-    Win_PopMouse(o);  // the jobs it restores: StdLoopTest's sub-loops
+    Win_PopMouse(o);
     EXPECT_EQ(member<intptr_t>(o, "ExecJob"), 109);
+    for (const char *j : {"work_sr", "work_md"})  // the ends of the eight; StdLoopTest checks sl and m1
+        EXPECT_EQ(slot(o, j), reinterpret_cast<ZEK_method_fn>(jobA)) << j;
     Win_PopMouse(o);
     EXPECT_EQ(member<intptr_t>(o, "ExecJob"), 108);
     member<int32_t>(o, "MouseCount") = 50;  // a count a program spoiled
