@@ -3,36 +3,21 @@
 
 #include <climits>
 #include <cstdlib>
-#include <string>
 #include <vector>
 
-#include "ZEK2.h"
+#include "../class_members.h"
 
 namespace {
 
-struct Rec {
-    int32_t key;
-    int32_t tag;
-};
+struct Rec { int32_t key, tag; };
 
-int32_t &member(ZEK_object *o, const char *name) {
-    ZEK_layer *l = ZEK_layer_at(o, 1);
-    int32_t i = ZEK_NameSearch(l, name);
-    return *static_cast<int32_t *>(ZEK_ptr(l->pDataArea, 0, intptr_t(l->pDataRow[i].place)));
-}
+int32_t &member(ZEK_object *o, const char *name) { return ::member<int32_t>(o, name); }
 
-ZEK_method_fn &slot(ZEK_object *o, const char *name) {
-    return ZEK_layer_at(o, 1)->pSlot[ZEK_NameSearch(ZEK_layer_at(o, 1), name)];
-}
-
-Rec *rec(ZEK_object *o, int i) {
-    return static_cast<Rec *>(o->pBlock) + i;
-}
+Rec *rec(ZEK_object *o, int i) { return static_cast<Rec *>(o->pBlock) + i; }
 
 std::vector<int> keys(ZEK_object *o, int count) {
     std::vector<int> k;
-    for (int i = 0; i < count; ++i)
-        k.push_back(rec(o, i)->key);
+    for (int i = 0; i < count; ++i) k.push_back(rec(o, i)->key);
     return k;
 }
 
@@ -52,56 +37,38 @@ struct FdMem : ::testing::Test {
     }
 };
 
-TEST_F(FdMem, ConstructorBuildsALinkedLayerWhoseSlotsAreTheExports) {
-    ZEK_layer *mem = ZEK_layer_at(o, 1);
-    EXPECT_TRUE(mem->pBase == ZEK_layer_at(o, 0) && ZEK_layer_at(o, 0)->pDerived == mem);
-    const char *methods[] = {"dtor", "Get", "Seek", "Put", "Put0", "InitData", "InitCount",
-                             "DelDataDir", "DelData", "InsDataDir", "InsData", "Sort", "Alloc"};
-    ASSERT_EQ(mem->nMethodRow, 13);
-    for (int k = 0; k < 13; ++k) {
-        std::string name = std::string("Fd_Mem_") + methods[k];
-        EXPECT_EQ(reinterpret_cast<FARPROC>(mem->pSlot[k]),
-                  GetProcAddress(GetModuleHandleA("ZEK2.dll"), name.c_str())) << name;
-    }
-    EXPECT_TRUE(member(o, "bDatE") == -1 && member(o, "bAlloc") == 0);
-}
-
-TEST_F(FdMem, AllocResizesKeepingLeadingRecordsAndEmptiesTheTable) {
+TEST_F(FdMem, AllocResizesKeepingLeadingRecordsAndRefusesBadSizes) {
     fill(5, 5);
     void *same = o->pBlock;
     ASSERT_EQ(Fd_Mem_Alloc(o, 5), 1);
-    EXPECT_EQ(o->pBlock, same);
-    EXPECT_EQ(member(o, "bDatE"), -1);
+    EXPECT_TRUE(o->pBlock == same && member(o, "bDatE") == -1);
     ASSERT_EQ(Fd_Mem_Alloc(o, 3), 1);
     ASSERT_EQ(Fd_Mem_Alloc(o, 6), 1);
     EXPECT_EQ(keys(o, 6), (std::vector<int>{1, 2, 3, 0, 0, 0}));
     EXPECT_EQ(member(o, "bMaxRec"), 6);
-}
-
-TEST_F(FdMem, BadSizesMissingBlockAndNullObjectAreRefused) {
-    EXPECT_EQ(Fd_Mem_Alloc(o, 0), 0);
-    member(o, "bRecSize") = 0;
-    EXPECT_EQ(Fd_Mem_Alloc(o, 4), 0);
-    EXPECT_EQ(member(o, "bAlloc"), 0);
-    member(o, "bRecSize") = sizeof(Rec);
-    EXPECT_EQ(Fd_Mem_Get(o, 0), 0);
-    EXPECT_EQ(Fd_Mem_Put(o, 0), 0);
-    EXPECT_EQ(Fd_Mem_InsDataDir(o, 0, 0, 1), 0);
-    EXPECT_EQ(member(o, "bDatE"), -1);
-    EXPECT_EQ(Fd_Mem_Get(nullptr, 0), 0);
-    EXPECT_EQ(Fd_Mem_Alloc(nullptr, 1), 0);
 
     fill(4, 3);
     void *block = o->pBlock;
     member(o, "bRecSize") = INT_MAX;  // INT_MAX records of INT_MAX bytes
     EXPECT_EQ(Fd_Mem_Alloc(o, INT_MAX), 0);
     member(o, "bRecSize") = sizeof(Rec);
-    EXPECT_EQ(o->pBlock, block);
-    EXPECT_EQ(member(o, "bDatE"), 2);
+    EXPECT_TRUE(o->pBlock == block && member(o, "bDatE") == 2);
 }
 
-TEST_F(FdMem, MembersRewrittenByHandNeverReachPastTheBlock) {
-    fill(4, 4);
+// A new object is linked below the root, its slots are the exports, it has no block.
+TEST_F(FdMem, MissingBlockNullObjectAndMembersRewrittenByHandAreRefused) {
+    ZEK_layer *mem = ZEK_layer_at(o, 1);
+    EXPECT_TRUE(mem->pBase == ZEK_layer_at(o, 0) && ZEK_layer_at(o, 0)->pDerived == mem);
+    EXPECT_EQ(FARPROC(slot(o, "Get")), GetProcAddress(GetModuleHandleA("ZEK2.dll"), "Fd_Mem_Get"));
+    EXPECT_EQ(Fd_Mem_Alloc(o, 0), 0);
+    member(o, "bRecSize") = 0;
+    EXPECT_TRUE(Fd_Mem_Alloc(o, 4) == 0 && member(o, "bAlloc") == 0);
+    member(o, "bRecSize") = sizeof(Rec);
+    EXPECT_EQ(Fd_Mem_Get(o, 0) | Fd_Mem_Put(o, 0) | Fd_Mem_InsDataDir(o, 0, 0, 1), 0);
+    EXPECT_EQ(member(o, "bDatE"), -1);
+    EXPECT_EQ(Fd_Mem_Get(nullptr, 0) | Fd_Mem_Alloc(nullptr, 1), 0);
+
+    fill(4, 4);  // members rewritten by hand never reach past the block
     member(o, "bMaxRec") = 100;
     EXPECT_EQ(Fd_Mem_Get(o, 4), 0);
     member(o, "bMaxRec") = 4;
@@ -114,51 +81,42 @@ TEST_F(FdMem, MembersRewrittenByHandNeverReachPastTheBlock) {
     EXPECT_EQ(static_cast<Rec *>(o->pRecord)->key, 4);
 }
 
-TEST_F(FdMem, GetSeekAndPut0PositionOnlyInsideTheTable) {
+TEST_F(FdMem, PositionsClearsInsertsAndDeletesOnlyInsideTheTable) {
     fill(4, 4);
     ASSERT_EQ(Fd_Mem_Get(o, 2), 1);
-    EXPECT_EQ(Fd_Mem_Get(o, -1), 0);
-    EXPECT_EQ(Fd_Mem_Get(o, 4), 0);
+    EXPECT_EQ(Fd_Mem_Get(o, -1) | Fd_Mem_Get(o, 4), 0);
     EXPECT_EQ(o->pRecord, rec(o, 2));
     ASSERT_EQ(Fd_Mem_Seek(o, 3), 1);
-    EXPECT_EQ(o->pRecord, rec(o, 3));
-    EXPECT_EQ(member(o, "bSelRec"), 2);
+    EXPECT_TRUE(o->pRecord == rec(o, 3) && member(o, "bSelRec") == 2);
     EXPECT_EQ(Fd_Mem_Put0(o, 4), 0);  // must not clear the current record
     ASSERT_EQ(Fd_Mem_Put0(o, 1), 1);
     EXPECT_EQ(keys(o, 4), (std::vector<int>{1, 0, 3, 4}));
-    ASSERT_EQ(Fd_Mem_InitCount(o), 1);
-    EXPECT_EQ(keys(o, 4), (std::vector<int>{1, 0, 3, 4}));
+    ASSERT_EQ(Fd_Mem_InitCount(o), 1);  // the count only
+    EXPECT_TRUE(keys(o, 4) == (std::vector<int>{1, 0, 3, 4}) && member(o, "bDatE") == -1);
     ASSERT_EQ(Fd_Mem_InitData(o), 1);
     EXPECT_EQ(keys(o, 4), (std::vector<int>{0, 0, 0, 0}));
-}
 
-TEST_F(FdMem, InsertAndDeleteMoveRecordsAndRefuseWhatDoesNotFit) {
-    fill(6, 5);
+    fill(6, 5);  // insertion and deletion
     const int32_t refused[] = {Fd_Mem_InsData(o, 0, 2),        // 4 + 2 >= 6
                                Fd_Mem_InsData(o, 5, 1),        // behind the last record
                                Fd_Mem_InsData(o, 0, 0),       Fd_Mem_InsData(o, 0, INT_MAX),
                                Fd_Mem_DelData(o, 5, 1),       Fd_Mem_DelData(o, 0, 0),
                                Fd_Mem_InsDataDir(o, 6, 0, 1), Fd_Mem_DelDataDir(o, -2, 0, 1)};
-    for (int32_t r : refused)
-        EXPECT_EQ(r, 0);
+    for (int32_t r : refused) EXPECT_EQ(r, 0);
     EXPECT_EQ(member(o, "bDatE"), 4);
     ASSERT_EQ(Fd_Mem_DelData(o, 1, 2), 1);
     EXPECT_EQ(keys(o, 5), (std::vector<int>{1, 4, 5, 0, 0}));
     EXPECT_TRUE(member(o, "bDatE") == 2 && member(o, "bSelRec") == 1);
     ASSERT_EQ(Fd_Mem_DelData(o, 2, 10), 1);  // the count is clamped
-    EXPECT_EQ(keys(o, 3), (std::vector<int>{1, 4, 0}));
-    EXPECT_EQ(member(o, "bDatE"), 1);
+    EXPECT_TRUE(keys(o, 3) == (std::vector<int>{1, 4, 0}) && member(o, "bDatE") == 1);
 
     fill(7, 5);
     ASSERT_EQ(Fd_Mem_InsData(o, 0, 2), 1);
     EXPECT_EQ(keys(o, 7), (std::vector<int>{0, 0, 1, 2, 3, 4, 5}));
-    EXPECT_EQ(rec(o, 2)->tag, 100);
-    EXPECT_EQ(member(o, "bDatE"), 6);
-    EXPECT_EQ(o->pRecord, rec(o, 0));
+    EXPECT_TRUE(rec(o, 2)->tag == 100 && member(o, "bDatE") == 6 && o->pRecord == rec(o, 0));
     // The Dir forms take the caller's last record.
     ASSERT_EQ(Fd_Mem_DelDataDir(o, 4, 0, 1), 1);
-    EXPECT_EQ(keys(o, 5), (std::vector<int>{0, 1, 2, 3, 0}));
-    EXPECT_EQ(member(o, "bDatE"), 3);
+    EXPECT_TRUE(keys(o, 5) == (std::vector<int>{0, 1, 2, 3, 0}) && member(o, "bDatE") == 3);
     member(o, "bDatE") = -1;
     EXPECT_EQ(Fd_Mem_InsData(o, 0, 1), 0);  // empty table
 }
@@ -166,29 +124,7 @@ TEST_F(FdMem, InsertAndDeleteMoveRecordsAndRefuseWhatDoesNotFit) {
 int ZEKAPI by_key(const void *a, const void *b) {
     return static_cast<const Rec *>(a)->key - static_cast<const Rec *>(b)->key;
 }
-int ZEKAPI never_after(const void *, const void *) {
-    return 0;
-}
-
-TEST_F(FdMem, SortOrdersWholeRecordsOfTheRangeOnly) {
-    const int initial[] = {9, 4, 7, 1, 8, 2, 6};
-    fill(8, 7);
-    for (int i = 0; i < 7; ++i)
-        rec(o, i)->key = initial[i];
-    ASSERT_EQ(Fd_Mem_Sort(o, 1, 5, by_key), 1);
-    EXPECT_EQ(keys(o, 7), (std::vector<int>{9, 1, 2, 4, 7, 8, 6}));
-    ASSERT_EQ(Fd_Mem_Sort(o, 0, 6, never_after), 1);
-    EXPECT_EQ(keys(o, 7), (std::vector<int>{9, 1, 2, 4, 7, 8, 6}));
-    ASSERT_EQ(Fd_Mem_Sort(o, 0, 7, by_key), 1);
-    EXPECT_EQ(keys(o, 8), (std::vector<int>{0, 1, 2, 4, 6, 7, 8, 9}));
-    EXPECT_EQ(rec(o, 7)->tag, 100);
-
-    EXPECT_EQ(Fd_Mem_Sort(o, -1, 2, by_key), 0);
-    EXPECT_EQ(Fd_Mem_Sort(o, 0, 8, by_key), 0);
-    EXPECT_EQ(Fd_Mem_Sort(o, 3, 1, by_key), 0);
-    EXPECT_EQ(Fd_Mem_Sort(o, 0, 3, nullptr), 0);
-    EXPECT_EQ(Fd_Mem_Sort(o, 2, 2, by_key), 1);
-}
+int ZEKAPI never_after(const void *, const void *) { return 0; }
 
 std::vector<int> g_calls;
 int32_t ZEKAPI logging_put0(ZEK_object *o, int32_t rec) {
@@ -199,8 +135,21 @@ int32_t ZEKAPI refusing_get(ZEK_object *o, int32_t rec) {
     return rec == 3 ? 0 : Fd_Mem_Get(o, rec);
 }
 
-TEST_F(FdMem, OperationsCallEachOtherThroughTheSlots) {
-    fill(6, 5);
+TEST_F(FdMem, SortOrdersWholeRecordsOfTheRangeOnlyAndOperationsCallEachOtherThroughSlots) {
+    const int initial[] = {9, 4, 7, 1, 8, 2, 6};
+    fill(8, 7);
+    for (int i = 0; i < 7; ++i) rec(o, i)->key = initial[i];
+    ASSERT_EQ(Fd_Mem_Sort(o, 1, 5, by_key), 1);
+    EXPECT_EQ(keys(o, 7), (std::vector<int>{9, 1, 2, 4, 7, 8, 6}));
+    ASSERT_EQ(Fd_Mem_Sort(o, 0, 6, never_after), 1);
+    EXPECT_EQ(keys(o, 7), (std::vector<int>{9, 1, 2, 4, 7, 8, 6}));
+    ASSERT_EQ(Fd_Mem_Sort(o, 0, 7, by_key), 1);
+    EXPECT_TRUE(keys(o, 8) == (std::vector<int>{0, 1, 2, 4, 6, 7, 8, 9}) && rec(o, 7)->tag == 100);
+    EXPECT_EQ(Fd_Mem_Sort(o, -1, 2, by_key) | Fd_Mem_Sort(o, 0, 8, by_key) |
+                  Fd_Mem_Sort(o, 3, 1, by_key) | Fd_Mem_Sort(o, 0, 3, nullptr), 0);
+    EXPECT_EQ(Fd_Mem_Sort(o, 2, 2, by_key), 1);
+
+    fill(6, 5);  // operations call each other through the slots
     slot(o, "Put0") = reinterpret_cast<ZEK_method_fn>(logging_put0);
     g_calls.clear();
     ASSERT_EQ(Fd_Mem_DelData(o, 0, 2), 1);
@@ -215,21 +164,15 @@ TEST_F(FdMem, OperationsCallEachOtherThroughTheSlots) {
 TEST(FdMemLayers, ConstructsInPlaceAsTheMiddleOfALongerChain) {
     ZEK_object *o = static_cast<ZEK_object *>(
         std::calloc(1, offsetof(ZEK_object, layer) + 3 * sizeof(ZEK_layer)));
-    ASSERT_EQ(ZEK_class_ctor2(o), o);
-    ASSERT_EQ(Fd_Mem_ctor2(o), o);
+    ASSERT_TRUE(ZEK_class_ctor2(o) == o && Fd_Mem_ctor2(o) == o);
     ZEK_layer *mem = ZEK_layer_at(o, 1), *top = ZEK_layer_at(o, 2);
-    top->pszClass = "Top";
-    mem->pDerived = top;
-    top->pBase = mem;
+    top->pszClass = "Top", mem->pDerived = top, top->pBase = mem;
     member(o, "bRecSize") = 16;
-    ASSERT_EQ(Fd_Mem_Alloc(o, 3), 1);
-    ASSERT_EQ(Fd_Mem_Get(o, 2), 1);
+    ASSERT_TRUE(Fd_Mem_Alloc(o, 3) == 1 && Fd_Mem_Get(o, 2) == 1);
     EXPECT_EQ(static_cast<char *>(o->pRecord), static_cast<char *>(o->pBlock) + 32);
     Fd_Mem_dtor(o);
     EXPECT_EQ(o->pBlock, nullptr);
-    ZEK_dtor(o, mem);
-    ZEK_dtor(o, ZEK_layer_at(o, 0));
-    std::free(o);
+    ZEK_dtor(o, mem), ZEK_dtor(o, ZEK_layer_at(o, 0)), std::free(o);
 }
 
 }  // namespace

@@ -18,15 +18,12 @@ struct Screen : ::testing::Test {
     ZEK_object *o = w.o;
     int32_t cols = 0, rows = 0;
 
-    int32_t &i(const char *name) { return member<int32_t>(o, name); }
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_EQ(Win_con(o, 0), 0);
         pump();
-        cols = i("WinWdCx"), rows = i("WinWdCy");
-        ASSERT_GE(cols, 8);
-        ASSERT_GE(rows, 6);
-        ASSERT_EQ(i("ChrWdBx") * 100 + i("ChrWdBy"), P * 100 + H);
+        cols = mi(o, "WinWdCx"), rows = mi(o, "WinWdCy");
+        ASSERT_TRUE(cols >= 8 && rows >= 6);
+        ASSERT_EQ(mi(o, "ChrWdBx") * 100 + mi(o, "ChrWdBy"), P * 100 + H);
         ASSERT_NE(Win_DrawBmpOpen(o), nullptr);
         fill(kWhite);
     }
@@ -35,19 +32,17 @@ struct Screen : ::testing::Test {
     void fill(COLORREF c) { back(c), Win_ClsA(o), back(kWhite); }
     COLORREF at(int32_t x, int32_t y) { return GetPixel(member<HDC>(o, "hDC"), x, y); }
     // Pixels of [x1, x2) x [y1, y2) not of colour c.
-    int32_t other(int32_t x1, int32_t y1, int32_t x2, int32_t y2, COLORREF c)
-    {
+    int32_t other(int32_t x1, int32_t y1, int32_t x2, int32_t y2, COLORREF c) {
         int32_t n = 0;
         for (int32_t y = y1; y < y2; ++y)
             for (int32_t x = x1; x < x2; ++x)
                 n += at(x, y) != c;
         return n;
     }
-    Pos pos() { return {i("CurCx"), i("CurCy"), i("CurGx"), i("CurGy")}; }
+    Pos pos() { return {mi(o, "CurCx"), mi(o, "CurCy"), mi(o, "CurGx"), mi(o, "CurGy")}; }
 };
 
-void print(ZEK_object *o, const char *format, ...)
-{
+void print(ZEK_object *o, const char *format, ...) {
     va_list a;
     va_start(a, format);
     Win__printf(o, format, a);
@@ -55,14 +50,12 @@ void print(ZEK_object *o, const char *format, ...)
 }
 
 int64_t gBytes;  // bytes that reach the putsnn slot
-ZEK_object *ZEKAPI counting_putsnn(ZEK_object *o, const char *text, int32_t n, const RECT *clip)
-{
+ZEK_object *ZEKAPI counting_putsnn(ZEK_object *o, const char *text, int32_t n, const RECT *clip) {
     gBytes += n;
     return Win_putsnn(o, text, n, clip);
 }
 
-GUITHREADINFO caret()
-{
+GUITHREADINFO caret() {
     GUITHREADINFO g{};
     g.cbSize = sizeof g;
     GetGUIThreadInfo(GetCurrentThreadId(), &g);
@@ -73,8 +66,7 @@ int32_t ZEKAPI caret_seen(ZEK_object *) { return gSeen = caret(), 'k'; }
 
 }  // namespace
 
-TEST_F(Screen, PrintingMovesThePositionByCells)
-{
+TEST_F(Screen, PrintingAndPutchMoveThePositionByCellsAndClearingKeepsRuledRows) {
     struct Step { void (*op)(ZEK_object *); Pos want; };
     const std::vector<Step> steps = {
         {[](ZEK_object *o) { Win_puts(o, ""); }, {0, 1, 0, H}},
@@ -96,62 +88,49 @@ TEST_F(Screen, PrintingMovesThePositionByCells)
     Win_SetMojiSpaceW(o, 0, 0);
 
     overwrite(o, "putsnn", counting_putsnn);  // long text, every byte through the slot
-    gBytes = 0;
-    Win_Cursor(o, 0, 0);
+    gBytes = 0, Win_Cursor(o, 0, 0);
     print(o, "%s\n%s\n1234567", std::string(4990, 'x').c_str(), "ab");
     EXPECT_EQ(gBytes, 4990 + 2 + 7);
     EXPECT_EQ(pos(), (Pos{7, 2, 7 * P, 2 * H}));
-}
 
-TEST_F(Screen, PutchAndClearing)
-{
-    fill(kRed);
+    fill(kRed);  // putch
     Win_Cursor(o, cols - 1, 0);
     Win_putch(o, 0x88);  // no room for the pair: the last cell is blanked
-    EXPECT_EQ(i("KinBk"), 0x88);
+    EXPECT_EQ(mi(o, "KinBk"), 0x88);
     EXPECT_EQ(pos(), (Pos{cols, 0, cols * P, 0}));
     EXPECT_EQ(at((cols - 1) * P + 1, 1), kWhite);
     EXPECT_EQ(at((cols - 2) * P, 0), kRed);
-    Win_Cursor(o, 2, 1);
-    Win_putch(o, 0x9F);  // completes the pending lead byte
-    EXPECT_EQ(i("KinBk"), 0);
+    Win_Cursor(o, 2, 1), Win_putch(o, 0x9F);  // completes the pending lead byte
+    EXPECT_EQ(mi(o, "KinBk"), 0);
     Win_putch(o, 0x88);  // room: nothing moves until the trail byte
     EXPECT_EQ(pos(), (Pos{4, 1, 4 * P, H}));
     EXPECT_EQ(at(4 * P, H), kRed);
     Win_putch(o, 0x9F), Win_putch(o, '\n');
     EXPECT_EQ(pos(), (Pos{cols, 1, 7 * P, H}));
 
-    fill(kRed);
-    Win_KsenOn(o);
+    fill(kRed), Win_KsenOn(o);
     Win_Cls(o, 1, 1, 2, 1);  // the bottom pixel row stays for a ruled line
     EXPECT_EQ(other(P, H, 3 * P, 2 * H - 1, kWhite), 0);
     EXPECT_EQ(other(P - 1, 2 * H - 1, 3 * P + 1, 2 * H, kRed), 0);
     EXPECT_EQ(at(3 * P, H) + at(P - 1, H), 2 * kRed);
-    Win_KsenOff(o);
-    Win_ClsG(o, 0, 0, 2, 2);
+    Win_KsenOff(o), Win_ClsG(o, 0, 0, 2, 2);
     EXPECT_EQ(other(0, 0, 3, 3, kWhite), 0);
     EXPECT_EQ(at(3, 0) + at(0, 3), 2 * kRed);
 }
 
-TEST_F(Screen, NewLineOnTheLastRowScrollsOnlyWhenAsked)
-{
+TEST_F(Screen, NewLineOnTheLastRowScrollsOnlyWhenAskedAndRuledLinesSitAtCellAnchors) {
     for (int32_t scroll : {1, 0}) {
         fill(kWhite);
-        back(kRed);
-        Win_Cls(o, 0, rows - 1, cols - 1, rows - 1);
-        back(kWhite);
-        i("bAutoScroll") = scroll;
-        Win_Cursor(o, 5, rows - 1);
-        Win_puts(o, "");
+        back(kRed), Win_Cls(o, 0, rows - 1, cols - 1, rows - 1), back(kWhite);  // mark the last row
+        mi(o, "bAutoScroll") = scroll;
+        Win_Cursor(o, 5, rows - 1), Win_puts(o, "");
         EXPECT_EQ(pos(), (Pos{0, rows - 1, 0, (rows - 1) * H})) << scroll;
         // Scrolled: the marked row moved up and the last row is blank.
         EXPECT_EQ(at(P, (rows - 2) * H + 4), scroll ? kRed : kWhite) << scroll;
         EXPECT_EQ(at(P, (rows - 1) * H + 4), scroll ? kWhite : kRed) << scroll;
     }
-}
 
-TEST_F(Screen, RuledLinesAtCellAnchors)
-{
+    fill(kWhite);  // ruled lines at cell anchors
     Win_Ksen(o, 0, 0, 0x1111, 3, 0, 0x1111);      // through the centres of row 0
     Win_KsenBox(o, 1, 1, 0x0000, 2, 2, 0x2222);   // the outline of cells (1,1)..(2,2)
     Win_KsenN(o, 4, 3, 0x0000, 6, 3, 0x0000, 2);  // rows 3 and 4 from cell 4 to 6
@@ -163,9 +142,8 @@ TEST_F(Screen, RuledLinesAtCellAnchors)
         EXPECT_EQ(at(c.x, c.y), c.ruled ? GetKsenColor() : kWhite) << c.x << "," << c.y;
 }
 
-TEST_F(Screen, ACaretShowsWhileKeyinWaitsAndNotForPrinting)
-{
-    i("bSetFocus") = 1;
+TEST_F(Screen, ACaretShowsWhileKeyinWaitsAndNotForPrinting) {
+    mi(o, "bSetFocus") = 1;
     Win_SetCurPos(o, 1, 1);  // bUseCursor is 0: printing shows no caret
     EXPECT_EQ(caret().hwndCaret, nullptr);
 
@@ -173,30 +151,25 @@ TEST_F(Screen, ACaretShowsWhileKeyinWaitsAndNotForPrinting)
     overwrite(o, "pos", +[](ZEK_object *) -> int32_t { return 1; });
     char *const own = member<char *>(o, "pBuf");
     char text[] = "a\x88\x9f";  // editing the pair: a caret two cells wide
-    member<char *>(o, "pBuf") = text;
-    i("InpNx") = 2;
+    member<char *>(o, "pBuf") = text, mi(o, "InpNx") = 2;
     for (int32_t insert : {0, 1}) {
-        i("InpInsMode") = insert;
+        mi(o, "InpInsMode") = insert;
         gSeen = {};
         EXPECT_EQ(Win_KeyinG(o, 40, 30, 1), 'k');
         const RECT &r = gSeen.rcCaret;
         EXPECT_EQ(gSeen.hwndCaret, w.hwnd());
         EXPECT_EQ((Pos{r.left, r.top, r.right, r.bottom}),
                   (Pos{40 + 2 * P, 30 + insert * H / 2, 40 + 4 * P, 30 + H})) << insert;
-        EXPECT_EQ(caret().hwndCaret, nullptr);  // gone after the wait
-        EXPECT_EQ(i("bUseCursor"), 0);
     }
+    EXPECT_EQ(caret().hwndCaret, nullptr);  // gone after the wait
     member<char *>(o, "pBuf") = own;
 
     // Turning it on twice neither re-creates nor moves it.
-    i("bUseCursor") = 1;
-    Win_SetCurPos(o, 1, 1);
+    mi(o, "bUseCursor") = 1, Win_SetCurPos(o, 1, 1);
     ASSERT_EQ(caret().hwndCaret, w.hwnd());
-    SetCaretPos(1, 2);
-    Win_SetCurPos(o, 1, 1);
+    SetCaretPos(1, 2), Win_SetCurPos(o, 1, 1);
     POINT at{};
-    GetCaretPos(&at);
-    EXPECT_EQ((Pos{at.x, at.y}), (Pos{1, 2}));
+    EXPECT_TRUE(GetCaretPos(&at) && at.x == 1 && at.y == 2);
     Win_SetCurPos(o, 0, 1);
     EXPECT_EQ(caret().hwndCaret, nullptr);
 }
