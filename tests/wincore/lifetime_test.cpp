@@ -79,9 +79,15 @@ struct Counted : TestWin {
     HWND w = nullptr;
     HBRUSH brush = CreateSolidBrush(RGB(9, 8, 7));
     HGDIOBJ bitmap = nullptr, memory = nullptr, font = nullptr;
-    HANDLE mutex = CreateMutexA(nullptr, FALSE, nullptr);
+    // Named, so that its end is seen by name: the handle's value may be
+    // given to another object as soon as it is closed.
+    char mutexName[48];
+    HANDLE mutex = nullptr;
     Counted() : TestWin("ZekCoreLife")
     {
+        static int serial;
+        wsprintfA(mutexName, "ZekLifeDisp%lu.%d", GetCurrentProcessId(), ++serial);
+        mutex = CreateMutexA(nullptr, FALSE, mutexName);
         gDtors = gDestroys = gFurniture = 0;
         ResetEvent(gGone);
         member<HBRUSH>(o, "hbrBackground") = brush;
@@ -107,8 +113,14 @@ struct Counted : TestWin {
         EXPECT_EQ(gFurniture, 1) << "the status bar goes with its window";
         for (HGDIOBJ h : {HGDIOBJ(brush), bitmap, memory, font})
             EXPECT_EQ(GetObjectType(h), 0u) << h;
-        DWORD flags;
-        EXPECT_FALSE(GetHandleInformation(mutex, &flags)) << "hmtxDisp closed";
+        EXPECT_FALSE(mutexOpen()) << "hmtxDisp closed";
+    }
+    bool mutexOpen() const
+    {
+        HANDLE again = OpenMutexA(SYNCHRONIZE, FALSE, mutexName);
+        if (again)
+            CloseHandle(again);
+        return again != nullptr;
     }
 };
 
@@ -197,8 +209,11 @@ TEST(WinDeletion, AnUnansweringDrawingThreadKeepsTheObjectUntilItEnds)
     SetEvent(drawing.release);
     EXPECT_EQ(WaitForSingleObject(gGone, 10000), WAIT_OBJECT_0);
     EXPECT_EQ(WaitForSingleObject(drawing.thread, 10000), WAIT_OBJECT_0);
-    for (int i = 0; i < 100 && GetObjectType(t.bitmap); ++i)
-        Sleep(10);  // the dtor has run; the layers follow on the same thread
+    // The dtor has run; the layers follow on that library thread, which no
+    // event marks, so the last of them is waited for.
+    for (int i = 0; i < 300 && (GetObjectType(t.bitmap) || GetObjectType(t.font) || t.mutexOpen());
+         ++i)
+        Sleep(10);
     t.expectAllReleased();
 }
 
