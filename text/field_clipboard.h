@@ -11,6 +11,10 @@
 // is being made (flInpSelMode != 1). Returns 0, the result of a handled key.
 int32_t field_copy_selection(ZEK_object *object, Win_data &d, bool cut);
 
+// The same whatever the selection state: the right-button menu offers it
+// for any selection still shown.
+int32_t field_copy_range(ZEK_object *object, Win_data &d, bool cut);
+
 // Posts the clipboard text (through the GetClipbrd slot) to the window as
 // typed characters. Returns 0.
 int32_t field_paste(ZEK_object *object, Win_data &d);

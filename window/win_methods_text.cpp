@@ -65,16 +65,6 @@ extern "C" void ZEKAPI Win_redraw(ZEK_object *)
 {
 }
 
-extern "C" char *ZEKAPI Win_GetClipbrd(ZEK_object *, int32_t *)
-{
-    return nullptr;
-}
-
-extern "C" int32_t ZEKAPI Win_SetClipbrd(ZEK_object *, const void *, UINT, int32_t)
-{
-    return 0;
-}
-
 extern "C" void ZEKAPI Win_DrawFrameBox(ZEK_object *, int32_t, int32_t, int32_t, int32_t, COLORREF, COLORREF)
 {
 }
@@ -217,16 +207,6 @@ extern "C" int32_t ZEKAPI Win_Input_d(ZEK_object *, int32_t, int32_t, int32_t, i
 }
 
 extern "C" int32_t ZEKAPI Win_Input_d2(ZEK_object *, int32_t, int32_t, int32_t, int32_t, double *, int32_t)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_CutCopy1(ZEK_object *)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_CutCopy2(ZEK_object *)
 {
     return 0;
 }
