@@ -1,10 +1,9 @@
 // Win: the clipboard as the line editor uses it.
 //
-// GetClipbrd's copy comes from malloc of the C runtime this library links
-// (msvcrt.dll: the mingw-w64 default, which the export test holds the DLL
-// to), so a caller frees it with that runtime's free. Programs built with
-// mingw-w64 link the same msvcrt.dll; a program on another runtime must not
-// free it with its own.
+// GetClipbrd's copy comes from malloc of the C runtime this library links,
+// msvcrt.dll (the mingw-w64 default), so a caller frees it with that
+// runtime's free. Programs built with mingw-w64 link the same msvcrt.dll; a
+// program on another runtime must not free it with its own.
 #include <cstdlib>
 #include <cstring>
 
