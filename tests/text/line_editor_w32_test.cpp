@@ -165,6 +165,7 @@ TEST_F(Editor, TheKeyTableComesFirstAQuitEndsTheInputAndTheCaretShowsWhereItType
     mi(o, "bSetFocus") = 1;
     overwrite(o, "Kin", kin_seeing_caret);
     field("", 0, 10, 0, 30, 24);
+    member<char *>(o, "pBuf") = nullptr;  // a stale pointer is never followed
     gCarets.clear();
     EXPECT_EQ(gets({'a', PAIR, LEFT, INS, ENTER}), ENTER);
     EXPECT_EQ(gCarets, (V{30, 24, P, H, 30 + P, 24, P, H, 30 + 3 * P, 24, P, H,  // a, the pair, Left
