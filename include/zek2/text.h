@@ -33,7 +33,13 @@
    lead byte, a pair with a NUL byte, a one-byte character followed by a
    lead byte) is ignored. Typing a two-byte character over the last
    one-byte character lengthens the text by one byte when the field's limit
-   allows it, and is ignored otherwise. A TabStep below 1 counts as 1. */
+   allows it, and is ignored otherwise. A TabStep below 1 counts as 1.
+   A new field (Win_GetsCtorSet) starts unscrolled and unselected, and
+   clearing the line (End) also scrolls it back and drops its selection.
+   With bInpDisp, Win_GetsInit shows the field as Win_redraw does: its
+   visible text from the field's first cell, blanks to its end. In a
+   scrolling field every move and every typed key leaves the cursor on a
+   visible cell. */
 #ifndef ZEK2_TEXT_H
 #define ZEK2_TEXT_H
 
