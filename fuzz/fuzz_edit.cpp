@@ -157,7 +157,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const int32_t at = pos(b, f.nx, f.tab);
         if (f.nx < 0 || at > len || column_of(b, at, f.tab) != f.nx)
             std::abort();
-        if (f.scrolls() && (f.xoff < 0 || f.xoff > f.nx))
+        if (f.scrolls() && (f.xoff < 0 || f.xoff > f.nx || f.nx - f.xoff > std::max(f.width() - 1, 0)))
             std::abort();
     }
     return 0;
