@@ -1,6 +1,7 @@
 // Prints the cost of the Win object's machinery side by side: a method called
 // through its slot against a direct and a C++ virtual call, member lookup by
-// name, key codes through a real window's key wait, and the font cache.
+// name, key codes through a real window's key wait, keys typed into a line
+// field and the font cache.
 // Not a test: it asserts nothing about speed.
 #include <windows.h>
 
@@ -192,6 +193,53 @@ void bench_name_search(ZEK_object *o)
                 layer->pRows[slowestRow].name, slowest);
 }
 
+// Lines typed into a field of 80 cells: 49 characters and Enter a line, each
+// character shown as it is typed, against a plain loop over the same messages.
+void bench_gets(ZEK_object *o, HWND window)
+{
+    const int line = 50, lines = 1000;
+    auto post_line = [&](int l) {
+        for (int i = 0; i < line - 1; ++i)
+            PostMessageA(window, WM_CHAR, 'a' + (l + i) % 26, 1);
+        PostMessageA(window, ZEK_MACRO_CHAR, 0x10008, 0);
+    };
+    long got = 0;
+    int32_t wrong = 0;
+    const double start = now_ns();
+    for (int l = 0; l < lines; ++l) {
+        post_line(l);
+        Win_GetsCtorSet(o);
+        member<int32_t>(o, "InpStGx") = member<int32_t>(o, "InpStGy") = 0;
+        member<int32_t>(o, "InpMax") = 80;
+        Win_GetsInit(o);
+        if (Win_Gets(o) != 0x10008)
+            break;
+        got += line;
+        const char *text = &member<char>(o, "sBuf");
+        wrong += std::strlen(text) != size_t(line - 1) || text[0] != 'a' + l % 26;
+    }
+    const double seconds = (now_ns() - start) / 1e9;
+
+    long dispatched = 0;
+    const double plain_start = now_ns();
+    for (int l = 0; l < lines; ++l) {
+        post_line(l);
+        MSG m;
+        for (int i = 0; i < line && GetMessageA(&m, nullptr, 0, 0) > 0; ++i) {
+            TranslateMessage(&m);
+            DispatchMessageA(&m);
+            ++dispatched;
+        }
+    }
+    const double plain_seconds = (now_ns() - plain_start) / 1e9;
+
+    std::printf("\nLine input: WM_CHAR posted to a real window, %d keys a line with Enter\n", line);
+    std::printf("  %-44s %9.0f keys per second (%ld of %d, %d lines differed)\n",
+                "edited and shown by Win_Gets", double(got) / seconds, got, line * lines, wrong);
+    std::printf("  %-44s %9.0f messages per second\n",
+                "plain GetMessage/DispatchMessage loop", double(dispatched) / plain_seconds);
+}
+
 void bench_keys()
 {
     ZEK_object *o = Win_ctor2(nullptr);
@@ -248,6 +296,8 @@ void bench_keys()
                 "read with Win_Keyin", double(got) / seconds, got, batch * batches, wrong);
     std::printf("  %-44s %9.0f messages per second\n",
                 "plain GetMessage/DispatchMessage loop", double(dispatched) / plain_seconds);
+
+    bench_gets(o, window);
 
     Win_Close(o);
     WinQuitLoopEx(o);

@@ -104,7 +104,8 @@ extern "C" void ZEKAPI Win_SetCurPos(ZEK_object *object, int32_t focus, int32_t 
     }
     win_call<kWinCursorG>(object, d->InpStGx, d->InpStGy, d->InpNx - d->InpXOff, d->InpNy);
     const int32_t at = win_call<kWinPos>(object);
-    const bool lead = d->pBuf && at >= 0 && size_t(at) < strlen(d->pBuf) && IsKanji(d->pBuf[at]);
+    const bool lead = at >= 0 && size_t(at) < strnlen(d->sBuf, sizeof d->sBuf - 1) &&
+                      IsKanji(d->sBuf[at]);
     const Caret caret = caret_shape(pitch(d->ChrWdGx), d->ChrWdGy[1], lead, d->InpInsMode == 1);
     CreateCaret(d->hWnd, nullptr, caret.width, caret.height);
     SetCaretPos(d->CurGx, scaled(1, d->CurGy, caret.dy));

@@ -3,68 +3,6 @@
 // Not built yet: each gives its failure or zero result; hooks are empty by design.
 #include "zek2/win.h"
 
-extern "C" void ZEKAPI Win_GetsCtorSet(ZEK_object *)
-{
-}
-
-extern "C" void ZEKAPI Win_GetsInit(ZEK_object *)
-{
-}
-
-extern "C" int32_t ZEKAPI Win_esc_search(ZEK_object *)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_pos(ZEK_object *)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_left(ZEK_object *)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_right(ZEK_object *)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_ins(ZEK_object *)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_del(ZEK_object *)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_rub(ZEK_object *)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_clkey(ZEK_object *)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_Input(ZEK_object *)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_Gets(ZEK_object *)
-{
-    return -1;
-}
-
-extern "C" void ZEKAPI Win_redraw(ZEK_object *)
-{
-}
-
 extern "C" void ZEKAPI Win_DrawFrameBox(ZEK_object *, int32_t, int32_t, int32_t, int32_t, COLORREF, COLORREF)
 {
 }
@@ -155,10 +93,6 @@ extern "C" int32_t ZEKAPI Win_Keyin_s(ZEK_object *, int32_t, int32_t, int32_t, c
 extern "C" int32_t ZEKAPI Win_Keyin_k(ZEK_object *, int32_t, int32_t, int32_t, char *, int32_t)
 {
     return 0;
-}
-
-extern "C" void ZEKAPI Win_SelModeDisp(ZEK_object *)
-{
 }
 
 extern "C" int32_t ZEKAPI Win_Input_wG(ZEK_object *, int32_t, int32_t, int32_t, int32_t, int32_t, int16_t *, int32_t)

@@ -48,9 +48,9 @@ bool in_input_field(const Win_data &d)
 int32_t input_column(const Win_data &d)
 {
     const int32_t wanted = (d.MouseGx - d.InpStGx) / d.ChrWdBx;
-    const char *text = d.pBuf ? d.pBuf : "";
+    const char *text = d.sBuf;  // the edited text, whatever pBuf says
     int32_t column = 0;
-    while (text[column] && column < wanted) {
+    while (column < int32_t(sizeof d.sBuf) - 1 && text[column] && column < wanted) {
         const int32_t step = IsKanji(uint8_t(text[column])) && text[column + 1] ? 2 : 1;
         if (column + step > wanted)
             break;

@@ -1,5 +1,8 @@
 // Window procedure: painting and erasing the background.
 #include "win_proc.h"
+
+#include <cstring>
+
 #include "../graphics/dc_scope.h"
 
 namespace {
@@ -18,8 +21,8 @@ void paint_contents(ZEK_object *o, Win_data &d)
             win_call<kWinCursorG>(o, d.InpStGx, d.InpStGy, -d.InpXOff, int32_t(0));
             const int32_t width = d.InpMax > 0 ? d.ChrWdBx * d.InpMax : 0;
             const RECT clip{d.InpStGx, d.InpStGy, d.InpStGx + width, d.InpStGy + d.ChrWdBy};
-            const char *text = d.pBuf ? d.pBuf : "";
-            win_call<kWinPutsnn>(o, text, int32_t(lstrlenA(text)), &clip);
+            const char *text = d.sBuf;  // the edited text, whatever pBuf says
+            win_call<kWinPutsnn>(o, text, int32_t(strnlen(text, sizeof d.sBuf - 1)), &clip);
         }
     }
     if (d.InpStGx != -1)

@@ -18,10 +18,44 @@
    appears at the input position while the window has the focus and follows
    it in and out; afterwards bUseCursor is what it was. A program that sets
    bUseCursor to 1 itself keeps the caret at the input position
-   (InpStGx, InpStGy) whenever the window has the focus. */
+   (InpStGx, InpStGy) whenever the window has the focus. Win_Gets, which
+   edits a line, shows the caret the same way: bUseCursor is 1 while it
+   runs, the caret sits on the editing cell (two cells wide on a two-byte
+   character, the lower half of the glyph in insert mode) while it waits
+   for each key, and afterwards the caret is off and bUseCursor is what it
+   was.
+
+   The line editor. The edited text is always sBuf (128 bytes and the NUL);
+   pBuf only publishes its address. Win_GetsInit holds InpMax and InpMaxS
+   to 128 and gives a field without a width WinWdCx + 1 cells, at most 128.
+   A lead byte and the byte after it are one character wherever they came
+   from; a key that would not stay whole characters once written (a lone
+   lead byte, a pair with a NUL byte, a one-byte character followed by a
+   lead byte) is ignored. Typing a two-byte character over the last
+   one-byte character lengthens the text by one byte when the field's limit
+   allows it, and is ignored otherwise. A TabStep below 1 counts as 1.
+   A new field (Win_GetsCtorSet) starts unscrolled and unselected, and
+   clearing the line (End) also scrolls it back and drops its selection.
+   With bInpDisp, Win_GetsInit shows the field as Win_redraw does: its
+   visible text from the field's first cell, blanks to its end. In a
+   scrolling field every move and every typed key leaves the cursor on a
+   visible cell. */
 #ifndef ZEK2_TEXT_H
 #define ZEK2_TEXT_H
 
 #include "win.h"
+
+ZEK_EXTERN_C_BEGIN
+
+/* One row of a key table (pKeyTable); a row of key 0 ends the table. A row
+   for the key being edited takes it before every key of the editor's own:
+   the handler's result is the key's result (0: handled, -1: typed as a
+   character, any other code ends the input). */
+typedef struct Win_key_row {
+    int32_t key;
+    Win_job_fn handler;
+} Win_key_row;
+
+ZEK_EXTERN_C_END
 
 #endif

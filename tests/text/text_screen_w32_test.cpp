@@ -2,6 +2,7 @@
 // read back for cleared, scrolled and ruled cells (never glyph shapes), the
 // print position and the caret.
 #include <cstdarg>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -149,9 +150,9 @@ TEST_F(Screen, ACaretShowsWhileKeyinWaitsAndNotForPrinting) {
 
     overwrite(o, "Kin", caret_seen);
     overwrite(o, "pos", +[](ZEK_object *) -> int32_t { return 1; });
-    char *const own = member<char *>(o, "pBuf");
-    char text[] = "a\x88\x9f";  // editing the pair: a caret two cells wide
-    member<char *>(o, "pBuf") = text, mi(o, "InpNx") = 2;
+    overwrite(o, "GetsCtorSet", +[](ZEK_object *) {});  // keeps the text and cursor below
+    strcpy(&member<char>(o, "sBuf"), "a\x88\x9f");  // editing the pair: a caret two cells wide
+    mi(o, "InpNx") = 2;
     for (int32_t insert : {0, 1}) {
         mi(o, "InpInsMode") = insert;
         gSeen = {};
@@ -162,7 +163,6 @@ TEST_F(Screen, ACaretShowsWhileKeyinWaitsAndNotForPrinting) {
                   (Pos{40 + 2 * P, 30 + insert * H / 2, 40 + 4 * P, 30 + H})) << insert;
     }
     EXPECT_EQ(caret().hwndCaret, nullptr);  // gone after the wait
-    member<char *>(o, "pBuf") = own;
 
     // Turning it on twice neither re-creates nor moves it.
     mi(o, "bUseCursor") = 1, Win_SetCurPos(o, 1, 1);
