@@ -23,9 +23,9 @@ struct ScrollScale {
 
 // Up to kScrollUnits the range is taken as it is (cnt 1). Above, max becomes
 // kScrollUnits and min and pos become trunc(v * kScrollUnits / max), while cnt
-// is max / kScrollUnits + 1, or + 2 when max is not a multiple; this count
-// runs ahead of the true ratio (100000 gives 5, not 3.125), and the programs'
-// redraw hooks are written against those deltas, so it stays.
+// is max / kScrollUnits + 1, or + 2 when max is not a multiple. That count
+// runs ahead of the ratio the position is scaled by (100000 gives 5, not
+// 3.125); it is kept, as the redraw deltas programs receive are defined by it.
 ScrollScale scroll_scale(int32_t min, int32_t max, int32_t pos);
 
 // A move of n units from old towards lo (up) or towards hi (down), stopping
