@@ -43,7 +43,8 @@ enum {
     ZEK_CMD_DROPFILES = 0x1003B,    /* files were dropped */
     ZEK_CMD_MDI_CLOSE = 0x1003C,    /* close the drawing of an MDI child */
     ZEK_CMD_LEAVE_STATUS = 0x1003D, /* leave the sub-loop, restore the status message */
-    ZEK_CMD_REDRAW = 0x1003E        /* redraw request inside a sub-loop */
+    ZEK_CMD_REDRAW = 0x1003E,       /* redraw request inside a sub-loop */
+    ZEK_CMD_SCROLLED = 0x1003F      /* the view was scrolled */
 };
 
 /* The key code of a message, or 0 for none: ZEK_MACRO_CHAR gives its wParam,
