@@ -3,8 +3,12 @@
    splits its command line and writes to and shows the shared message log;
    then it opens a main window, reads key codes in its own loop and paints
    them under a small survey plan drawn on its paper, fitted to the window.
+   Beside it a text-screen window lists coordinates in character cells with
+   ruled lines, scrolls the list and reads a station name with the line
+   editor.
    It types into itself so that it runs unattended, saves a picture of its
    window to sample.bmp and ends. */
+#include <stdarg.h>
 #include <stdio.h>
 #include <string.h>
 #include <windows.h>
@@ -410,24 +414,182 @@ static int32_t ZEKAPI sample_Timer(ZEK_object *o, int32_t id)
     return 0;
 }
 
-/* Writes the window (frame and client area) as it is on the screen to a
-   24-bit BMP file. */
-static int save_window_bmp(HWND window, const char *path)
+/* The text screen: a coordinate list in character cells with ruled lines,
+   in a second window beside the plan. Rows scroll up as the list runs on,
+   and a station name is read through the line editor. */
+typedef struct ListPoint { const char *name; double x, y; } ListPoint;
+static const ListPoint list_points[] = {
+    {"T1", -12034.512, 20418.337}, {"T2", -12018.260, 20452.904},
+    {"T3", -11995.731, 20471.118}, {"T4", -11968.045, 20466.502},
+    {"T5", -11951.873, 20437.260}, {"基準点", -12061.004, 20401.775},
+    {"杭1", -12010.418, 20430.056}, {"杭2", -11987.300, 20444.981},
+    {"杭3", -11979.662, 20420.413}, {"BM2", -11940.118, 20399.730},
+};
+#define LIST_COUNT (int)(sizeof list_points / sizeof list_points[0])
+#define LIST_ROWS 6    /* data rows shown at once */
+#define LIST_TOP 2     /* first data row on the screen */
+#define LIST_RIGHT 32  /* column of the list's right-hand frame line */
+#define FIELD_WIDTH 12 /* the station name field, in cells */
+
+static int list_first;        /* first point shown; grows as the list scrolls */
+static char entered_name[64]; /* what the line editor returned */
+
+static void list_row(ZEK_object *t, int row, int index)
 {
-    RECT frame;
-    GetWindowRect(window, &frame);
-    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    char line[64];
+    const ListPoint *p = &list_points[index];
+    snprintf(line, sizeof line, " %-6s %11.3f %11.3f", p->name, p->x, p->y);
+    Win_Cursor(t, 1, LIST_TOP + row);
+    Win_putsn(t, line);
+}
+
+static void list_printf(ZEK_object *t, const char *format, ...)
+{
+    va_list arguments;
+    va_start(arguments, format);
+    Win__printf(t, format, arguments);
+    va_end(arguments);
+}
+
+/* Frame, heading rule and column rules, anchored at cell centres and edges. */
+static void list_rules(ZEK_object *t)
+{
+    /* The rules' pen sets the text colour too: keep the program's. */
+    COLORREF *colour = win_member(t, "Color");
+    const COLORREF text_colour = *colour;
+    const int bottom = LIST_TOP + LIST_ROWS;
+    Win_KsenBox(t, 0, 1, 0x1100, LIST_RIGHT, bottom, 0x1100);
+    Win_Ksen(t, 0, LIST_TOP, 0x1100, LIST_RIGHT, LIST_TOP, 0x1100);
+    Win_Ksen(t, 8, 1, 0x1100, 8, bottom, 0x1100);
+    Win_Ksen(t, 20, 1, 0x1100, 20, bottom, 0x1100);
+    *colour = text_colour;
+}
+
+static void draw_list(ZEK_object *t)
+{
+    Win_ClsA(t);
+    Win_Cursor(t, 0, 0);
+    Win_puts(t, "座標一覧  (セル表示と罫線)");
+    Win_Cursor(t, 1, 1);
+    char heading[64];
+    snprintf(heading, sizeof heading, " %-6s %11s %11s", "点名", "X 座標", "Y 座標");
+    Win_putsn(t, heading);
+    for (int row = 0; row < LIST_ROWS && list_first + row < LIST_COUNT; ++row)
+        list_row(t, row, list_first + row);
+    list_rules(t);
+    Win_Cursor(t, 1, LIST_TOP + LIST_ROWS + 2);
+    Win_putsn(t, "点名:");
+    if (entered_name[0]) {
+        Win_Cursor(t, 1, LIST_TOP + LIST_ROWS + 4);
+        list_printf(t, "入力された点名は「%s」です", entered_name);
+    }
+}
+
+static int32_t ZEKAPI list_Paint(ZEK_object *t)
+{
+    draw_list(t);
+    return 0;
+}
+
+/* One line up inside the frame: the bottom row is cleared, the next point
+   printed there and its rules drawn again. */
+static void list_scroll(ZEK_object *t)
+{
+    if (list_first + LIST_ROWS >= LIST_COUNT)
+        return;
+    Win_Scroll(t, 0, 1, 1, LIST_TOP, LIST_RIGHT - 1, LIST_TOP + LIST_ROWS - 1);
+    ++list_first;
+    list_row(t, LIST_ROWS - 1, list_first + LIST_ROWS - 1);
+    list_rules(t);
+}
+
+static void post_chars(HWND window, const char *text)
+{
+    for (const unsigned char *c = (const unsigned char *)text; *c; ++c)
+        PostMessageA(window, WM_CHAR, *c, 1);
+}
+
+/* Opens the list window, scrolls the list and reads a station name from
+   keys the program posts to itself. The window is left open for the picture;
+   the caller closes it. */
+static ZEK_object *run_text_screen(int *ok)
+{
+    *ok = 0;
+    ZEK_object *t = Win_ctor2(NULL);
+    if (!t)
+        return NULL;
+    *(const char **)win_member(t, "pClassName") = "ZekSampleList";
+    *(const char **)win_member(t, "pTitleName") = "ZEK2 サンプル ― 座標一覧と点名入力";
+    *(int32_t *)win_member(t, "WinStGx") = 690;
+    *(int32_t *)win_member(t, "WinStGy") = 40;
+    *(int32_t *)win_member(t, "WinWdGx") = 300;
+    *(int32_t *)win_member(t, "WinWdGy") = 480;
+    overwrite_slot(t, "Paint", (ZEK_method_fn)list_Paint);
+    if (Win_con(t, 0) != 0) {
+        ZEK_dtorC(t);
+        return NULL;
+    }
+    HWND window = *(HWND *)win_member(t, "hWnd");
+    UpdateWindow(window);
+    for (int i = 0; i < 3; ++i)
+        list_scroll(t);
+    printf("\ntext screen: %d x %d cells; list scrolled to point %s\n",
+           *(int32_t *)win_member(t, "WinWdCx"), *(int32_t *)win_member(t, "WinWdCy"),
+           list_points[list_first].name);
+
+    /* The field: FIELD_WIDTH cells after the prompt, caret shown while editing. */
+    Win_GetsCtorSet(t);
+    *(int32_t *)win_member(t, "InpMax") = FIELD_WIDTH;
+    Win_Cursor(t, 7, LIST_TOP + LIST_ROWS + 2);
+    Win_GetsInit(t);
+    /* "T9" then the two bytes of 北, a typo and its correction, Enter. */
+    post_chars(window, "T9\x96\x6BX");
+    PostMessageA(window, WM_KEYDOWN, VK_BACK, 1);
+    PostMessageA(window, WM_KEYDOWN, VK_RETURN, 1);
+    const int32_t key = Win_Gets(t);
+    snprintf(entered_name, sizeof entered_name, "%s", (const char *)win_member(t, "sBuf"));
+    printf("  Win_Gets ended with key 0x%05lX; station name [%s]\n", (unsigned long)key,
+           entered_name);
+    Win_Cursor(t, 1, LIST_TOP + LIST_ROWS + 4);
+    list_printf(t, "入力された点名は「%s」です", entered_name);
+    *ok = key == 0x10008 && strcmp(entered_name, "T9\x96\x6B") == 0;
+    return t;
+}
+
+/* Writes the windows (frames included), side by side from left to right,
+   to a 24-bit BMP file. Each is read from its own window DC, so what lies
+   on the screen around them does not matter. */
+static int save_windows_bmp(const HWND *windows, int count, const char *path)
+{
+    int width = 0, height = 0;
+    for (int i = 0; i < count; ++i) {
+        RECT frame;
+        GetWindowRect(windows[i], &frame);
+        width += frame.right - frame.left;
+        if (frame.bottom - frame.top > height)
+            height = frame.bottom - frame.top;
+    }
     BITMAPINFOHEADER header = {sizeof header, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
     void *bits = NULL;
-    HDC window_dc = GetWindowDC(window);
-    HDC memory_dc = CreateCompatibleDC(window_dc);
-    HBITMAP bitmap = CreateDIBSection(window_dc, (BITMAPINFO *)&header, DIB_RGB_COLORS, &bits,
+    HDC screen_dc = GetDC(NULL);
+    HDC memory_dc = CreateCompatibleDC(screen_dc);
+    HBITMAP bitmap = CreateDIBSection(screen_dc, (BITMAPINFO *)&header, DIB_RGB_COLORS, &bits,
                                       NULL, 0);
+    ReleaseDC(NULL, screen_dc);
     int ok = 0;
     if (bitmap) {
         HGDIOBJ old = SelectObject(memory_dc, bitmap);
-        /* The window as it is on the screen, frame included. */
-        BitBlt(memory_dc, 0, 0, width, height, window_dc, 0, 0, SRCCOPY);
+        PatBlt(memory_dc, 0, 0, width, height, WHITENESS);
+        int x = 0;
+        for (int i = 0; i < count; ++i) {
+            RECT frame;
+            GetWindowRect(windows[i], &frame);
+            HDC window_dc = GetWindowDC(windows[i]);
+            BitBlt(memory_dc, x, 0, frame.right - frame.left, frame.bottom - frame.top,
+                   window_dc, 0, 0, SRCCOPY);
+            ReleaseDC(windows[i], window_dc);
+            x += frame.right - frame.left;
+        }
         GdiFlush();
         SelectObject(memory_dc, old);
         const DWORD row_bytes = ((DWORD)width * 3 + 3) & ~3u;
@@ -444,15 +606,13 @@ static int save_window_bmp(HWND window, const char *path)
         DeleteObject(bitmap);
     }
     DeleteDC(memory_dc);
-    ReleaseDC(window, window_dc);
     return ok;
 }
 
 /* The main window: built and shown, then its own key loop until the close
    request arrives as a key code. */
-static int run_window(void)
+static int run_window(ZEK_object *list)
 {
-    Win_INIT(GetModuleHandleA(NULL), NULL);
     ZEK_object *w = Win_ctor2(NULL);
     if (!w)
         return 0;
@@ -493,7 +653,8 @@ static int run_window(void)
     }
     Win_KillTimer(w, SAMPLE_TIMER);
     Win_Update(w);
-    const int saved = save_window_bmp(window, "sample.bmp");
+    HWND shown[2] = {window, list ? *(HWND *)win_member(list, "hWnd") : NULL};
+    const int saved = save_windows_bmp(shown, list ? 2 : 1, "sample.bmp");
     printf("window picture %s\n", saved ? "saved to sample.bmp" : "NOT saved");
 
     Win_Close(w);
@@ -581,7 +742,15 @@ int main(void)
     Shared_Paint(console);
     ZEK_dtorC(console);
 
-    const int window_ok = run_window();
+    Win_INIT(GetModuleHandleA(NULL), NULL);
+    int list_ok = 0;
+    ZEK_object *list = run_text_screen(&list_ok);
+    const int window_ok = run_window(list);
+    if (list) {
+        Win_Close(list);
+        WinQuitLoopEx(list);
+        ZEK_dtorC(list);
+    }
     printf("\ndone\n");
-    return window_ok ? 0 : 1;
+    return window_ok && list_ok ? 0 : 1;
 }
