@@ -1,19 +1,11 @@
 // The clipboard keys of an edited field.
 #include "field_clipboard.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
 #include "zek2/strings.h"
-#include "../window/win_call.h"
-
-namespace {
-
-// A field holds at most this many bytes (sBuf less its NUL).
-constexpr int32_t kFieldBytes = int32_t(sizeof(Win_data::sBuf)) - 1;
-
-}  // namespace
+#include "line_field.h"
 
 int32_t field_copy_selection(ZEK_object *object, Win_data &d, bool cut)
 {
@@ -22,14 +14,11 @@ int32_t field_copy_selection(ZEK_object *object, Win_data &d, bool cut)
 
 int32_t field_copy_range(ZEK_object *object, Win_data &d, bool cut)
 {
-    char *text = d.pBuf;
-    if (!text)
-        return 0;
-    // A selection reaching past the text stops at its end.
-    const int32_t len = int32_t(strnlen(text, kFieldBytes));
-    const int32_t a = std::clamp(std::min(d.InpSelStCx, d.InpSelEdCx), 0, len);
-    const int32_t b = std::clamp(std::max(d.InpSelStCx, d.InpSelEdCx), 0, len);
-    char piece[kFieldBytes + 1];
+    char *text = field_text(d);
+    const zek_edit::Span s = zek_edit::selection(d.InpSelStCx, d.InpSelEdCx);
+    const int32_t a = zek_edit::pos(text, s.a, d.TabStep);
+    const int32_t b = zek_edit::pos(text, s.b, d.TabStep);
+    char piece[zek_edit::kBufSize];
     memcpy(piece, text + a, size_t(b - a));
     piece[b - a] = 0;
     const int32_t stored = win_call<kWinSetClipbrd>(object, static_cast<const void *>(piece),
@@ -39,16 +28,8 @@ int32_t field_copy_range(ZEK_object *object, Win_data &d, bool cut)
         return 0;
     }
     // Text the clipboard did not take stays in the field.
-    if (!stored)
-        return 0;
-    memmove(text + a, text + b, size_t(len - b));
-    text[len - (b - a)] = 0;
-    d.bEdit = 1;
-    d.InpNx = a;
-    if (d.InpXOff > d.InpNx)
-        d.InpXOff = d.InpNx < d.InpMax ? 0 : d.InpNx - d.InpMax;
-    win_call<kWinRedraw>(object);
-    d.flInpSelMode = 0;
+    if (stored)
+        field_remove_selection(object, d);
     return 0;
 }
 

@@ -8,19 +8,6 @@ using namespace zek_edit;
 
 namespace {
 
-// Removes the selected columns before a typed character takes their place.
-void replace_selection(ZEK_object *object, Win_data &d, char *text)
-{
-    const Span s = selection(d.InpSelStCx, d.InpSelEdCx);
-    const int32_t a = pos(text, s.a, d.TabStep);
-    delete_bytes(text, a, pos(text, s.b, d.TabStep));
-    d.InpNx = column_of(text, a, d.TabStep);
-    d.flInpSelMode = 0;
-    if (field_scrolls(d))
-        d.InpXOff = xoff_after_cut(d.InpXOff, d.InpNx, field_width(d));
-    win_call<kWinRedraw>(object);
-}
-
 // Shows what typing changed in a plain field; a scrolling field is redrawn
 // whole once its offset is known. The bytes go out as one run so that a
 // pair is drawn whole wherever the print column stands.
@@ -34,6 +21,20 @@ void show_typed(ZEK_object *object, Win_data &d, const char *text, const Typed &
 }
 
 }  // namespace
+
+void field_remove_selection(ZEK_object *object, Win_data &d)
+{
+    char *text = field_text(d);
+    const Span s = selection(d.InpSelStCx, d.InpSelEdCx);
+    const int32_t a = pos(text, s.a, d.TabStep);
+    if (delete_bytes(text, a, pos(text, s.b, d.TabStep)))
+        d.bEdit = 1;
+    d.InpNx = column_of(text, a, d.TabStep);
+    d.flInpSelMode = 0;
+    if (field_scrolls(d))
+        d.InpXOff = xoff_after_cut(d.InpXOff, d.InpNx, field_width(d));
+    win_call<kWinRedraw>(object);
+}
 
 extern "C" void ZEKAPI Win_GetsCtorSet(ZEK_object *object)
 {
@@ -124,7 +125,7 @@ extern "C" int32_t ZEKAPI Win_Input(ZEK_object *object)
     }
     char *text = field_text(*d);
     if (d->flInpSelMode != 0)
-        replace_selection(object, *d, text);
+        field_remove_selection(object, *d);
     d->bEdit = 1;
     const int32_t i = win_call<kWinPos>(object);
     const Typed t = type_key(text, i, d->InpKey, d->InpInsMode == 1,

@@ -25,4 +25,9 @@ inline char *field_text(Win_data &d)
     return d.sBuf;
 }
 
+// Removes the selected columns (a typed character or a cut takes their
+// place): the cursor goes to the selection start, the selection ends, a
+// scrolling field shows the cursor again, and the field is redrawn.
+void field_remove_selection(ZEK_object *object, Win_data &d);
+
 #endif

@@ -210,3 +210,33 @@ TEST_F(Editor, ShiftArrowsSelectAndTheSelectionShowsInvertedUntilDropped) {
     EXPECT_EQ(text() + std::to_string(mi(o, "InpNx")), "abcdXh5");
     EXPECT_EQ(mi(o, "flInpSelMode"), 0);
 }
+
+TEST_F(Editor, ShiftRightThriceAndCtrlCCopiesThoseBytesCtrlXCutsAndCtrlVTypesThemBack) {
+    field("abcdefgh", 2, 10);
+    shift(true);
+    for (int i = 0; i < 3; ++i)
+        PostMessageA(w.hwnd(), WM_KEYDOWN, VK_RIGHT, 1);
+    EXPECT_EQ(gets({0x40043, ENTER}), ENTER);
+    shift(false);
+    auto clipboard = [&] {
+        int32_t size = 0;
+        char *copy = Win_GetClipbrd(o, &size);
+        std::string s = copy ? std::string(copy) + "/" + std::to_string(size >= int32_t(strlen(copy)) + 1) : "none";
+        free(copy);
+        return s;
+    };
+    EXPECT_EQ(clipboard(), "cde/1");
+    EXPECT_EQ(text() + std::to_string(mi(o, "flInpSelMode")), "abcdefgh0");
+
+    EXPECT_EQ(gets({0x30015, 0x30015, 0x40058, ENTER}), ENTER);  // columns 3..5 cut
+    EXPECT_EQ(text() + std::to_string(mi(o, "InpNx")), "abcfgh3");
+    EXPECT_EQ(clipboard(), "de/1");
+
+    // The paste arrives as typed characters, so Enter is posted after them.
+    mi(o, "InpInsMode") = 1, mi(o, "InpMacroFlag") = 1;
+    post({0x40056});
+    EXPECT_EQ(Win_Kin(o), 0x40056);
+    EXPECT_EQ(Win_Input(o), 0);
+    EXPECT_EQ(gets({ENTER}), ENTER);
+    EXPECT_EQ(text() + std::to_string(mi(o, "InpNx")), "abcdefgh5");
+}
