@@ -30,8 +30,8 @@
    to 128 and gives a field without a width WinWdCx + 1 cells, at most 128.
    A lead byte and the byte after it are one character wherever they came
    from; a key that would not stay whole characters once written (a lone
-   lead byte, a pair with a NUL byte, a one-byte character followed by a
-   lead byte) is ignored. Typing a two-byte character over the last
+   lead byte, a pair with a NUL byte, a two-byte key code whose first byte
+   is not a lead byte but whose second is) is ignored. Typing a two-byte character over the last
    one-byte character lengthens the text by one byte when the field's limit
    allows it, and is ignored otherwise. A TabStep below 1 counts as 1.
    A new field (Win_GetsCtorSet) starts unscrolled and unselected, and
