@@ -32,4 +32,7 @@ for arch in x86_64 i686; do
   echo
   echo "=== $arch: drawing against plain GDI"
   "$loader" "$build/$arch/bin/draw_bench.exe"
+  echo
+  echo "=== $arch: table editor paging against plain record reads"
+  "$loader" "$build/$arch/bin/table_bench.exe"
 done
