@@ -120,12 +120,14 @@ extern const ZEK_vtbl FdioInput_vtbl;
 ZEK_layer *fdio_input_find_layer(ZEK_object *object);
 
 // The object's FdioInput layer, or null; tried first where it usually lies,
-// right above the record file layer.
+// two layers above the root (reached through the links, since an object of
+// another class may have fewer layers).
 inline ZEK_layer *fdio_input_layer(ZEK_object *object)
 {
     if (!object)
         return nullptr;
-    ZEK_layer *above = ZEK_layer_at(object, 1)->pDerived;
+    ZEK_layer *middle = ZEK_layer_at(object, 0)->pDerived;
+    ZEK_layer *above = middle ? middle->pDerived : nullptr;
     if (above && above->pszClass == kFdioInputClassName && above->pDataArea)
         return above;
     return fdio_input_find_layer(object);

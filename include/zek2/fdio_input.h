@@ -23,7 +23,8 @@ int32_t ZEKAPI FdioInput_InputInitDataDir(ZEK_object *f);
 
 /* Runs cell input after cell input until the window's AltF4Code arrives (from
    the cell input or returned by InputCtrl) or the window is destroyed; returns
-   bResult, or FDIO_INPUT_WRITE_FAILED. While it runs, the window's TimerInp
+   bResult, or FDIO_INPUT_WRITE_FAILED (0 without running when f or w is not
+   of its class or f's loop already runs). While it runs, the window's TimerInp
    slot and pFdInpBuf serve the autosave every 5 minutes (timer 205); both are
    put back when it ends. A bInpMode outside 0 to 4 runs InputLine. */
 int32_t ZEKAPI FdioInput_InputLoop(ZEK_object *f, ZEK_object *w);

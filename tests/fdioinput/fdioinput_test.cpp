@@ -133,6 +133,27 @@ using Rows = std::vector<std::string>;
 
 }  // namespace
 
+TEST_F(Table, ThreeLayersWithTheirDefaults) {
+    ZEK_object *g = FdioInput_ctor2(nullptr);
+    ZEK_layer *l = ZEK_layer_at(g, 2);
+    EXPECT_STREQ(l->pszClass, "FdioInput");
+    EXPECT_TRUE(l->pBase == ZEK_layer_at(g, 1) && ZEK_layer_at(g, 1)->pDerived == l);
+    EXPECT_EQ(l->nDataRow * 100 + l->nMethodRow, 2452);
+    EXPECT_EQ(ZEK_NameSearch(l, "SetDrawPageA"), 51);
+    if (sizeof(void *) == 4) {
+        EXPECT_EQ(l->pDataRow[23].place + l->pDataRow[23].size, 172u) << "the 32-bit data area";
+    }
+    std::vector<int32_t> got;
+    for (const char *n : {"bDspYs", "bDspYn", "bDspXs", "bDspXe", "bInsFlag", "bCurY", "bInpY",
+                          "bInsDel", "bUpDown", "bCurX", "bInpMode", "bDelLock"})
+        got.push_back(member<int32_t>(g, n, 2));
+    EXPECT_EQ(got, (std::vector<int32_t>{2, 10, 1, 1, 1, 2, 1, 1, 1, 0, 0, 0}));
+    EXPECT_EQ(member<int32_t>(g, "bMaxRec", 1) * 10 + member<int32_t>(g, "bDatE", 1), 89999);
+    FdioInput_UpDownSw(g);
+    EXPECT_EQ(member<int32_t>(g, "bUpDown", 2), -1);
+    ZEK_dtorC(g);
+}
+
 TEST_F(Table, EnterInTheLastColumnOfTheEmptyRowAppendsARecord) {
     FdioInput_CurSHome(f, w, 0);
     log();
