@@ -15,9 +15,16 @@ int32_t clamp32(int64_t v)
     return int32_t(std::min<int64_t>(std::max<int64_t>(v, INT32_MIN), INT32_MAX));
 }
 
-int32_t page_end(const FdioInput_data &d)
+// The page's last record and the lines a row, as the cursor arithmetic
+// counts them (rows a page and lines a row below 1 count as 1).
+int32_t page_end(const FdioParts &p)
 {
-    return clamp32(int64_t(d.bDatPg) + d.bDspYn - 1);
+    return clamp32(int64_t(p.d->bDatPg) + table_rows_per_page(fdio_cursor(p)) - 1);
+}
+
+int32_t row_lines(const FdioParts &p)
+{
+    return table_lines_per_row(fdio_cursor(p));
 }
 
 void scroll_bar(const FdioParts &p, ZEK_object *w)
@@ -251,7 +258,7 @@ extern "C" void ZEKAPI FdioInput_DrawPage(ZEK_object *f, ZEK_object *w)
     if (!p)
         return;
     FdioInput_data &d = *p.d;
-    fdio_call<void>(f, p, kFdinDrawPageDir, w, d.bDatPg, page_end(d), d.bDspYs, d.bInpY);
+    fdio_call<void>(f, p, kFdinDrawPageDir, w, d.bDatPg, page_end(p), d.bDspYs, row_lines(p));
     if (int64_t(p.rec->bDatC) == int64_t(p.rec->bDatE) + 1) {
         d.bCurY = table_row(fdio_cursor(p));
         fdio_call<void>(f, p, kFdinDrawLine, w, p.rec->bDatC, clamp32(int64_t(d.bCurX) - 1),
@@ -288,9 +295,9 @@ extern "C" int32_t ZEKAPI FdioInput_LineIns(ZEK_object *f, ZEK_object *w, int32_
     if (d.bInsFlag) {
         fdio_call<void>(f, p, kFdinDrawDelLine, w, d.bCurY);
         fdio_call<void>(f, p, kFdinDrawLine, w, p.rec->bDatC, int32_t(0), d.bCurY);
-        if (p.rec->bDatC < page_end(d))
-            fdio_call<void>(f, p, kFdinDrawPageDir, w, p.rec->bDatC + 1, page_end(d),
-                            clamp32(int64_t(d.bCurY) + d.bInpY), d.bInpY);
+        if (p.rec->bDatC < page_end(p))
+            fdio_call<void>(f, p, kFdinDrawPageDir, w, p.rec->bDatC + 1, page_end(p),
+                            clamp32(int64_t(d.bCurY) + row_lines(p)), row_lines(p));
     }
     scroll_bar(p, w);
     return 1;
@@ -305,7 +312,8 @@ extern "C" int32_t ZEKAPI FdioInput_LineDel(ZEK_object *f, ZEK_object *w, int32_
     d.bInpFlag = 1;
     d.bCurX = 0;
     if (d.bInsFlag)
-        fdio_call<void>(f, p, kFdinDrawPageDir, w, p.rec->bDatC, page_end(d), d.bCurY, d.bInpY);
+        fdio_call<void>(f, p, kFdinDrawPageDir, w, p.rec->bDatC, page_end(p), d.bCurY,
+                        row_lines(p));
     scroll_bar(p, w);
     return 1;
 }
