@@ -198,7 +198,8 @@ extern "C" int32_t ZEKAPI FdioInput_InputInitData(ZEK_object *f, ZEK_object *w)
     FdioParts p = fdio_parts(f);
     if (!p)
         return 0;
-    const int32_t done = fdio_call<int32_t>(f, p, kFdinInputInitDataDir);
+    if (!fdio_call<int32_t>(f, p, kFdinInputInitDataDir))
+        return 0;
     fdio_call<int32_t>(f, p, kFdinCurHome, w, int32_t(0));
-    return done;
+    return 1;
 }

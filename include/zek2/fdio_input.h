@@ -17,7 +17,9 @@ ZEK_EXTERN_C_BEGIN
 ZEK_object *ZEKAPI FdioInput_ctor2(ZEK_object *object);
 void ZEKAPI FdioInput_dtor(ZEK_object *f);
 
-/* Saves (InputDataSave), empties the table and the record file's cache. */
+/* Save (InputDataSave), then empty the table and the record file's cache;
+   InputInitData then goes to the first row. 0, with nothing emptied or moved,
+   when the save fails. */
 int32_t ZEKAPI FdioInput_InputInitData(ZEK_object *f, ZEK_object *w);
 int32_t ZEKAPI FdioInput_InputInitDataDir(ZEK_object *f);
 

@@ -263,6 +263,8 @@ TEST_F(Table, AFileThatCannotBeWrittenIsReportedAndKeepsTheEdits) {
     EXPECT_EQ(run({{kEnter, 'x', true}}), FDIO_INPUT_WRITE_FAILED);
     EXPECT_EQ(log(), "I0,1 I0,2 ") << "no save job while the records are not in the file";
     EXPECT_EQ(FdioInput_GetEditFlag(f), 1);
+    EXPECT_EQ(FdioInput_InputInitData(f, w), 0) << "an unsaved table is not emptied";
+    EXPECT_EQ(rec("bDatE"), 0);
     hook("Flush", Fd_Io_Flush, 1);
     EXPECT_EQ(FdioInput_InputDataSave(f), 1);
     EXPECT_EQ(log(), "S0,0 ");
