@@ -3,38 +3,6 @@
 // Not built yet: each gives its failure or zero result; hooks are empty by design.
 #include "zek2/win.h"
 
-extern "C" void ZEKAPI Win_DrawFrameBox(ZEK_object *, int32_t, int32_t, int32_t, int32_t, COLORREF, COLORREF)
-{
-}
-
-extern "C" void ZEKAPI Win_InputBoxExG(ZEK_object *, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t)
-{
-}
-
-extern "C" void ZEKAPI Win_InputBoxEx(ZEK_object *, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t)
-{
-}
-
-extern "C" void ZEKAPI Win_TitleBoxExG(ZEK_object *, int32_t, int32_t, int32_t, int32_t, int32_t, const char *, int32_t, int32_t)
-{
-}
-
-extern "C" void ZEKAPI Win_DrawBoxLine(ZEK_object *, int32_t, int32_t, int32_t, int32_t, const char *)
-{
-}
-
-extern "C" void ZEKAPI Win_DrawHorzLine(ZEK_object *, int32_t, int32_t, int32_t)
-{
-}
-
-extern "C" void ZEKAPI Win_DrawVertLine(ZEK_object *, int32_t, int32_t, int32_t)
-{
-}
-
-extern "C" void ZEKAPI Win_DrawMenuLine(ZEK_object *)
-{
-}
-
 extern "C" int32_t ZEKAPI Win_Keyin_wG(ZEK_object *, int32_t, int32_t, int32_t, int16_t *, int32_t)
 {
     return 0;

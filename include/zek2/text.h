@@ -39,7 +39,20 @@
    With bInpDisp, Win_GetsInit shows the field as Win_redraw does: its
    visible text from the field's first cell, blanks to its end. In a
    scrolling field every move and every typed key leaves the cursor on a
-   visible cell. */
+   visible cell.
+
+   Boxes and etched lines (Win_DrawFrameBox, Win_InputBoxExG/Ex,
+   Win_TitleBoxExG, Win_DrawBoxLine and the Draw...Line methods) may be
+   called at any time. Inside painting, between Win_GmodeSet and
+   Win_GmodeReset, with the bitmap open or within a program's own
+   Win_SetHDC they draw on that context and the pen of their last line
+   stays selected there, the object's, until that hold ends. Otherwise each
+   call takes the window's context for itself and, before giving it back,
+   puts its pens out of it and deletes them; the object's pen state is then
+   as before the call. Win_InputBoxExG and Win_TitleBoxExG leave the box's
+   text colours set for what is printed inside; every other box and line
+   leaves Color and BackColor as they were (their pens do not become the
+   text colour). */
 #ifndef ZEK2_TEXT_H
 #define ZEK2_TEXT_H
 
