@@ -39,7 +39,23 @@
    With bInpDisp, Win_GetsInit shows the field as Win_redraw does: its
    visible text from the field's first cell, blanks to its end. In a
    scrolling field every move and every typed key leaves the cursor on a
-   visible cell. */
+   visible cell.
+
+   Typed fields. A field's width is held to 0..128 cells; a width of 0 or
+   less takes no character, so Enter keeps the variable. Numbers are read as
+   atoi and atof read them ("12abc" is 12), with full-width digits, point
+   and minus; a number that does not fit its variable (a 16-bit field given
+   99999, a 32-bit or long field past its range) is refused, never wrapped:
+   the variable keeps its value, the field shows it again when redisplay is
+   1 (else the field is blanked) and runs again. A double is rounded to its
+   decimals (at most 13) and refused when its magnitude needs more integer
+   places than the field leaves, or when it is not finite. A string field
+   shows, edits and gives back at most width bytes (width + 1 with the NUL
+   in the caller's buffer), cut before a two-byte character the width would
+   split; trailing blanks are dropped a character at a time, so a two-byte
+   character whose trail byte is 0x81 or 0x20 stays whole. The typed fields
+   call Win_GetsInit after setting up the field, so bInpDisp shows the
+   initial text of a string field. */
 #ifndef ZEK2_TEXT_H
 #define ZEK2_TEXT_H
 

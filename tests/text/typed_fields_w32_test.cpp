@@ -167,8 +167,14 @@ TEST_F(Typed, StringFieldsTrimBlanksCutAtCharactersAndKeepWhatEscLeaves) {
     post({END, 'y', ENTER});
     EXPECT_EQ(Win_Keyin_kG(o, 0, 0, 999, s, 0), ENTER);
     EXPECT_EQ((V{int32_t(strlen(s)), mi(o, "InpMax"), mi(o, "InpCopyFlag")}), (V{1, 128, 0}));
-    // The input method is opened where the system has one for the window.
+    // The input method is opened where the system has one for the window,
+    // and opened again once the user has closed it.
     if (HIMC ime = ImmGetContext(w.hwnd())) {
+        EXPECT_TRUE(ImmGetOpenStatus(ime));
+        ImmSetOpenStatus(ime, FALSE), pump();
+        EXPECT_FALSE(ImmGetOpenStatus(ime));
+        post({ESC});
+        EXPECT_EQ(Win_Keyin_k(o, 0, 0, 4, s, 0), ESC);
         EXPECT_TRUE(ImmGetOpenStatus(ime));
         ImmReleaseContext(w.hwnd(), ime);
     } else {
