@@ -53,7 +53,7 @@
    shows, edits and gives back at most width bytes (width + 1 with the NUL
    in the caller's buffer), cut before a two-byte character the width would
    split; trailing blanks are dropped a character at a time, so a two-byte
-   character whose trail byte is 0x81 or 0x20 stays whole. The typed fields
+   character whose trail byte is 0x81 or 0x40 stays whole. The typed fields
    call Win_GetsInit after setting up the field, so bInpDisp shows the
    initial text of a string field. */
 #ifndef ZEK2_TEXT_H
