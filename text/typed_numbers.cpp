@@ -29,15 +29,12 @@ int32_t number_field(ZEK_object *object, int32_t gx, int32_t gy, int32_t width,
         if (!win_is_live(object))
             return -1;
         const Read got = read(field_text(*d));
-        if (got != Read::Refused) {
-            if (redisplay == 1)
-                show(cells);
-            return r;
-        }
         if (redisplay == 1)
             show(cells);
-        else
+        else if (got == Read::Refused)
             typed_field_print(object, gx, gy, "%*s", cells, "");
+        if (got != Read::Refused)
+            return r;
     }
 }
 
