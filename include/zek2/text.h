@@ -52,7 +52,24 @@
    as before the call. Win_InputBoxExG and Win_TitleBoxExG leave the box's
    text colours set for what is printed inside; every other box and line
    leaves Color and BackColor as they were (their pens do not become the
-   text colour). */
+   text colour).
+
+
+   Typed fields. A field's width is held to 0..128 cells; a width of 0 or
+   less takes no character, so Enter keeps the variable. Numbers are read as
+   atoi and atof read them ("12abc" is 12), with full-width digits, point
+   and minus; a number that does not fit its variable (a 16-bit field given
+   99999, a 32-bit or long field past its range) is refused, never wrapped:
+   the variable keeps its value, the field shows it again when redisplay is
+   1 (else the field is blanked) and runs again. A double is rounded to its
+   decimals (at most 13) and refused when its magnitude needs more integer
+   places than the field leaves, or when it is not finite. A string field
+   shows, edits and gives back at most width bytes (width + 1 with the NUL
+   in the caller's buffer), cut before a two-byte character the width would
+   split; trailing blanks are dropped a character at a time, so a two-byte
+   character whose trail byte is 0x81 or 0x40 stays whole. The typed fields
+   call Win_GetsInit after setting up the field, so bInpDisp shows the
+   initial text of a string field. */
 #ifndef ZEK2_TEXT_H
 #define ZEK2_TEXT_H
 
