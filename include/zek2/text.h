@@ -54,7 +54,6 @@
    leaves Color and BackColor as they were (their pens do not become the
    text colour).
 
-
    Typed fields. A field's width is held to 0..128 cells; a width of 0 or
    less takes no character, so Enter keeps the variable. Numbers are read as
    atoi and atof read them ("12abc" is 12), with full-width digits, point
