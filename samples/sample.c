@@ -4,8 +4,9 @@
    then it opens a main window, reads key codes in its own loop and paints
    them under a small survey plan drawn on its paper, fitted to the window.
    Beside it a text-screen window lists coordinates in character cells with
-   ruled lines, scrolls the list and reads a station name with the line
-   editor.
+   ruled lines, scrolls the list, reads a station name with the line editor,
+   fills a boxed form of typed fields and edits a table of stations kept in
+   a record file.
    It types into itself so that it runs unattended, saves a picture of its
    window to sample.bmp and ends. */
 #include <stdarg.h>
@@ -454,16 +455,18 @@ static void list_printf(ZEK_object *t, const char *format, ...)
 /* Frame, heading rule and column rules, anchored at cell centres and edges. */
 static void list_rules(ZEK_object *t)
 {
+    const int top = LIST_TOP, rows = LIST_ROWS;
     /* The rules' pen sets the text colour too: keep the program's. */
     COLORREF *colour = win_member(t, "Color");
     const COLORREF text_colour = *colour;
-    const int bottom = LIST_TOP + LIST_ROWS;
-    Win_KsenBox(t, 0, 1, 0x1100, LIST_RIGHT, bottom, 0x1100);
-    Win_Ksen(t, 0, LIST_TOP, 0x1100, LIST_RIGHT, LIST_TOP, 0x1100);
-    Win_Ksen(t, 8, 1, 0x1100, 8, bottom, 0x1100);
-    Win_Ksen(t, 20, 1, 0x1100, 20, bottom, 0x1100);
+    const int bottom = top + rows;
+    Win_KsenBox(t, 0, top - 1, 0x1100, LIST_RIGHT, bottom, 0x1100);
+    Win_Ksen(t, 0, top, 0x1100, LIST_RIGHT, top, 0x1100);
+    Win_Ksen(t, 8, top - 1, 0x1100, 8, bottom, 0x1100);
+    Win_Ksen(t, 20, top - 1, 0x1100, 20, bottom, 0x1100);
     *colour = text_colour;
 }
+
 
 static void draw_list(ZEK_object *t)
 {
@@ -485,9 +488,22 @@ static void draw_list(ZEK_object *t)
     }
 }
 
+static void draw_form(ZEK_object *t);
+static void draw_table_frame(ZEK_object *t);
+static int run_form(ZEK_object *t);
+static int run_table(ZEK_object *t);
+static ZEK_object *station_table;
+static int form_shown;
+
 static int32_t ZEKAPI list_Paint(ZEK_object *t)
 {
     draw_list(t);
+    if (form_shown)
+        draw_form(t);
+    if (station_table) {
+        draw_table_frame(t);
+        FdioInput_DrawPage(station_table, t);
+    }
     return 0;
 }
 
@@ -506,7 +522,10 @@ static void list_scroll(ZEK_object *t)
 static void post_chars(HWND window, const char *text)
 {
     for (const unsigned char *c = (const unsigned char *)text; *c; ++c)
-        PostMessageA(window, WM_CHAR, *c, 1);
+        if (*c == '\r')
+            PostMessageA(window, WM_KEYDOWN, VK_RETURN, 1);
+        else
+            PostMessageA(window, WM_CHAR, *c, 1);
 }
 
 /* Opens the list window, scrolls the list and reads a station name from
@@ -553,7 +572,197 @@ static ZEK_object *run_text_screen(int *ok)
     Win_Cursor(t, 1, LIST_TOP + LIST_ROWS + 4);
     list_printf(t, "入力された点名は「%s」です", entered_name);
     *ok = key == 0x10008 && strcmp(entered_name, "T9\x96\x6B") == 0;
+    *ok = run_form(t) && *ok;
+    *ok = run_table(t) && *ok;
     return t;
+}
+
+/* The data-entry screen under the list: a boxed form of typed fields, then
+   a table of stations edited with the table editor over a record file. */
+#define FORM_TOP 14  /* title row of the form */
+#define FIELD_ROW(i) (FORM_TOP + 2 + 2 * (i))
+#define TABLE_TOP 26 /* heading row of the table; its rows follow */
+#define TABLE_ROWS 5
+
+typedef struct Station { char name[8]; double x, y, angle; } Station;
+static Station form_station = {"", 0, 0, 0};
+/* station_table: the table editor while its loop may run. */
+static char angle_text[ZEK_DMS_TEXT_SIZE];
+
+static int32_t *layer_int(ZEK_object *o, int level, const char *name)
+{
+    return int_member(ZEK_layer_at(o, level), name);
+}
+
+static void overwrite_slot_at(ZEK_object *o, int level, const char *name, ZEK_method_fn fn)
+{
+    ZEK_layer *layer = ZEK_layer_at(o, level);
+    int slot = ZEK_NameSearch(layer, name);
+    if (slot >= 0)
+        layer->pSlot[slot] = fn;
+}
+
+static void draw_form(ZEK_object *t)
+{
+    const int p = *(int32_t *)win_member(t, "ChrWdBx"), h = *(int32_t *)win_member(t, "ChrWdBy");
+    Win_TitleBoxExG(t, 1, p, FORM_TOP * h, 44 * p, h + 4, "観測点の入力 (入力欄と枠)", p, 2);
+    Win_DrawBoxLine(t, p / 2, (FORM_TOP + 1) * h + h / 2, 46 * p, (FORM_TOP + 10) * h - h / 2, NULL);
+    static const char *const labels[] = {"点名", "X 座標", "Y 座標", "方向角"};
+    for (int i = 0; i < 4; ++i) {
+        Win_Color(t, RGB(0, 0, 0), RGB(255, 255, 255));
+        Win_Cursor(t, 2, FIELD_ROW(i));
+        Win_putsn(t, labels[i]);
+        Win_InputBoxEx(t, 0, 10, FIELD_ROW(i), i ? 16 : 7, 1, 1);
+    }
+    Win_Cursor(t, 10, FIELD_ROW(0));
+    Win_putsn(t, form_station.name);
+    Win_Cursor(t, 10, FIELD_ROW(1));
+    list_printf(t, "%16.3f", form_station.x);
+    Win_Cursor(t, 10, FIELD_ROW(2));
+    list_printf(t, "%16.3f", form_station.y);
+    Win_Cursor(t, 10, FIELD_ROW(3));
+    list_printf(t, "%16.4f", form_station.angle);
+    Win_Color(t, RGB(0, 0, 0), RGB(255, 255, 255));
+    Win_Cursor(t, 28, FIELD_ROW(3));
+    Win_putsn(t, angle_text);
+    Win_DrawHorzLine(t, p, 46 * p, (TABLE_TOP - 1) * h + h / 2);
+}
+
+/* The table's hooks: one cell is one typed field; a row is the record's
+   values up to the column asked for. */
+static int32_t ZEKAPI table_InputLine(ZEK_object *f, ZEK_object *w, int32_t first, int32_t last,
+                                      int32_t record, int32_t column, int32_t row)
+{
+    (void)first, (void)last;
+    Station s;
+    if (!Fd_Io_Get(f, record))
+        return 0x1000F;
+    memcpy(&s, f->pRecord, sizeof s);
+    int32_t key;
+    switch (column) {
+    case 1: key = Win_Keyin_s(w, 4, row, 6, s.name, 1); break;
+    case 2: key = Win_Keyin_d(w, 11, row, 11, 3, &s.x, 1); break;
+    case 3: key = Win_Keyin_d(w, 23, row, 11, 3, &s.y, 1); break;
+    default: key = Win_Keyin_d(w, 35, row, 9, 4, &s.angle, 1); break;
+    }
+    if (Fd_Io_Get(f, record)) {
+        memcpy(f->pRecord, &s, sizeof s);
+        Fd_Io_Put(f, record);
+    }
+    return key;
+}
+
+static void ZEKAPI table_DrawLine(ZEK_object *f, ZEK_object *w, int32_t record, int32_t column,
+                                  int32_t row)
+{
+    Station s;
+    if (!Fd_Io_Get(f, record))
+        return;
+    memcpy(&s, f->pRecord, sizeof s);
+    /* Each value in its own cells, so the column rules between them stay. */
+    Win_Cursor(w, 1, row);
+    list_printf(w, "%2d", (int)record + 1);
+    Win_Cursor(w, 4, row);
+    if (column >= 1)
+        list_printf(w, "%-6s", s.name);
+    Win_Cursor(w, 11, row);
+    if (column >= 2)
+        list_printf(w, "%11.3f", s.x);
+    Win_Cursor(w, 23, row);
+    if (column >= 3)
+        list_printf(w, "%11.3f", s.y);
+    Win_Cursor(w, 35, row);
+    if (column >= 4)
+        list_printf(w, "%9.4f", s.angle);
+}
+
+static void ZEKAPI table_DrawDelLine(ZEK_object *f, ZEK_object *w, int32_t row)
+{
+    (void)f;
+    static const int cells[][2] = {{1, 2}, {4, 9}, {11, 21}, {23, 33}, {35, 43}};
+    for (int i = 0; i < 5; ++i)
+        Win_Cls(w, cells[i][0], row, cells[i][1], row);
+}
+
+static void draw_table_frame(ZEK_object *t)
+{
+    char heading[64];
+    snprintf(heading, sizeof heading, "No %-6s %11s %11s %9s", "点名", "X 座標", "Y 座標", "方向角");
+    Win_Cursor(t, 1, TABLE_TOP);
+    Win_putsn(t, heading);
+    COLORREF *colour = win_member(t, "Color");
+    const COLORREF text_colour = *colour;
+    const int top = TABLE_TOP + 1, bottom = top + TABLE_ROWS;
+    Win_KsenBox(t, 0, TABLE_TOP, 0x1100, 44, bottom, 0x1100);
+    /* On the heading's last pixel row: clearing a row of the table keeps it. */
+    Win_Ksen(t, 0, TABLE_TOP, 0x1122, 44, TABLE_TOP, 0x1122);
+    static const int columns[] = {3, 10, 22, 34};
+    for (int i = 0; i < 4; ++i)
+        Win_Ksen(t, columns[i], TABLE_TOP, 0x1100, columns[i], bottom, 0x1100);
+    *colour = text_colour;
+}
+
+/* The form: four typed fields fed by posted keys, the Y coordinate typed in
+   full-width digits as an input method would give them. */
+static int run_form(ZEK_object *t)
+{
+    HWND window = *(HWND *)win_member(t, "hWnd");
+    post_chars(window, "T10\r-11990.5\r\x82\x51\x82\x4f\x82\x53\x82\x50\x82\x4f\x81\x44\x82\x51\x82\x54\r45.3015\r");
+    form_shown = 1;
+    draw_form(t);
+    int ok = Win_Keyin_s(t, 10, FIELD_ROW(0), 7, form_station.name, 1) == 0x10008;
+    ok = Win_Keyin_d(t, 10, FIELD_ROW(1), 16, 3, &form_station.x, 1) == 0x10008 && ok;
+    ok = Win_Keyin_d(t, 10, FIELD_ROW(2), 16, 3, &form_station.y, 1) == 0x10008 && ok;
+    ok = Win_Keyin_d(t, 10, FIELD_ROW(3), 16, 4, &form_station.angle, 1) == 0x10008 && ok;
+    ChgDmsToDms(form_station.angle, 0, angle_text, 0);
+    draw_form(t);
+    printf("  form: %s  X %.3f  Y %.3f  angle %s\n", form_station.name, form_station.x,
+           form_station.y, angle_text);
+    return ok && form_station.y == 20410.25;
+}
+
+/* The table: two stations typed row by row, then Esc (the window's end key
+   for the table) ends the editor; the record file holds them. */
+static int run_table(ZEK_object *t)
+{
+    HWND window = *(HWND *)win_member(t, "hWnd");
+    ZEK_object *f = FdioInput_ctor2(NULL);
+    if (!f)
+        return 0;
+    Fd_Io_SetFileName(f, "stations.dat");
+    int ok = 0;
+    *layer_int(f, 1, "bRecSize") = (int32_t)sizeof(Station);
+    if (Fd_Io_Create(f, 0) && Fd_Io_Open(f, 4, 0, 2) == 1) {
+        station_table = f;
+        overwrite_slot_at(f, 2, "InputLine", (ZEK_method_fn)table_InputLine);
+        overwrite_slot_at(f, 2, "DrawLine", (ZEK_method_fn)table_DrawLine);
+        overwrite_slot_at(f, 2, "DrawDelLine", (ZEK_method_fn)table_DrawDelLine);
+        FdioInput_SetStartYpos(f, TABLE_TOP + 1);
+        FdioInput_SetMaxPage(f, TABLE_ROWS);
+        FdioInput_InputMode(f, 0, 1, 4);
+        draw_table_frame(t);
+        FdioInput_InputInitData(f, t);
+        post_chars(window, "K1\r-12001.25\r20433.5\r120.1530\r"
+                           "K2\r-11985.75\r20448\r210.0005\r");
+        PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 1);
+        int32_t *end_key = (int32_t *)win_member(t, "AltF4Code");
+        const int32_t old_end_key = *end_key;
+        *end_key = 0x1000F;
+        const int32_t result = FdioInput_InputLoop(f, t);
+        *end_key = old_end_key;
+        const int32_t last = *layer_int(f, 1, "bDatE");
+        Station second = {{0}, 0, 0, 0};
+        if (Fd_Io_Get(f, 1))
+            memcpy(&second, f->pRecord, sizeof second);
+        printf("  table: loop result %d, %d records in stations.dat, the second %s (%.3f, %.3f)\n",
+               (int)result, (int)last + 1, second.name, second.x, second.y);
+        ok = result == 0 && last == 1 && strcmp(second.name, "K2") == 0;
+        station_table = NULL;
+        Fd_Io_Close(f);
+    }
+    ZEK_dtorC(f);
+    DeleteFileA("stations.dat");
+    return ok;
 }
 
 /* Writes the windows (frames included), side by side from left to right,
