@@ -43,7 +43,8 @@ int64_t dib_pixel_bytes(const DibHeader &h, int64_t limit)
 {
     const uint16_t bits = h.bitCount;
     const bool known = bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
-    const bool flat = h.compression == kDibRgb || (h.compression == kDibBitfields && (bits == 16 || bits == 32));
+    const bool flat =
+        h.compression == kDibRgb || (h.compression == kDibBitfields && (bits == 16 || bits == 32));
     if (!known || !flat || h.planes != 1 || h.width <= 0 || h.height == 0)
         return -1;
     // 64 bits hold any row of a 31-bit width and any count of 31-bit rows.

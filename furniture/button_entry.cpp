@@ -101,7 +101,8 @@ void link_mode_cells(AtrTable_button *records, int32_t count)
         if (b.group <= 0)
             continue;
         Pair *const end = registry + registered;
-        const Pair *const hit = std::find_if(registry, end, [&](const Pair &p) { return p.group == b.group; });
+        const Pair *const hit =
+            std::find_if(registry, end, [&](const Pair &p) { return p.group == b.group; });
         if (hit != end)
             b.pMode = hit->cell;
         else if (registered < kMaxModeGroups)
