@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "../../furniture/button_geometry.h"
 #include "../../furniture/button_layout.h"
 
 namespace {
@@ -136,4 +137,33 @@ TEST(ButtonLayout, BoundsAndHugeSizes)
     EXPECT_EQ(button_max_w(r.data(), 0), 0);
     for (int f : {107, 108, 109, 110, 111, 113})
         EXPECT_EQ(frame_width(f), 0);
+}
+
+TEST(ButtonGeometry, ContentOriginAndBackground)
+{
+    AtrTable_button b = button(30, 16);
+    b.sx = 10, b.sy = 20, b.ox = 4, b.oy = 2;
+    const auto at = [&](int16_t frame, int16_t type, bool pressed) {
+        b.frame = frame, b.bButtonType = type;
+        const ButtonPoint p = text_origin(b, pressed, 12);
+        return std::to_string(p.x) + "," + std::to_string(p.y);
+    };
+    EXPECT_EQ(at(101, 0, false), "14,22"); EXPECT_EQ(at(104, 0, true), "15,23");
+    EXPECT_EQ(at(107, 0, true), "14,20"); EXPECT_EQ(at(108, 0, true), "13,23");
+    EXPECT_EQ(at(105, 1, true), "15,23"); EXPECT_EQ(at(101, 1, true), "14,22");
+    EXPECT_EQ(at(109, 1, false), "16,24");
+
+    AtrLayout t{};
+    const auto fill = [&](int16_t frame, int32_t mode) {
+        b.frame = frame;
+        const BackFill f = back_fill(b, mode, t);
+        return std::to_string(f.fill) + std::to_string(f.select) + " " + std::to_string(t.ClsSx) + "," +
+               std::to_string(t.ClsSy) + "-" + std::to_string(t.ClsEx) + "," + std::to_string(t.ClsEy);
+    };
+    EXPECT_EQ(fill(102, 2), "11 10,20-39,35");
+    EXPECT_EQ(fill(107, 2), "10 9,17-41,36");
+    EXPECT_EQ(fill(110, 0), "00 9,17-41,36");  // no fill, rectangle kept
+    EXPECT_EQ(fill(109, 1), "10 11,21-39,35");
+    b.hBmpUn = &b;  // a selected picture shows the state instead
+    EXPECT_EQ(fill(101, 2), "10 10,20-39,35");
 }
