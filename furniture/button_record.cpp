@@ -1,11 +1,11 @@
 // Finding a button record inside its table.
 #include "button_record.h"
 
-#include "../records/fd_mem.h"
+#include "atr_table.h"
 
 const AtrTable_button *atr_button_at(ZEK_object *table, const void *address)
 {
-    ZEK_layer *layer = fd_mem_layer(table);
+    ZEK_layer *layer = atr_table_layer(table) ? fd_mem_layer(table) : nullptr;
     if (!layer || !table->pBlock || !address)
         return nullptr;
     const Fd_Mem_area &area = *fd_mem_area(layer);

@@ -12,6 +12,7 @@
 #include "zek2/records.h"
 #include "zek2/record_file.h"
 #include "zek2/fdio_input.h"
+#include "zek2/atr_table.h"
 #include "zek2/strings.h"
 #include "zek2/platform.h"
 #include "zek2/survey.h"

@@ -6,7 +6,7 @@
 #include "win_call.h"
 #include "zek2/keys.h"
 
-#include "../furniture/button_record.h"
+#include "../furniture/atr_table.h"
 
 namespace {
 
@@ -128,8 +128,8 @@ extern "C" int32_t ZEKAPI Win_LButtonDown(ZEK_object *object, WPARAM wParam)
     if (!d)
         return 0;
     if (ZEK_object *table = d->pButtonTbl) {
-        // A table without the method hits nothing.
-        const int32_t i = zek_find_method(table, "LButtonDown")
+        // Only a button table is asked; another object hits nothing.
+        const int32_t i = atr_table_layer(table)
                               ? call_named<int32_t>(table, "LButtonDown", wParam)
                               : -1;
         if (i != -1) {

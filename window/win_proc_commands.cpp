@@ -6,7 +6,7 @@
 
 #include "zek2/keys.h"
 #include "../env/sjis_fit.h"
-#include "../furniture/button_record.h"
+#include "../furniture/atr_table.h"
 
 namespace {
 
@@ -26,15 +26,15 @@ ZEK_object *table_of(ZEK_object *window)
     return d ? d->pButtonTbl : nullptr;
 }
 
-// True when the table is one of this window's own: its buttons, the status
-// bar's, a toolbar's or a side menu's.
+// True when the table is one of this window's own button tables: its
+// buttons, the status bar's, a toolbar's or a side menu's.
 bool is_own_table(const Win_data &d, ZEK_object *table)
 {
     if (!table)
         return false;
     bool own = table == d.pButtonTbl || table == table_of(d.pToolFrame);
     for_each_furniture(d, [&](ZEK_object *w) { own = own || table == table_of(w); });
-    return own;
+    return own && atr_table_layer(table);
 }
 
 bool is_mdi_system_command(WPARAM command)

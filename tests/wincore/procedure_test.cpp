@@ -115,8 +115,7 @@ struct MenuCommand { int32_t kind, id; char text[32]; int16_t onOff, type, runMo
 
 TEST_F(Procedure, ButtonAndMenuCommandsTravelThroughTheCommandRecord)
 {
-    ZEK_object *table = Fd_Mem_ctor2(nullptr);
-    member<int32_t>(table, "bRecSize") = int32_t(sizeof(Button));
+    ZEK_object *table = AtrTable_ctor2(nullptr);
     ASSERT_EQ(Fd_Mem_Alloc(table, 2), 1);
     Button *buttons = static_cast<Button *>(table->pBlock);
     Button &b = buttons[1];
