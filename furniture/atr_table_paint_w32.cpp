@@ -154,6 +154,26 @@ extern "C" void ZEKAPI AtrTable_DrawFrame(ZEK_object *t, int32_t state)
     atr_call<void>(t, k, r->sx, r->sy, r->wx, r->wy, state);
 }
 
+// Group-aware drawing: the group's new and previous selection are drawn
+// with the pressed member; the button itself is DrawButton1's.
+extern "C" void ZEKAPI AtrTable_DrawButton(ZEK_object *t, int32_t index, int32_t mode,
+                                           int32_t pressed)
+{
+    AtrTable_data *d = atr_data(t);
+    Win_data *w = d ? win_data_of(d->pWin) : nullptr;
+    if (!w)
+        return;
+    const COLORREF colour = w->Color, back = w->BackColor;
+    if (index >= 0)
+        atr_mem_call(t, kFdMemGet, index);
+    AtrDraws draws;
+    atr_group_draws(atr_buttons(t), index, mode, pressed, d->BefMode, draws);
+    for (const AtrDraw &a : draws)
+        atr_call<void>(t, kAtrDrawButton1, a.index, a.hover, a.pressed);
+    w->Color = colour;
+    w->BackColor = back;
+}
+
 // A hidden button is not drawn at all: its place belongs to what is behind.
 extern "C" void ZEKAPI AtrTable_DrawButton1(ZEK_object *t, int32_t index, int32_t mode,
                                             int32_t pressed)
