@@ -134,6 +134,11 @@ void atr_store(AtrTable_data &d, const AtrState &s);
 // Runs the redraws through the DrawButton slot between GmodeSet and GmodeReset.
 void atr_redraw(ZEK_object *t, const AtrDraws &draws);
 
+// The layout members copied out and written back.
+struct AtrLayout;
+AtrLayout atr_layout(const AtrTable_data &d);
+void atr_layout_store(AtrTable_data &d, const AtrLayout &l);
+
 // The hint window goes now, without telling the table (used when the table
 // or its records go away).
 void atr_hint_destroy(AtrTable_data &d);

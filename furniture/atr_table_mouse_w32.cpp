@@ -208,22 +208,3 @@ extern "C" int32_t ZEKAPI AtrTable_SetButtonMode(ZEK_object *t, int32_t comId, i
     win_call<kWinGmodeReset>(d->pWin);
     return 1;
 }
-
-// Group-aware drawing: the group's new and previous selection are drawn
-// with the pressed member; the button itself is DrawButton1's.
-extern "C" void ZEKAPI AtrTable_DrawButton(ZEK_object *t, int32_t index, int32_t mode,
-                                           int32_t pressed)
-{
-    AtrTable_data *d = atr_data(t);
-    Win_data *w = d ? win_of(*d) : nullptr;
-    if (!w)
-        return;
-    const COLORREF colour = w->Color, back = w->BackColor;
-    select_record(t, index);
-    AtrDraws draws;
-    atr_group_draws(atr_buttons(t), index, mode, pressed, d->BefMode, draws);
-    for (const AtrDraw &a : draws)
-        atr_call<void>(t, kAtrDrawButton1, a.index, a.hover, a.pressed);
-    w->Color = colour;
-    w->BackColor = back;
-}

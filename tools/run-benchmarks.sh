@@ -35,4 +35,7 @@ for arch in x86_64 i686; do
   echo
   echo "=== $arch: table editor paging against plain record reads"
   "$loader" "$build/$arch/bin/table_bench.exe"
+  echo
+  echo "=== $arch: button bar painting and hit tests"
+  "$loader" "$build/$arch/bin/button_bench.exe"
 done

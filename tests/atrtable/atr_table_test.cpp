@@ -6,26 +6,9 @@
 #include <vector>
 
 #include "../wincore/wincore_util.h"
+#include "button.h"
 
 namespace {
-
-#pragma pack(push, 1)
-struct Button {
-    char str[64], cls[64], hint[64];
-    HBITMAP hBmp, hBmpUn, hBmpCh, hBmpBuf;
-    void *pjBits[4];
-    int32_t bBmpX, bBmpY;
-    int16_t bButtonType, bButtonMode;
-    int32_t bComId;
-    int16_t bComType, bRunMode;
-    uint8_t bGlay, bOnOff, bRepeet;
-    int16_t frame, group;
-    int32_t sx, sy, wx, wy, ox, oy, key;
-    int16_t *pMode;
-    int16_t pModeD;
-    void *proc;
-};
-#pragma pack(pop)
 
 std::vector<std::string> gDraws;
 void ZEKAPI drawButton(ZEK_object *, int32_t i, int32_t mode, int32_t pressed)
