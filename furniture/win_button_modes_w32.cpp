@@ -2,7 +2,23 @@
 // cell, texts, repeat flag and enabled state.
 #include "win_button_lookup.h"
 
+#include <cstdint>
+
+#include "../env/sjis_fit.h"
 #include "../window/win_call.h"
+
+namespace {
+
+// Longer texts are cut to what the record holds with its terminator, never
+// between the two bytes of a character.
+template <size_t N>
+void set_text(char (&field)[N], const char *text)
+{
+    if (text)
+        atr_copy_text(field, N, text, sjis_fit(text, SIZE_MAX, N - 1));
+}
+
+}  // namespace
 
 extern "C" int32_t ZEKAPI Win_SetButtonAdd(ZEK_object *w, int32_t id, int32_t *cell)
 {
@@ -42,11 +58,8 @@ extern "C" int32_t ZEKAPI Win_SetButtonStr(ZEK_object *w, int32_t id, const char
     WinButton b;
     if (!win_button(w, id, &b))
         return 0;
-    // Longer texts are cut to what the record holds with its terminator.
-    if (text)
-        atr_copy_text(b.rec->str, sizeof b.rec->str, text, sizeof b.rec->str - 1);
-    if (hint)
-        atr_copy_text(b.rec->hint, sizeof b.rec->hint, hint, sizeof b.rec->hint - 1);
+    set_text(b.rec->str, text);
+    set_text(b.rec->hint, hint);
     atr_redraw(b.table, {{b.index, b.index == b.d->RvPos ? 1 : 0, 0}});
     return 1;
 }

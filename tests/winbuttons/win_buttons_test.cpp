@@ -139,8 +139,10 @@ TEST_F(Buttons, ChangesModesTextsAndStatesByCommandId)
     EXPECT_EQ(Win_SetButtonMode(win, 99, 1), 0);
 
     ti(win, "RvPos") = 0;
-    EXPECT_EQ(Win_SetButtonStr(win, 11, std::string(80, 'x').c_str(), nullptr), 1);
+    const std::string cut = std::string(62, 'y') + "\x82\xa0";
+    EXPECT_EQ(Win_SetButtonStr(win, 11, std::string(80, 'x').c_str(), cut.c_str()), 1);
     EXPECT_EQ(std::string(b[0].str), std::string(63, 'x'));
+    EXPECT_EQ(std::string(b[0].hint), std::string(62, 'y')) << "no half character";
     EXPECT_EQ(calls(), (Calls{"0:10"})) << "hovered";
     EXPECT_TRUE(Win_SetRepeetMode(win, 11, 0x101) == 1 && b[0].bRepeet == 1);
 
