@@ -2,6 +2,7 @@
 // methods that find and change its buttons.
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "../wincore/wincore_util.h"
@@ -9,7 +10,7 @@
 namespace {
 
 #pragma pack(push, 1)
-struct Button {
+struct Button {  // the record as programs see it
     char str[64], cls[64], hint[64];
     HBITMAP hBmp, hBmpUn, hBmpCh, hBmpBuf;
     void *pjBits, *pjBits2, *pjBitsCh, *pjBitsBuf;
@@ -20,8 +21,7 @@ struct Button {
     uint8_t bGlay, bOnOff, bRepeet;
     int16_t frame, group;
     int32_t sx, sy, wx, wy, ox, oy, key;
-    int16_t *pMode;
-    int16_t pModeD;
+    int16_t *pMode, pModeD;
     void *proc;
 };
 #pragma pack(pop)
@@ -49,22 +49,17 @@ struct Entries {
     const void *data() const { return bytes.data(); }
 };
 
-std::vector<std::string> gCalls;
+using Calls = std::vector<std::string>;
+Calls gCalls;
+Calls calls() { return std::exchange(gCalls, {}); }
+std::string str(int64_t v) { return std::to_string(v); }
 void ZEKAPI drawButton(ZEK_object *, int32_t i, int32_t mode, int32_t pressed)
 {
-    gCalls.push_back(std::to_string(i) + ":" + std::to_string(mode) + std::to_string(pressed));
+    gCalls.push_back(str(i) + ":" + str(mode) + str(pressed));
 }
 int32_t ZEKAPI paint(ZEK_object *) { return gCalls.push_back("paint"), 0; }
-UINT_PTR ZEKAPI setTimer(ZEK_object *, UINT_PTR id, UINT ms)
-{
-    return gCalls.push_back("set" + std::to_string(id) + "/" + std::to_string(ms)), id;
-}
-int32_t ZEKAPI killTimer(ZEK_object *, UINT_PTR id)
-{
-    return gCalls.push_back("kill" + std::to_string(id)), 1;
-}
-std::vector<std::string> calls() { auto c = gCalls; gCalls.clear(); return c; }
-using Calls = std::vector<std::string>;
+UINT_PTR ZEKAPI setTimer(ZEK_object *, UINT_PTR id, UINT ms) { return gCalls.push_back("set" + str(id) + "/" + str(ms)), id; }
+int32_t ZEKAPI killTimer(ZEK_object *, UINT_PTR id) { return gCalls.push_back("kill" + str(id)), 1; }
 
 ZEK_object *table(ZEK_object *w) { return member<ZEK_object *>(w, "pButtonTbl"); }
 Button *rec(ZEK_object *w) { return static_cast<Button *>(table(w)->pBlock); }
@@ -91,11 +86,10 @@ TEST_F(Buttons, BuildsRecordsFromEntriesAndKeepsTheOldTableOnAnEmptyOne)
     e.add(1, 0, 0, 0, 113, 10, 20, 300, 40, 0);
     e.add(1, 0x102, 0, 5, 101, 2, 3, 10, 1, 7).at(18, int16_t(3)).at(20, int16_t(4));
     e.at(26, int16_t(1)).at(28, int16_t(2)).at(30, int32_t(0x41));
-    std::memset(&e.bytes[e.bytes.size() - 2 * kEntry + 34], 'A', 32);  // no terminator
-    std::memcpy(&e.bytes[e.bytes.size() - 2 * kEntry + 66], "tip", 4);
-    std::memcpy(&e.bytes[e.bytes.size() - 2 * kEntry + 98], "proc", 5);
-    e.add(3, 0, 0, 0, 102, 0, 0, 1, 1, 8);
-    e.add(2, 0, 0, 0, 102, 0, 0, 1, 1, 9);
+    char *texts = reinterpret_cast<char *>(&e.bytes[e.bytes.size() - 2 * kEntry]);
+    std::memset(texts + 34, 'A', 32);  // no terminator
+    std::memcpy(texts + 66, "tip", 4), std::memcpy(texts + 98, "proc", 5);
+    e.add(3, 0, 0, 0, 102, 0, 0, 1, 1, 8).add(2, 0, 0, 0, 102, 0, 0, 1, 1, 9);
     ASSERT_EQ(Win_InitButton(win, e.data(), 0, 1, 4), 1);
     ASSERT_EQ(member<int32_t>(table(win), "bMaxRec"), 3);
     const Button *b = rec(win);
@@ -105,13 +99,11 @@ TEST_F(Buttons, BuildsRecordsFromEntriesAndKeepsTheOldTableOnAnEmptyOne)
               (std::vector<int32_t>{16, 48, 80, 16, 3, 4}));
     EXPECT_TRUE(b[0].bComId == 7 && b[0].bComType == 1 && b[0].bRunMode == 2 && b[0].key == 0x41);
     EXPECT_TRUE(b[0].bOnOff == 2 && b[0].pModeD == 5 && b[0].pMode == &b[0].pModeD);
-    EXPECT_EQ(std::to_string(b[0].bGlay) + std::to_string(b[1].bGlay) + std::to_string(b[2].bGlay),
-              "012");
-    const char *rects[] = {"bFsx", "bFsy", "bFwx", "bFwy", "bWsx", "bWsy", "bWwx", "bWwy"};
-    std::vector<int32_t> got;
-    for (const char *r : rects)
-        got.push_back(ti(win, r));
-    EXPECT_EQ(got, (std::vector<int32_t>{10, 20, 300, 40, 10, 20, 300, 40}));
+    EXPECT_EQ(str(b[0].bGlay) + str(b[1].bGlay) + str(b[2].bGlay), "012");
+    std::string rects;
+    for (const char *r : {"bFsx", "bFsy", "bFwx", "bFwy", "bWsx", "bWsy", "bWwx", "bWwy"})
+        rects += str(ti(win, r)) + " ";
+    EXPECT_EQ(rects, "10 20 300 40 10 20 300 40 ");
     EXPECT_TRUE(member<ZEK_object *>(table(win), "pWin", 2) == win && ti(win, "bPos") == 1 &&
                 ti(win, "bPosBuf") == 4);
     EXPECT_TRUE(Win_GetButtonTbl(win, 8) == 1 && Win_GetButtonTbl(win, 99) == -1);
@@ -217,15 +209,10 @@ TEST_F(Buttons, BitmapsFromReadOnlyHeadersWithUntrustedSizes)
         BITMAPINFOHEADER bh = {DWORD(sizeof bh), w, h, 1, bits, BI_RGB, 0x7FFFFFF0, 0, 0, 0, 0};
         std::memcpy(p, &bh, sizeof bh);
     };
-    header(page, 8, 2, 4);
-    for (int i = 0; i < 16; ++i)
-        page[40 + 4 * i] = uint8_t(i);
     unsigned char *bits4 = page + 40 + 64, *head24 = page + 2048, *bits24 = head24 + 40;
-    for (int i = 0; i < 8; ++i)
-        bits4[i] = uint8_t(0x70 + i);
-    header(head24, 2, 2, 24);
-    for (int i = 0; i < 16; ++i)
-        bits24[i] = uint8_t(0xA0 + i);
+    header(page, 8, 2, 4), header(head24, 2, 2, 24);
+    for (int i = 0; i < 16; ++i)  // colour i is blue i; pixels are 0x7n and 0xAn
+        page[40 + 4 * i] = uint8_t(i), bits4[i / 2] = uint8_t(0x70 + i), bits24[i] = uint8_t(0xA0 + i);
     const std::vector<unsigned char> before(page, page + 4096);
     DWORD was;
     ASSERT_TRUE(VirtualProtect(page, 4096, PAGE_READONLY, &was));
@@ -245,8 +232,7 @@ TEST_F(Buttons, BitmapsFromReadOnlyHeadersWithUntrustedSizes)
     ASSERT_EQ(GetDIBColorTable(dc, 0, 16, colours), 16u);
     SelectObject(dc, keep);
     DeleteDC(dc);
-    const COLORREF face = Color3dFace();
-    EXPECT_EQ(RGB(colours[7].rgbRed, colours[7].rgbGreen, colours[7].rgbBlue), face);
+    EXPECT_EQ(RGB(colours[7].rgbRed, colours[7].rgbGreen, colours[7].rgbBlue), Color3dFace());
     EXPECT_EQ(colours[6].rgbBlue, 6) << "only entry 7";
     Win_InitButton(win, e.data(), 1, 1, 1);  // the old pictures go with the old table
     VirtualFree(page, 0, MEM_RELEASE);
