@@ -122,11 +122,20 @@ static void overwrite_slot(ZEK_object *o, const char *name, ZEK_method_fn fn)
         layer->pSlot[slot] = fn;
 }
 
+/* The buttons' key codes, as they arrive in the key loop. */
+#define KEY_GRID 0x12001
+#define KEY_SOLID 0x12002
+#define KEY_DASHED 0x12003
+
 static void describe_key(int32_t key, char *text, size_t size)
 {
     const int code = key & 0xFFFF;
     if (key == ZEK_CMD_END)
         snprintf(text, size, "終了要求 (閉じるボタン)");
+    else if (key == KEY_GRID || key == KEY_SOLID || key == KEY_DASHED)
+        snprintf(text, size, "ボタン 「%s」", key == KEY_GRID     ? "10m 格子"
+                                              : key == KEY_SOLID ? "実線"
+                                                                 : "破線");
     else if (key == ZEK_CMD_RESIZED)
         snprintf(text, size, "コマンド: 再描画");
     else if (key & ZEK_KEY_SPECIAL)
@@ -138,6 +147,33 @@ static void describe_key(int32_t key, char *text, size_t size)
     else
         snprintf(text, size, "文字 「%c」", code);
 }
+
+/* ---- The button bar ----------------------------------------------------- */
+
+/* A button table entry as Win_InitButton reads it: packed, 146 bytes with
+   32-bit pointers. */
+#pragma pack(push, 1)
+typedef struct ButtonEntry {
+    int16_t state, on_off, group, mode, frame;
+    int16_t x, y, w, h, ox, oy;
+    int32_t command;
+    int16_t command_type, run_mode;
+    int32_t key;
+    char text[32], hint[32], text2[32];
+    const void *bitmap, *bits, *selected_bitmap, *selected_bits;
+} ButtonEntry;
+#pragma pack(pop)
+
+/* A toggle for a 10 m grid, and a radio pair for the traverse legs; each
+   click arrives in the key loop as the button's key code. */
+static const ButtonEntry plan_buttons[] = {
+    {1, 1, 0, 0, 101, 436, 4, 64, 22, 8, 4, 1, 0, 1, KEY_GRID, "10m 格子", "格子の表示", "", 0, 0, 0, 0},
+    {1, 2, 1, 0, 101, 506, 4, 56, 22, 10, 4, 2, 0, 1, KEY_SOLID, "実線", "多角線を実線で", "", 0, 0, 0, 0},
+    {1, 2, 1, 1, 101, 564, 4, 56, 22, 10, 4, 3, 0, 1, KEY_DASHED, "破線", "多角線を破線で", "", 0, 0, 0, 0},
+    {-1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "", "", "", 0, 0, 0, 0},
+};
+static int show_grid;        /* the grid toggle is on */
+static int traverse_dashed = 1;
 
 /* ---- The survey plan -------------------------------------------------- */
 
@@ -232,6 +268,14 @@ static void draw_plan(ZEK_object *o)
     Win_SetPen(o, ink, 0, 1);
     Win_LineBox(o, 0, 0, SHEET_Y, SHEET_X);
     Win_LineBox(o, 2, 2, SHEET_Y - 2, SHEET_X - 2);
+    /* A 10 m grid when its button is on. */
+    if (show_grid) {
+        Win_SetPen(o, RGB(200, 215, 235), 0, 1);
+        for (double x = 10; x < SHEET_X; x += 10)
+            Win_Line(o, 2, x, SHEET_Y - 2, x);
+        for (double y = 10; y < SHEET_Y; y += 10)
+            Win_Line(o, y, 2, y, SHEET_X - 2);
+    }
 
     /* A building inside the parcel, hatched. */
     Win_SetPen(o, grey, 0, 1);
@@ -285,8 +329,9 @@ static void draw_plan(ZEK_object *o)
     plan_text(o, text, (parcel[0].x + parcel[1].x) * 0.5, parcel[0].y + 0.8, -90, 12, red,
               TA_CENTER | TA_TOP);
 
-    /* The traverse legs, dashed, and the tie to the benchmark. */
-    Win_SetPen(o, blue, 4, 1);
+    /* The traverse legs, dashed or solid as the radio buttons say, and the
+       tie to the benchmark. */
+    Win_SetPen(o, blue, traverse_dashed ? 4 : 0, 1);
     for (int i = 0; i < STATION_COUNT; ++i) {
         const PlanPoint *a = &stations[i], *b = &stations[(i + 1) % STATION_COUNT];
         Win_Line(o, a->y, a->x, b->y, b->x);
@@ -403,6 +448,17 @@ static int32_t ZEKAPI sample_Timer(ZEK_object *o, int32_t id)
         PostMessageA(window, MACRO_CHAR, ZEK_CMD_RESIZED, 0);
         break;
     case 3:
+        /* Clicks on the grid toggle and on the solid-line radio button. */
+        PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(468, 15));
+        PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(468, 15));
+        PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(534, 15));
+        PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(534, 15));
+        break;
+    case 4:
+        /* The pointer rests on the dashed-line button: it shows hovered. */
+        PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(592, 15));
+        break;
+    case 5:
         /* The system close command; AltF4Code turns it into a key code. */
         PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
         break;
@@ -833,6 +889,8 @@ static int run_window(ZEK_object *list)
     *(int32_t *)win_member(w, "WinWdGy") = 480;
     overwrite_slot(w, "Paint", (ZEK_method_fn)sample_Paint);
     overwrite_slot(w, "Timer", (ZEK_method_fn)sample_Timer);
+    if (!Win_InitButton(w, plan_buttons, 1, 0, 0))
+        printf("the button bar could not be made\n");
     /* Closing from the system menu becomes a key for the loop below. */
     Win_SetAltF4Code(w, ZEK_CMD_END);
 
@@ -859,6 +917,13 @@ static int run_window(ZEK_object *list)
         /* Into the shared log; the window is asked to repaint as well. */
         Shared_printf(w, "sample: key 0x%05lX %s\n", (unsigned long)key, text);
         ended = key == ZEK_CMD_END;
+        if (key == KEY_GRID || key == KEY_SOLID || key == KEY_DASHED) {
+            if (key == KEY_GRID)
+                show_grid = !show_grid;
+            else
+                traverse_dashed = key == KEY_DASHED;
+            InvalidateRect(window, NULL, FALSE);
+        }
     }
     Win_KillTimer(w, SAMPLE_TIMER);
     Win_Update(w);
