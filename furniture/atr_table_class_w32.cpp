@@ -17,10 +17,7 @@ const ZEK_vtbl AtrTable_vtbl = {atr_table_deleting_dtor};
 
 void ZEKAPI atr_table_deleting_dtor(ZEK_object *object, int32_t flags)
 {
-    zek_release_layer(object, &AtrTable_vtbl, ZEK_layer_at(object, 2));
-    zek_release_layer(object, &Fd_Mem_vtbl, ZEK_layer_at(object, 1));
-    zek_release_layer(object, &ZEK_class_vtbl, ZEK_layer_at(object, 0));
-    zek_finish_delete(object, flags);
+    zek_delete_third(object, &AtrTable_vtbl, &Fd_Mem_vtbl, flags);
 }
 
 using B = AtrTable_button;
@@ -189,31 +186,7 @@ AtrButtons atr_buttons(ZEK_object *t)
 // the table's layer is built, on the record array layer already there.
 extern "C" ZEK_object *ZEKAPI AtrTable_ctor2(ZEK_object *object)
 {
-    const bool owns = object == nullptr;
-    if (owns) {
-        object = zek_object_alloc(3);
-        if (!object)
-            return nullptr;
-        object->vtbl = &ZEK_class_vtbl;
-        if (!ZEK_class_ctor2(object)) {
-            std::free(object);
-            return nullptr;
-        }
-        object->vtbl = &Fd_Mem_vtbl;
-        if (!Fd_Mem_ctor2(object)) {
-            zek_abandon_object(object, 1, true);
-            return nullptr;
-        }
-        object->vtbl = &AtrTable_vtbl;
-    }
-    ZEK_layer *layer = ZEK_layer_at(object, 2);
-    if (!init_layer(object, layer)) {
-        if (owns)
-            zek_abandon_object(object, 2, true);
-        return nullptr;
-    }
-    zek_link_layers(ZEK_layer_at(object, 1), layer);
-    return object;
+    return zek_construct_third(object, &Fd_Mem_vtbl, Fd_Mem_ctor2, &AtrTable_vtbl, init_layer);
 }
 
 // Each distinct bitmap once: in a changed picture hBmp is hBmpCh and the

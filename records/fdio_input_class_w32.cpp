@@ -12,10 +12,7 @@ namespace {
 
 void ZEKAPI fdio_input_deleting_dtor(ZEK_object *object, int32_t flags)
 {
-    zek_release_layer(object, &FdioInput_vtbl, ZEK_layer_at(object, 2));
-    zek_release_layer(object, &Fd_Io_vtbl, ZEK_layer_at(object, 1));
-    zek_release_layer(object, &ZEK_class_vtbl, ZEK_layer_at(object, 0));
-    zek_finish_delete(object, flags);
+    zek_delete_third(object, &FdioInput_vtbl, &Fd_Io_vtbl, flags);
 }
 
 using D = FdioInput_data;
@@ -206,31 +203,7 @@ void fdio_loop_leave(ZEK_object *f, FdioInput_area *a)
 // the editor's layer is built, on the record file layer already there.
 extern "C" ZEK_object *ZEKAPI FdioInput_ctor2(ZEK_object *object)
 {
-    const bool owns = object == nullptr;
-    if (owns) {
-        object = zek_object_alloc(3);
-        if (!object)
-            return nullptr;
-        object->vtbl = &ZEK_class_vtbl;
-        if (!ZEK_class_ctor2(object)) {
-            std::free(object);
-            return nullptr;
-        }
-        object->vtbl = &Fd_Io_vtbl;
-        if (!Fd_Io_ctor2(object)) {
-            zek_abandon_object(object, 1, true);
-            return nullptr;
-        }
-        object->vtbl = &FdioInput_vtbl;
-    }
-    ZEK_layer *layer = ZEK_layer_at(object, 2);
-    if (!init_layer(object, layer)) {
-        if (owns)
-            zek_abandon_object(object, 2, true);
-        return nullptr;
-    }
-    zek_link_layers(ZEK_layer_at(object, 1), layer);
-    return object;
+    return zek_construct_third(object, &Fd_Io_vtbl, Fd_Io_ctor2, &FdioInput_vtbl, init_layer);
 }
 
 // A table deleted while its loop is still listed must not be found by a

@@ -86,11 +86,48 @@ ZEK_object *zek_construct_derived(ZEK_object *object, const ZEK_vtbl *vtbl, ZekL
     return object;
 }
 
+ZEK_object *zek_construct_third(ZEK_object *object, const ZEK_vtbl *base_vtbl,
+                                ZekBaseCtor base_ctor, const ZEK_vtbl *vtbl, ZekLayerInit init)
+{
+    const bool owns = object == nullptr;
+    if (owns) {
+        object = zek_object_alloc(3);
+        if (!object)
+            return nullptr;
+        object->vtbl = &ZEK_class_vtbl;
+        if (!ZEK_class_ctor2(object)) {
+            std::free(object);
+            return nullptr;
+        }
+        object->vtbl = base_vtbl;
+        if (!base_ctor(object)) {
+            zek_abandon_object(object, 1, true);
+            return nullptr;
+        }
+        object->vtbl = vtbl;
+    }
+    ZEK_layer *layer = ZEK_layer_at(object, 2);
+    if (!init(object, layer)) {
+        if (owns)
+            zek_abandon_object(object, 2, true);
+        return nullptr;
+    }
+    zek_link_layers(ZEK_layer_at(object, 1), layer);
+    return object;
+}
+
 void zek_delete_derived(ZEK_object *object, const ZEK_vtbl *vtbl, int32_t flags)
 {
     zek_release_layer(object, vtbl, ZEK_layer_at(object, 1));
     zek_release_layer(object, &ZEK_class_vtbl, ZEK_layer_at(object, 0));
     zek_finish_delete(object, flags);
+}
+
+void zek_delete_third(ZEK_object *object, const ZEK_vtbl *vtbl, const ZEK_vtbl *base_vtbl,
+                      int32_t flags)
+{
+    zek_release_layer(object, vtbl, ZEK_layer_at(object, 2));
+    zek_delete_derived(object, base_vtbl, flags);
 }
 
 void zek_abandon_object(ZEK_object *object, int builtLayers, bool ownsMemory)

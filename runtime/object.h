@@ -28,10 +28,18 @@ void zek_finish_delete(ZEK_object *object, int32_t flags);
 // init fills the layer from the class's table; false means it failed.
 using ZekLayerInit = bool (*)(ZEK_object *object, ZEK_layer *layer);
 ZEK_object *zek_construct_derived(ZEK_object *object, const ZEK_vtbl *vtbl, ZekLayerInit init);
+// The same for a class over a derived class: builds the root and the base
+// (base_ctor under base_vtbl) when object is null, then the third layer.
+using ZekBaseCtor = ZEK_object *(ZEKAPI *)(ZEK_object *object);
+ZEK_object *zek_construct_third(ZEK_object *object, const ZEK_vtbl *base_vtbl,
+                                ZekBaseCtor base_ctor, const ZEK_vtbl *vtbl, ZekLayerInit init);
 
 // The deleting destructor of a class derived directly from the root: the
 // class's layer with its virtual table in place, then the root's, then the memory.
 void zek_delete_derived(ZEK_object *object, const ZEK_vtbl *vtbl, int32_t flags);
+// The same for a class over a derived class whose virtual table is base_vtbl.
+void zek_delete_third(ZEK_object *object, const ZEK_vtbl *vtbl, const ZEK_vtbl *base_vtbl,
+                      int32_t flags);
 
 // Runs the object's deleting destructor and frees it; null or an object
 // without one is left alone.
