@@ -237,3 +237,46 @@ TEST_F(Buttons, BitmapsFromReadOnlyHeadersWithUntrustedSizes)
     Win_InitButton(win, e.data(), 1, 1, 1);  // the old pictures go with the old table
     VirtualFree(page, 0, MEM_RELEASE);
 }
+
+// The whole way a click takes: mouse messages at the window, the table's hit
+// and state, the posted key or command, and the program's key wait.
+TEST_F(Buttons, ClicksAtTheWindowArriveInTheKeyLoop)
+{
+    Entries e;
+    e.add(1, 0, 0, 0, 101, 0, 0, 40, 20, 5).at(30, int32_t(0x41));
+    e.add(1, 0, 0, 0, 101, 50, 0, 40, 20, 77).at(26, int16_t(1));
+    std::memcpy(&e.bytes[e.bytes.size() - 2 * kEntry + 98], "run", 4);
+    e.add(1, 0, 0, 0, 101, 100, 0, 40, 20, 78).at(30, int32_t(0x42));
+    ASSERT_EQ(Win_InitButton(win, e.data(), 1, 0, 0), 1);
+    const HWND w = win.hwnd();
+    auto at = [](int x) { return MAKELPARAM(x, 10); };
+    auto press = [&](int down, int up) {
+        SendMessageA(w, WM_MOUSEMOVE, 0, at(down));
+        SendMessageA(w, WM_LBUTTONDOWN, MK_LBUTTON, at(down));
+        SendMessageA(w, WM_MOUSEMOVE, MK_LBUTTON, at(up));
+        SendMessageA(w, WM_LBUTTONUP, 0, at(up));
+    };
+
+    press(10, 10);
+    EXPECT_EQ(Win_Keyin(win, 0, 0, 0), 0x41);
+    press(60, 60);
+    EXPECT_EQ(Win_Keyin(win, 0, 0, 0), 0x10034);
+    const char *dt = &member<char>(win, "bMenuDt");
+    int32_t id;
+    std::memcpy(&id, dt + 4, 4);
+    EXPECT_EQ(id, 77);
+    EXPECT_STREQ(dt + 8, "run");
+
+    // The key goes out on the press: a drag onto another button and a release
+    // there send nothing more and hold nothing.
+    press(110, 10);
+    EXPECT_EQ(Win_Keyin(win, 0, 0, 0), 0x42);
+    EXPECT_TRUE(take_posted(w).empty());
+    EXPECT_EQ(ti(win, "SelPos"), -1);
+
+    // Outside every button and on a grayed one: nothing at all.
+    rec(win)[0].bGlay = 1;
+    press(10, 10);
+    press(300, 300);
+    EXPECT_TRUE(take_posted(w).empty());
+}
