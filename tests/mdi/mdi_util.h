@@ -13,41 +13,27 @@
 inline std::string gLog;
 inline std::atomic<int> gDtors;
 inline std::string took() { return std::exchange(gLog, {}); }
-// The logged words that begin with prefix, the log emptied.
-inline std::string only(const std::string &prefix)
-{
-    std::string kept, log = took();
-    for (size_t at = 0, end; at < log.size(); at = end + 1) {
-        end = log.find(' ', at);
-        if (log.compare(at, prefix.size(), prefix) == 0)
-            kept += log.substr(at, end - at + 1);
-    }
-    return kept;
-}
 inline std::string num(ZEK_object *w) { return std::to_string(mi(w, "bMdiSelPos")); }
-
+inline int32_t ZEKAPI logged(ZEK_object *w, const char *what) { return gLog += what + num(w) + " ", 0; }
 inline int32_t ZEKAPI checkMenu(ZEK_object *, int32_t id, int32_t on)
 {
-    return gLog += "check" + std::to_string(id) + "=" + std::to_string(on) + " ", 0;
+    return gLog += "check" + std::to_string(id % 100) + "=" + std::to_string(on) + " ", 0;
 }
 inline int32_t ZEKAPI setMenuName(ZEK_object *, int32_t id, const char *text)
 {
-    return gLog += "name" + std::to_string(id) + "[" + text + "] ", 0;
+    return gLog += "name" + std::to_string(id % 100) + "[" + text + "] ", 0;
 }
 inline void ZEKAPI countDtor(ZEK_object *o) { Win_dtor(o), ++gDtors; }
-inline int32_t ZEKAPI logged(ZEK_object *w, const char *what) { return gLog += what + num(w) + " ", 0; }
-inline int32_t ZEKAPI createMdi(ZEK_object *w) { return logged(w, "create"); }
 inline int32_t ZEKAPI focusChange(ZEK_object *w) { return logged(w, "focus"); }
 inline int32_t ZEKAPI changeSize(ZEK_object *w) { return logged(w, "size"); }
 inline int32_t ZEKAPI m1(ZEK_object *w) { return logged(w, "m1:"); }
-inline int32_t ZEKAPI sl(ZEK_object *w) { return logged(w, "sl:"); }
-inline int32_t ZEKAPI sr(ZEK_object *w) { return logged(w, "sr:"); }
 
-// A frame Win with the given children; shown unless told otherwise.
+// A frame Win with the given children, each made ready by prepare; shown
+// unless told otherwise.
 struct Frame {
     ZEK_object *o = (Win_INIT(GetModuleHandleA(nullptr), nullptr), Win_ctor2(nullptr));
-    explicit Frame(std::initializer_list<int> children, bool window = true,
-                   void (*prepare)(ZEK_object *child) = nullptr)
+    explicit Frame(std::initializer_list<int> children, bool shown = true,
+                   void (*prepare)(ZEK_object *) = nullptr)
     {
         member<const char *>(o, "pClassName") = "ZekMdiFrame";
         mi(o, "bShow") = SW_SHOWNOACTIVATE;
@@ -57,33 +43,23 @@ struct Frame {
         overwrite(o, "SetMenuName", setMenuName);
         for (int n : children) {
             EXPECT_EQ(Win_InitMdiWnd(o, n, "doc"), 1);
-            ZEK_object *c = child(n);
-            place(c, 10 * n, 10 * n, 200, 150);
-            overwrite(c, "dtor", countDtor);
-            overwrite(c, "CreateMdi", createMdi);
-            overwrite(c, "FocusChange", focusChange);
-            overwrite(c, "ChangeMdiSize", changeSize);
+            place(child(n), 10 * n, 10 * n, 200, 150);
+            overwrite(child(n), "dtor", countDtor);
+            overwrite(child(n), "FocusChange", focusChange);
+            overwrite(child(n), "ChangeMdiSize", changeSize);
             if (prepare)
-                prepare(c);
+                prepare(child(n));
         }
-        gDtors = 0;
-        if (window) {
+        if (shown) {
             EXPECT_EQ(Win_con(o, 0), 0);
         }
         pump();
+        gDtors = 0;
         gLog.clear();
     }
-    Frame(const Frame &) = delete;
-    Frame &operator=(const Frame &) = delete;
-    ~Frame()
-    {
-        if (o)
-            o->vtbl->deleting_dtor(o, 1);
-        pump();
-    }
+    ~Frame() { o->vtbl->deleting_dtor(o, 1), pump(); }
     ZEK_object *&child(int n) { return (&member<ZEK_object *>(o, "pMdiChild"))[n]; }
     HWND hwnd(int n) { return member<HWND>(child(n), "hWnd"); }
-    HWND hwnd() { return member<HWND>(o, "hWnd"); }
 };
 
 #endif
