@@ -1,6 +1,7 @@
 // Win: construction with its defaults, the dtor method and deletion.
 #include "win_data.h"
 #include "win_proc.h"
+#include "../furniture/mdi_links.h"
 #include "../graphics/dc_scope.h"
 
 #include <cstdlib>
@@ -90,6 +91,7 @@ int32_t ZEKAPI win_release_layer(ZEK_object *object, ZEK_layer *layer)
     if (layer->pDataArea) {
         win_end_window(object);
         Win_data &d = *win_data(layer);
+        mdi_release_links(object, d);
         win_release_drawing_buffers(d);  // also when it never had a window
         win_release_drawing(d);
     }

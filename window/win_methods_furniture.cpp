@@ -101,70 +101,12 @@ extern "C" int32_t ZEKAPI Win_PutToolBarEx(ZEK_object *, int32_t)
     return 0;
 }
 
-extern "C" void ZEKAPI Win_InitMdiFrame(ZEK_object *)
-{
-}
-
-extern "C" int32_t ZEKAPI Win_CreateMdiFrame(ZEK_object *)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_InitMdiWnd(ZEK_object *, int32_t, const char *)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_CreateMdiWnd(ZEK_object *, int32_t)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_GetMdiWndNextPos(ZEK_object *)
-{
-    return -1;
-}
-
-extern "C" int32_t ZEKAPI Win_CascadeWindow(ZEK_object *)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_TileWindows(ZEK_object *, int32_t)
-{
-    return 0;
-}
-
-extern "C" void ZEKAPI Win_EndMdiLoop(ZEK_object *, int32_t)
-{
-}
-
-extern "C" int32_t ZEKAPI Win_CreateMdi(ZEK_object *)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_ChangeMdiSize(ZEK_object *)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_FocusChange(ZEK_object *)
-{
-    return 0;
-}
-
 extern "C" int32_t ZEKAPI Win_InitLockMenu(ZEK_object *, int32_t, int32_t, const void *)
 {
     return 0;
 }
 
 extern "C" int32_t ZEKAPI Win_CreateLockMenu(ZEK_object *, int32_t)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_MdiCadClose(ZEK_object *)
 {
     return 0;
 }

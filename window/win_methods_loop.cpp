@@ -78,20 +78,3 @@ extern "C" int32_t ZEKAPI Win_RButtonDblClk(ZEK_object *, WPARAM)
     return 0;
 }
 
-extern "C" void ZEKAPI Win_SetMdiMouseJob(ZEK_object *, Win_job_fn, Win_job_fn, Win_job_fn, Win_job_fn, Win_job_fn, Win_job_fn, Win_job_fn, Win_job_fn)
-{
-}
-
-extern "C" void ZEKAPI Win_MdiPushMouse(ZEK_object *, ZEK_object *)
-{
-}
-
-extern "C" void ZEKAPI Win_MdiPopMouse(ZEK_object *)
-{
-}
-
-extern "C" int32_t ZEKAPI Win_MdiSubLoop(ZEK_object *, ZEK_object *, Win_job_fn, Win_job_fn, Win_key_job_fn, Win_job_fn)
-{
-    return 0;
-}
-

@@ -20,6 +20,9 @@ LRESULT win_default(const WinMessage &m)
 {
     if (m.d.bMdiId)
         return DefFrameProcA(m.d.hWnd, m.d.hMdiWnd, m.message, m.wParam, m.lParam);
+    // An MDI child's sizing, activation and closing go through the MDI client.
+    if (GetWindowLongPtrA(m.d.hWnd, GWL_EXSTYLE) & WS_EX_MDICHILD)
+        return DefMDIChildProcA(m.d.hWnd, m.message, m.wParam, m.lParam);
     return DefWindowProcA(m.d.hWnd, m.message, m.wParam, m.lParam);
 }
 
@@ -46,7 +49,9 @@ void run_root_net_job(ZEK_object *object)
         reinterpret_cast<int32_t(ZEKAPI *)(ZEK_object *)>(job)(object);
 }
 
-LRESULT dispatch(const WinMessage &m)
+}  // namespace
+
+LRESULT win_dispatch(const WinMessage &m)
 {
     switch (m.message) {
     case WM_CREATE:
@@ -169,10 +174,8 @@ LRESULT dispatch(const WinMessage &m)
     }
 }
 
-}  // namespace
-
-extern "C" LRESULT ZEKAPI WndProcNx(ZEK_object *object, UINT message, WPARAM wParam,
-                                    LPARAM lParam)
+LRESULT win_proc_run(ZEK_object *object, UINT message, WPARAM wParam, LPARAM lParam,
+                     LRESULT (*handler)(const WinMessage &))
 {
     Win_data *d = win_data_of(object);
     if (!d)
@@ -183,10 +186,16 @@ extern "C" LRESULT ZEKAPI WndProcNx(ZEK_object *object, UINT message, WPARAM wPa
         win_proc_enter(life);
     LRESULT result = 0;
     if (!win_call<kWinFFWndProc>(object, message, wParam, lParam, &result))
-        result = dispatch(WinMessage{object, *d, message, wParam, lParam});
+        result = handler(WinMessage{object, *d, message, wParam, lParam});
     if (life)
         win_proc_leave(object, life);
     return result;
+}
+
+extern "C" LRESULT ZEKAPI WndProcNx(ZEK_object *object, UINT message, WPARAM wParam,
+                                    LPARAM lParam)
+{
+    return win_proc_run(object, message, wParam, lParam, win_dispatch);
 }
 
 extern "C" LRESULT CALLBACK DefWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

@@ -17,8 +17,15 @@ struct WinMessage {
     LPARAM lParam;
 };
 
-// The platform's handling: the MDI frame procedure for an MDI frame.
+// The platform's handling: the MDI frame procedure for an MDI frame, the MDI
+// child procedure for an MDI child.
 LRESULT win_default(const WinMessage &m);
+// The main window procedure's handling of every message.
+LRESULT win_dispatch(const WinMessage &m);
+// Runs handler on the message as WndProcNx does: FFWndProc first, and a
+// deletion of the object met meanwhile waits for the outermost call to end.
+LRESULT win_proc_run(ZEK_object *object, UINT message, WPARAM wParam, LPARAM lParam,
+                     LRESULT (*handler)(const WinMessage &));
 // Closes an open drop-down menu first; true when that was all the input did.
 bool win_end_popup_first(const WinMessage &m);
 
@@ -42,6 +49,8 @@ LRESULT win_on_key(const WinMessage &m);
 LRESULT win_on_syskeydown(const WinMessage &m);
 LRESULT win_on_macro_char(const WinMessage &m);
 LRESULT win_on_mouse_move(const WinMessage &m);
+// The mouse movement after the cursor is shown: position, buttons, MouseMove.
+LRESULT win_on_mouse_track(const WinMessage &m);
 LRESULT win_on_button(const WinMessage &m);
 LRESULT win_on_wheel(const WinMessage &m);
 void win_show_mouse_cursor();

@@ -147,8 +147,13 @@ LRESULT win_on_macro_char(const WinMessage &m)
 
 LRESULT win_on_mouse_move(const WinMessage &m)
 {
-    Win_data &d = m.d;
     win_show_mouse_cursor();
+    return win_on_mouse_track(m);
+}
+
+LRESULT win_on_mouse_track(const WinMessage &m)
+{
+    Win_data &d = m.d;
     if (Win_data *mother = win_data_of(d.pMother); mother && mother->pButtonTbl) {
         mother->MouseGx = mother->MouseGy = 0;
         call_named<void>(mother->pButtonTbl, "MouseMove");

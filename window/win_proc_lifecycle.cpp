@@ -159,14 +159,22 @@ LRESULT win_on_tool_message(const WinMessage &m)
 LRESULT win_on_mdi_end(const WinMessage &m)
 {
     const HWND window = reinterpret_cast<HWND>(m.wParam);
-    for (ZEK_object *&child : m.d.pMdiChild) {
+    for (int32_t i = 0; i < 10; ++i) {
+        ZEK_object *child = m.d.pMdiChild[i];
         Win_data *c = win_data_of(child);
-        if (c && window && c->hWnd == window) {
-            ZEK_object *gone = child;
-            child = nullptr;
-            zek_delete_object(gone);
-            break;
-        }
+        if (!c)
+            continue;
+        // The child's window is gone by now and its handle forgotten (its
+        // WM_NCDESTROY unbinds it): a child whose window has been destroyed
+        // is the one that ended. One already being deleted is left to that.
+        const bool ended = window && c->hWnd == window;
+        const bool gone = !c->hWnd && c->bQuitFlag;
+        const WinLife *life = win_life(child);
+        if (!(ended || gone) || !life || life->deleting || life->deferred)
+            continue;
+        m.d.pMdiChild[i] = nullptr;
+        m.d.bMdiEndPos = i;
+        zek_delete_object(child);
     }
     return 0;
 }

@@ -55,6 +55,12 @@ typedef void (ZEKAPI *Win_callback_fn)(ZEK_object *window);
    written to the shared message log) and the deletion completes, on a thread of
    the library, when the drawing thread ends.
 
+   MDI children: the frame owns the child objects in its pMdiChild slots
+   (made by Win_InitMdiWnd). A child whose window has ended (closed by the
+   user, Win_Close or WM_CLOSE) is deleted by the frame when WIN_MDIEND
+   arrives; the frame's destruction or deletion deletes the children it still
+   holds; a child the program deletes itself leaves its slot at once.
+
    So dtor and Destroy each run exactly once whatever the order of closing and
    deleting. A deleted object must not be used again; hooks may delete their
    own object, and the library does not touch an object after a call that may
