@@ -86,16 +86,32 @@ struct RunWin : ::testing::Test {
 };
 
 // The windows of wanted in the order the system enumerates top-level windows.
+struct Walk { std::vector<HWND> wanted, seen; };
+BOOL CALLBACK walk_step(HWND w, LPARAM p)
+{
+    auto &k = *reinterpret_cast<Walk *>(p);
+    if (std::count(k.wanted.begin(), k.wanted.end(), w))
+        k.seen.push_back(w);
+    return TRUE;
+}
 std::vector<HWND> in_order(std::vector<HWND> wanted)
 {
-    struct Walk { std::vector<HWND> wanted, seen; } walk{wanted, {}};
-    EnumWindows([](HWND w, LPARAM p) -> BOOL {
-        auto &k = *reinterpret_cast<Walk *>(p);
-        if (std::count(k.wanted.begin(), k.wanted.end(), w))
-            k.seen.push_back(w);
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&walk));
+    Walk walk{wanted, {}};
+    EnumWindows(walk_step, reinterpret_cast<LPARAM>(&walk));
     return walk.seen;
+}
+
+// Programs reach methods by slot index, so the order is part of the interface.
+TEST_F(RunWin, LayerOverTheRootWithSlotsInInterfaceOrder) {
+    ZEK_layer *l = ZEK_layer_at(rw, 1);
+    EXPECT_STREQ(l->pszClass, "RuningWin");
+    EXPECT_EQ(l->pBase, ZEK_layer_at(rw, 0));
+    EXPECT_EQ(l->nMethodRow, 20);
+    const char *names[] = {"dtor", "isRuningWnd", "PostMessage", "PostChar", "PostSysKey", "GetWindowText"};
+    const int32_t slots[] = {0, 1, 6, 10, 12, 19};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(ZEK_NameSearch(l, names[i]), slots[i]) << names[i];
+    EXPECT_EQ(hwnd(), nullptr);
 }
 
 TEST_F(RunWin, TitleModesAndClassFindFirstOrLastWithCount) {
