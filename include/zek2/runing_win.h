@@ -43,9 +43,9 @@ ZEK_object *ZEKAPI RuningWin_GetChildClass(ZEK_object *object, const char *class
    in a 32-bit program, 0 in a 64-bit one, where it would not fit. */
 int32_t ZEKAPI RuningWin_GetChildText(ZEK_object *object, int32_t index, char *buffer);
 
-/* Number of descendants of hWnd (0 when hWnd is 0); with handles, their
-   handles in enumeration order: the array holds as many as the count of a
-   call without it, and children made in between are the caller's risk. */
+/* Number of descendants of hWnd (0 when hWnd is 0); with handles, also their
+   handles in enumeration order. The array has no size: take it from a call
+   without one, and allow for children the other program makes meanwhile. */
 int32_t ZEKAPI RuningWin_GetChildHWND(ZEK_object *object, HWND *handles);
 
 /* The platform's results; 0 without a window. */
