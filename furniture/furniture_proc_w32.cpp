@@ -107,25 +107,28 @@ LRESULT on_destroy(const FurnitureMessage &m)
     return furniture_default(m);
 }
 
-// Only the owner's slot that holds this very object is cleared.
-void clear_owner_slot(const FurnitureMessage &m)
+// The owner's slot that holds this very object (the owner found through
+// pMother or the parent window), or null.
+ZEK_object **owner_slot(const FurnitureMessage &m)
 {
-    Win_data *o = win_is_live(m.d.pMother) ? win_data_of(m.d.pMother) : nullptr;
-    if (!o)
-        return;
-    for (ZEK_object **slot : {&o->pLeftMenuBar, &o->pRightMenuBar, &o->pTopMenuBar,
-                              &o->pDownMenuBar, &o->pStatusBar, &o->pToolFrame}) {
-        if (*slot == m.object) {
-            *slot = nullptr;
-            return;
-        }
+    for (ZEK_object *owner : {m.d.pMother, win_object_of(GetParent(m.d.hWnd))}) {
+        Win_data *o = win_is_live(owner) ? win_data_of(owner) : nullptr;
+        if (!o)
+            continue;
+        for (ZEK_object **slot : {&o->pLeftMenuBar, &o->pRightMenuBar, &o->pTopMenuBar,
+                                  &o->pDownMenuBar, &o->pStatusBar, &o->pToolFrame})
+            if (*slot == m.object)
+                return slot;
     }
+    return nullptr;
 }
 
 LRESULT on_ncdestroy(const FurnitureKind &kind, const FurnitureMessage &m)
 {
     Win_data &d = m.d;
-    clear_owner_slot(m);
+    ZEK_object **slot = owner_slot(m);
+    if (slot)
+        *slot = nullptr;
     const LRESULT r = furniture_default(m);
     // The handle may be reused by another window from now on.
     win_bind(d.hWnd, nullptr);
@@ -134,10 +137,10 @@ LRESULT on_ncdestroy(const FurnitureKind &kind, const FurnitureMessage &m)
     WinLife *life = win_life(m.object);
     if (life)
         life->destroying = life->closing = false;
-    // A deletion under way (it destroyed this window) or already asked for
-    // completes by itself; otherwise the object goes with its window, once
-    // this call has returned.
-    if (kind.deletesObject && life && !life->deleting && !life->deferred)
+    // The object an owner held goes with its window, once this call has
+    // returned; a deletion under way (it destroyed this window) or already
+    // asked for completes by itself. One no slot held is someone else's.
+    if (kind.deletesObject && slot && life && !life->deleting && !life->deferred)
         zek_delete_object(m.object);
     return r;
 }

@@ -2,6 +2,7 @@
 // edges of a window, each a "SideMenuClass" child with its own Win.
 #include <utility>
 
+#include "zek2/menus.h"
 #include "../runtime/object.h"
 #include "../window/win_call.h"
 #include "../window/win_lifetime.h"
@@ -26,7 +27,7 @@ struct Side {
     int32_t position;
 };
 
-// Side codes 10 left, 11 right, 12 top, 13 bottom; any other has no slot.
+// Any side code but the four has no slot.
 const Side *side_of(int32_t code)
 {
     static const Side sides[4] = {
@@ -35,7 +36,11 @@ const Side *side_of(int32_t code)
         {&Win_data::pTopMenuBar, &Win_data::bTopMenuH, &Win_data::bTopMenuEdge, 0},
         {&Win_data::pDownMenuBar, &Win_data::bDownMenuH, &Win_data::bDownMenuEdge, 1},
     };
-    return code >= 10 && code <= 13 ? &sides[code - 10] : nullptr;
+    static_assert(WIN_LOCK_RIGHT == WIN_LOCK_LEFT + 1 && WIN_LOCK_TOP == WIN_LOCK_LEFT + 2 &&
+                      WIN_LOCK_BOTTOM == WIN_LOCK_LEFT + 3,
+                  "sides in slot order");
+    return code >= WIN_LOCK_LEFT && code <= WIN_LOCK_BOTTOM ? &sides[code - WIN_LOCK_LEFT]
+                                                            : nullptr;
 }
 
 bool has_window(ZEK_object *object, const Win_data &d)

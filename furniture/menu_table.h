@@ -7,19 +7,12 @@
 #include <cstdint>
 #include <vector>
 
-#pragma pack(push, 1)
-struct MenuEntry {
-    int16_t parent;   // -1 end; 0 the menu bar; n the pop-up of slot n
-    int16_t opens;    // 0 a plain item; n the item opens a new pop-up in slot n
-    int16_t kind;     // 1 separator, 2 starts a new column; anything else text
-    int16_t enabled;  // 0 grayed
-    int32_t id;       // command identifier; also where the item is inserted
-    char proc[64];    // procedure text, NUL-terminated only when shorter
-    char caption[64];
-};
-#pragma pack(pop)
+#include "zek2/menus.h"
 
-static_assert(sizeof(MenuEntry) == 140, "menu entries are an interface");
+using MenuEntry = Win_menu_entry;
+static_assert(sizeof(MenuEntry) == 140 && offsetof(MenuEntry, id) == 8 &&
+                  offsetof(MenuEntry, proc) == 12 && offsetof(MenuEntry, caption) == 76,
+              "menu entries are an interface");
 constexpr size_t kMenuEntryBytes = sizeof(MenuEntry);
 
 // Slot 0 is the menu bar, 1 to 9 its pop-ups.

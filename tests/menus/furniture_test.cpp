@@ -1,5 +1,6 @@
 // Lock menus and the status bar: furniture windows of an owner Win, served
 // by the procedure they share.
+#include <atomic>
 #include <string>
 
 #include "menus_util.h"
@@ -13,6 +14,38 @@ void ZEKAPI countingDtor(ZEK_object *o)
     Win_dtor(o);
 }
 int32_t ZEKAPI mouseJob(ZEK_object *) { return 0x42; }
+
+// A drawing thread of o that counts the requests to end it and answers the
+// first after 100 ms.
+struct Drawing {
+    ZEK_object *o;
+    std::atomic<int> asks{0};
+    HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HANDLE thread = CreateThread(nullptr, 0, run, this, 0, nullptr);
+    static DWORD WINAPI run(void *p)
+    {
+        auto *self = static_cast<Drawing *>(p);
+        MSG m;
+        PeekMessageA(&m, nullptr, 0, 0, PM_NOREMOVE);
+        SetEvent(self->ready);
+        ULONGLONG answer = 0;
+        for (ULONGLONG end = GetTickCount64() + 5000; GetTickCount64() < end; Sleep(5)) {
+            while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE))
+                if (m.message == WIN_REDRAWEND && ++self->asks == 1)
+                    answer = GetTickCount64() + 100;
+            if (answer && GetTickCount64() >= answer)
+                break;
+        }
+        mi(self->o, "bProcID") = 0;
+        return 0;
+    }
+    explicit Drawing(ZEK_object *object) : o(object)
+    {
+        WaitForSingleObject(ready, 5000);
+        mi(o, "bProcID") = int32_t(GetThreadId(thread));
+    }
+    ~Drawing() { WaitForSingleObject(thread, 10000), CloseHandle(thread), CloseHandle(ready); }
+};
 
 struct Furniture : ::testing::Test {
     TestWin w{"ZekMenusOwner"};
@@ -162,4 +195,31 @@ TEST_F(Furniture, EachFurnitureObjectGoesOnceAndOnlyItsOwnSlotIsCleared)
 
     DestroyWindow(w.hwnd());
     EXPECT_TRUE(furniture(w, "pDownMenuBar") == nullptr && gDtors == 4);
+}
+
+TEST_F(Furniture, ClosingWaitsForADrawingThreadAskingItOnce)
+{
+    ASSERT_EQ(Win_InitLockMenu(w, 12, 20, buttons({{101, 2, 2, 20, 16, 1, 0, 'A'}}).data()), 1);
+    ASSERT_EQ(Win_con(w, 0), 0);
+    ZEK_object *menu = furniture(w, "pTopMenuBar");
+    overwrite(menu, "dtor", countingDtor);
+    const HWND window = hwnd_of(menu);
+    Drawing drawing(menu);
+    Win_Close(menu);
+    pump();
+    EXPECT_TRUE(!IsWindow(window) && furniture(w, "pTopMenuBar") == nullptr && gDtors == 1);
+    EXPECT_EQ(drawing.asks, 1);
+}
+
+TEST_F(Furniture, InitialisingASideOrTheStatusBarAgainDeletesTheObjectItReplaces)
+{
+    const Bytes t = buttons({{101, 2, 2, 20, 20, 1, 0, 'A'}});
+    ASSERT_EQ(Win_InitLockMenu(w, 11, 30, t.data()), 1);
+    ASSERT_EQ(Win_InitStatusBar(w, nullptr), 1);
+    overwrite(furniture(w, "pRightMenuBar"), "dtor", countingDtor);
+    overwrite(furniture(w, "pStatusBar"), "dtor", countingDtor);
+    ASSERT_EQ(Win_InitLockMenu(w, 11, 30, t.data()), 1);
+    ASSERT_EQ(Win_InitStatusBar(w, nullptr), 1);
+    EXPECT_EQ(gDtors, 2);
+    ASSERT_EQ(Win_con(w, 0), 0);
 }
