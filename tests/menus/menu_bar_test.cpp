@@ -88,15 +88,13 @@ TEST_F(MenuBar, BuildsItemsInTableOrderBeforeEarlierOnesWithTheirId)
 TEST_F(MenuBar, ItemsAreCheckedRenamedAndGrayedById)
 {
     ASSERT_EQ(Win_InitMenuBar(w, t.b.data()), 1);
-    EXPECT_EQ(Win_CheckMenu(w, 13, 1), 0);
-    EXPECT_EQ(Win_CheckMenu(w, 13, 0), 1);
-    EXPECT_EQ(Win_CheckMenu(w, 13, 0), 0);
-    EXPECT_EQ(Win_CheckMenu(w, 999, 1), -1);
-    EXPECT_EQ(Win_SetMenuGrayed(w, 13, 1), 1);
-    EXPECT_EQ(Win_SetMenuGrayed(w, 200, 0), 1);
-    EXPECT_EQ(Win_SetMenuName(w, 13, "Renamed"), 1);
-    EXPECT_EQ(Win_SetMenuName(w, 999, "none"), 0);
-    EXPECT_EQ(Win_SetMenuGrayed(w, 999, 1), 0);
+    std::string before;
+    for (int32_t on : {1, 0, 0})
+        before += std::to_string(Win_CheckMenu(w, 13, on));
+    EXPECT_EQ(before + std::to_string(Win_CheckMenu(w, 9, 1)), "010-1") << "-1: no such item";
+    EXPECT_TRUE(Win_SetMenuGrayed(w, 13, 1) && Win_SetMenuGrayed(w, 200, 0));
+    EXPECT_TRUE(Win_SetMenuName(w, 13, "Renamed") && !Win_SetMenuName(w, 9, "none") &&
+                !Win_SetMenuGrayed(w, 9, 1));
     EXPECT_EQ(items(bar()), "Head:100 File:100 |Col:200~ ");
     EXPECT_EQ(items(GetSubMenu(bar(), 1)), "First:11 Open:11 -:12 Renamed:13 ");
 }
@@ -113,7 +111,7 @@ TEST_F(MenuBar, AChosenItemWaitsInTheCommandRecordWithItsProcedure)
     EXPECT_TRUE(c.id == 13 && c.type == 1 && c.onOff == 0 && std::string(c.text) == "proc13");
     EXPECT_EQ(take_posted(w.hwnd()), (std::vector<std::pair<UINT, WPARAM>>{{UINT(MACRO_CHAR), 0x10034}}));
     EXPECT_EQ(Win_RunMenuProc(w), 0x1003D) << "a class module's procedure: not run yet";
-    w.m<Command>("bMenuDt").type = 2, w.m<Command>("bMenuDt").text[0] = '\0';
+    w.m<Command>("bMenuDt").type = 2, w.m<Command>("bMenuDt").text[0] = 0;
     EXPECT_EQ(Win_RunMenuProc(w), 0x1003D) << "no program to start";
     EXPECT_TRUE(Win_RunEndProc(w) == 1 && Win_RunShortCutProc(w, 'A') == 0);
 

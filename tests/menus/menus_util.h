@@ -12,10 +12,7 @@
 using Bytes = std::vector<unsigned char>;
 
 template <typename T>
-void put(Bytes &b, size_t at, T v)
-{
-    std::memcpy(&b[at], &v, sizeof v);
-}
+void put(Bytes &b, size_t at, T v) { std::memcpy(&b[at], &v, sizeof v); }
 
 // A button entry: frame, x, y, w, h (pixels), command id, command type, key.
 struct Btn {
@@ -41,7 +38,8 @@ inline Bytes buttons(std::initializer_list<Btn> list)
 }
 
 inline ZEK_object *&furniture(ZEK_object *w, const char *slot) { return member<ZEK_object *>(w, slot); }
-inline HWND hwnd_of(ZEK_object *w) { return w ? member<HWND>(w, "hWnd") : nullptr; }
+inline HWND hwnd_of(ZEK_object *w) { return member<HWND>(w, "hWnd"); }
+inline std::vector<long> rect(const RECT &r) { return {r.left, r.top, r.right, r.bottom}; }
 
 // The window's rectangle in its parent's client coordinates.
 inline std::vector<long> placed(HWND window)
@@ -49,7 +47,7 @@ inline std::vector<long> placed(HWND window)
     RECT r{};
     GetWindowRect(window, &r);
     MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT *>(&r), 2);
-    return {r.left, r.top, r.right, r.bottom};
+    return rect(r);
 }
 
 #endif
