@@ -5,7 +5,6 @@
 #include "zek2/menus.h"
 #include "../runtime/object.h"
 #include "../window/win_call.h"
-#include "../window/win_lifetime.h"
 #include "../window/win_window_class.h"
 #include "furniture_proc.h"
 
@@ -96,9 +95,8 @@ extern "C" int32_t ZEKAPI Win_CreateLockMenu(ZEK_object *w, int32_t side)
         return 0;
     md->bTopMenuEdge = wd->*s->edge;
     md->bTopMenuH = s->position;
+    // The creation message binds the menu and its window (hWnd).
     HWND window = CreateWindowExA(md->ExStyle, md->pClassName, "", md->WinStyle, 0, 0, 0, 0,
                                   wd->hWnd, nullptr, md->hInst, menu);
-    if (window && win_is_live(menu) && win_object_of(window) == menu)
-        md->hWnd = window;
     return window ? 1 : 0;
 }

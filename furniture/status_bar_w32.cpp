@@ -6,7 +6,6 @@
 #include "../env/sjis_fit.h"
 #include "../runtime/object.h"
 #include "../window/win_call.h"
-#include "../window/win_lifetime.h"
 #include "../window/win_window_class.h"
 #include "button_entry.h"
 #include "furniture_proc.h"
@@ -153,6 +152,7 @@ extern "C" int32_t ZEKAPI Win_CreateStatusBar(ZEK_object *w)
         return 0;
     if (!register_status_class(bd->hInst))
         return 0;
+    // The creation message binds the bar and its window (hWnd).
     HWND window = CreateWindowExA(bd->ExStyle, kStatusClass, "", bd->WinStyle, 0, 0, 0, 0,
                                   wd->hWnd, nullptr, bd->hInst, bar);
     return window ? 1 : 0;
