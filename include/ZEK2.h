@@ -24,5 +24,6 @@
 #include "zek2/keys.h"
 #include "zek2/win_loop.h"
 #include "zek2/runing_win.h"
+#include "zek2/menus.h"
 
 #endif

@@ -3,64 +3,6 @@
 // Not built yet: each gives its failure or zero result; hooks are empty by design.
 #include "zek2/win.h"
 
-extern "C" int32_t ZEKAPI Win_InitMenuBar(ZEK_object *, const void *)
-{
-    return 0;
-}
-
-extern "C" const char *ZEKAPI Win_GetMenuProc(ZEK_object *, int32_t)
-{
-    return nullptr;
-}
-
-extern "C" int32_t ZEKAPI Win_CheckMenu(ZEK_object *, int32_t, int32_t)
-{
-    return -1;
-}
-
-extern "C" int32_t ZEKAPI Win_SetMenuName(ZEK_object *, int32_t, const char *)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_SetMenuGrayed(ZEK_object *, int32_t, int32_t)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_RunMenuProc(ZEK_object *)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_RunEndProc(ZEK_object *)
-{
-    return 1;
-}
-
-extern "C" int32_t ZEKAPI Win_RunShortCutProc(ZEK_object *, int32_t)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_InitStatusBar(ZEK_object *, const void *)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_CreateStatusBar(ZEK_object *)
-{
-    return 0;
-}
-
-extern "C" void ZEKAPI Win_SetStatusMsg(ZEK_object *, const char *, int32_t)
-{
-}
-
-extern "C" void ZEKAPI Win_GetStatusMsg(ZEK_object *, char *, int32_t)
-{
-}
-
 extern "C" int32_t ZEKAPI Win_InitToolFrame(ZEK_object *, int32_t)
 {
     return 0;
@@ -97,16 +39,6 @@ extern "C" int32_t ZEKAPI Win_PutToolBar(ZEK_object *)
 }
 
 extern "C" int32_t ZEKAPI Win_PutToolBarEx(ZEK_object *, int32_t)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_InitLockMenu(ZEK_object *, int32_t, int32_t, const void *)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_CreateLockMenu(ZEK_object *, int32_t)
 {
     return 0;
 }

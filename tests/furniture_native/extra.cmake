@@ -4,3 +4,4 @@ target_sources(test_furniture_native PRIVATE ${CMAKE_SOURCE_DIR}/furniture/butto
   ${CMAKE_SOURCE_DIR}/furniture/button_dib.cpp ${CMAKE_SOURCE_DIR}/furniture/button_layout.cpp
   ${CMAKE_SOURCE_DIR}/furniture/button_geometry.cpp ${CMAKE_SOURCE_DIR}/furniture/button_state.cpp
   ${CMAKE_SOURCE_DIR}/furniture/mdi_rules.cpp)
+target_sources(test_furniture_native PRIVATE ${CMAKE_SOURCE_DIR}/furniture/menu_table.cpp)

@@ -1,0 +1,37 @@
+// The command hooks of a Win: running a menu or button command, the end of
+// the program and keyboard shortcuts. Programs replace them by name.
+#include <cstring>
+
+#include "zek2/files.h"
+#include "zek2/keys.h"
+#include "../window/win_call.h"
+
+extern "C" int32_t ZEKAPI Win_RunMenuProc(ZEK_object *w)
+{
+    Win_data *d = win_data_of(w);
+    if (!d)
+        return ZEK_CMD_LEAVE_STATUS;
+    const Win_menu_command &c = d->bMenuDt;
+    char text[sizeof c.text + 1];
+    const size_t n = strnlen(c.text, sizeof c.text);
+    std::memcpy(text, c.text, n);
+    text[n] = '\0';
+    if (c.type >= 2) {
+        session(text, nullptr, ZEK_SESSION_WAIT);
+    } else {
+        // A procedure of a class module would run through
+        // Exec_ExecCall(ExecJob, text, w, 0, 0); the Exec class is not built
+        // yet, so the command is skipped.
+    }
+    return ZEK_CMD_LEAVE_STATUS;
+}
+
+extern "C" int32_t ZEKAPI Win_RunEndProc(ZEK_object *)
+{
+    return 1;
+}
+
+extern "C" int32_t ZEKAPI Win_RunShortCutProc(ZEK_object *, int32_t)
+{
+    return 0;
+}
