@@ -1,5 +1,6 @@
-# The button arithmetic and state machine are internal to the library, so the
-# suite compiles them in, as the native lane does.
+# The button and toolbar arithmetic and state machine are internal to the
+# library, so the suite compiles them in, as the native lane does.
 target_sources(test_furniture_native PRIVATE ${CMAKE_SOURCE_DIR}/furniture/button_entry.cpp
   ${CMAKE_SOURCE_DIR}/furniture/button_dib.cpp ${CMAKE_SOURCE_DIR}/furniture/button_layout.cpp
-  ${CMAKE_SOURCE_DIR}/furniture/button_geometry.cpp ${CMAKE_SOURCE_DIR}/furniture/button_state.cpp)
+  ${CMAKE_SOURCE_DIR}/furniture/button_geometry.cpp ${CMAKE_SOURCE_DIR}/furniture/button_state.cpp
+  ${CMAKE_SOURCE_DIR}/furniture/toolbar_place.cpp ${CMAKE_SOURCE_DIR}/furniture/toolbar_file.cpp)
