@@ -32,6 +32,9 @@ struct FurnitureKind {
     ZEK_object *(*owner)(const FurnitureMessage &m) = nullptr;
     bool scrolls = true;     // WM_HSCROLL/WM_VSCROLL go to the scroll slots
     bool mouseTable = true;  // a press on no button runs pMouseTable
+    // WM_NCDESTROY deletes the object (after clearing the owner's slot that
+    // holds it). False for furniture whose object outlives its window.
+    bool deletesObject = true;
 };
 
 // Runs one message of a furniture window of the given kind.
@@ -40,5 +43,9 @@ LRESULT furniture_proc(const FurnitureKind &kind, HWND window, UINT message, WPA
 
 // The platform's default handling.
 LRESULT furniture_default(const FurnitureMessage &m);
+
+// A 1-pixel solid line from (x1, y1) to just before (x2, y2) on dc; the pen
+// is the line's own and dc's pen is put back.
+void furniture_line(HDC dc, COLORREF colour, int x1, int y1, int x2, int y2);
 
 #endif

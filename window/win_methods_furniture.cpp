@@ -43,24 +43,6 @@ extern "C" int32_t ZEKAPI Win_RunShortCutProc(ZEK_object *, int32_t)
     return 0;
 }
 
-extern "C" int32_t ZEKAPI Win_InitStatusBar(ZEK_object *, const void *)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_CreateStatusBar(ZEK_object *)
-{
-    return 0;
-}
-
-extern "C" void ZEKAPI Win_SetStatusMsg(ZEK_object *, const char *, int32_t)
-{
-}
-
-extern "C" void ZEKAPI Win_GetStatusMsg(ZEK_object *, char *, int32_t)
-{
-}
-
 extern "C" int32_t ZEKAPI Win_InitToolFrame(ZEK_object *, int32_t)
 {
     return 0;
@@ -150,16 +132,6 @@ extern "C" int32_t ZEKAPI Win_ChangeMdiSize(ZEK_object *)
 }
 
 extern "C" int32_t ZEKAPI Win_FocusChange(ZEK_object *)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_InitLockMenu(ZEK_object *, int32_t, int32_t, const void *)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_CreateLockMenu(ZEK_object *, int32_t)
 {
     return 0;
 }

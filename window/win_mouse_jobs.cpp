@@ -3,7 +3,7 @@
 #include <cstring>
 #include <cstddef>
 
-#include "win_call.h"
+#include "win_proc.h"
 #include "zek2/keys.h"
 
 #include "../furniture/atr_table.h"
@@ -23,26 +23,39 @@ void post_job_key(const Win_data &d, int32_t key)
         win_post_key(d, key);
 }
 
-// Sends what a pressed button stands for: its key, or the whole command.
-void send_button(const Win_data &d, ZEK_object *table, int32_t index)
-{
-    // The table's own answer to Get: the current record of its block.
-    if (!call_named<int32_t>(table, "Get", index) || !table->pRecord)
-        return;
-    const auto *record = static_cast<const AtrTable_button *>(table->pRecord);
-    if (record->bComType == 0)
-        post_job_key(d, record->key);
-    else
-        win_post(d, WIN_COMMAND, reinterpret_cast<WPARAM>(table),
-                 reinterpret_cast<LPARAM>(record));
-}
-
 bool inside(const MouseRect &r, int32_t x, int32_t y)
 {
     return x >= r.x1 && x <= r.x2 && y >= r.y1 && y <= r.y2;
 }
 
 }  // namespace
+
+void win_send_button(const Win_data &receiver, ZEK_object *table, int32_t index)
+{
+    // The table's own answer to Get: the current record of its block.
+    if (!call_named<int32_t>(table, "Get", index) || !table->pRecord)
+        return;
+    const auto *record = static_cast<const AtrTable_button *>(table->pRecord);
+    if (record->bComType == 0)
+        post_job_key(receiver, record->key);
+    else
+        win_post(receiver, WIN_COMMAND, reinterpret_cast<WPARAM>(table),
+                 reinterpret_cast<LPARAM>(record));
+}
+
+const Win_mouse_row *win_mouse_row_hit(ZEK_object *object)
+{
+    Win_data *d = win_data_of(object);
+    if (!d || !d->pMouseTable)
+        return nullptr;
+    const int32_t i = win_call<kWinGetMouseTbl>(object);
+    const auto *rows = static_cast<const MouseRect *>(d->pMouseTable);
+    // A replaced GetMouseTbl may answer past the end row.
+    int32_t n = 0;
+    while (n < i && rows[n].type != -1)
+        ++n;
+    return i >= 0 && n == i && rows[i].type != -1 ? &rows[i] : nullptr;
+}
 
 extern "C" void ZEKAPI Win_SetStdMouseJob(ZEK_object *object, Win_job_fn sr, Win_job_fn sl,
                                           Win_job_fn m1, Win_job_fn m2, Win_job_fn p0,
@@ -134,7 +147,7 @@ extern "C" int32_t ZEKAPI Win_LButtonDown(ZEK_object *object, WPARAM wParam)
                               : -1;
         if (i != -1) {
             call_named<void>(table, "SetRepeetTimer", i);
-            send_button(*d, table, i);
+            win_send_button(*d, table, i);
             return 0;
         }
     }
@@ -143,18 +156,10 @@ extern "C" int32_t ZEKAPI Win_LButtonDown(ZEK_object *object, WPARAM wParam)
         post_job_key(*d, r);
         return 0;
     }
-    if (d->pMouseTable) {
-        const int32_t i = win_call<kWinGetMouseTbl>(object);
-        const auto *rows = static_cast<const MouseRect *>(d->pMouseTable);
-        // A replaced GetMouseTbl may answer past the end row.
-        int32_t n = 0;
-        while (n < i && rows[n].type != -1)
-            ++n;
-        if (i >= 0 && n == i && rows[i].type != -1) {
-            d->CurCy = d->MouseCy;
-            if (rows[i].job)
-                post_job_key(*d, rows[i].job(object));
-        }
+    if (const Win_mouse_row *row = win_mouse_row_hit(object)) {
+        d->CurCy = d->MouseCy;
+        if (row->job)
+            post_job_key(*d, row->job(object));
     }
     win_call<kWinwork_m1>(object);
     return 0;

@@ -74,6 +74,13 @@ void for_each_furniture(const Win_data &d, Fn fn)
         fn(menu);
 }
 
+// Posts to receiver what pressing button index of table stands for: its key
+// (MACRO_CHAR), or the whole command (WIN_COMMAND with table and record).
+void win_send_button(const Win_data &receiver, ZEK_object *table, int32_t index);
+// The row of the object's mouse table under the mouse (its GetMouseTbl
+// slot's answer, checked against the table's end), or null.
+const Win_mouse_row *win_mouse_row_hit(ZEK_object *object);
+
 // The selected MDI child when it is maximised, else null.
 ZEK_object *win_maximised_mdi_child(const Win_data &d);
 
