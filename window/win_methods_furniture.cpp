@@ -43,46 +43,6 @@ extern "C" int32_t ZEKAPI Win_RunShortCutProc(ZEK_object *, int32_t)
     return 0;
 }
 
-extern "C" int32_t ZEKAPI Win_InitToolFrame(ZEK_object *, int32_t)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_CreateToolFrame(ZEK_object *)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_InitToolBar(ZEK_object *, int32_t, const char *, const void *, int32_t, int32_t)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_CreateToolBar(ZEK_object *, int32_t, int32_t)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_GetToolBarNextPos(ZEK_object *)
-{
-    return -1;
-}
-
-extern "C" int32_t ZEKAPI Win_GetOpenToolBar(ZEK_object *, const char *)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_PutToolBar(ZEK_object *)
-{
-    return 0;
-}
-
-extern "C" int32_t ZEKAPI Win_PutToolBarEx(ZEK_object *, int32_t)
-{
-    return 0;
-}
-
 extern "C" void ZEKAPI Win_InitMdiFrame(ZEK_object *)
 {
 }
