@@ -55,6 +55,7 @@ void move_strip(Strip &s)
 struct Placement {
     DWORD style, exStyle;
     int32_t x, y, width, height;
+    bool atRightEdge;  // moved back to end at the screen's right edge
 };
 
 // Docked: at the strip's right end, or dropped into it and the strip packed.
@@ -71,7 +72,7 @@ Placement dock(Win_data &owner, ZEK_object *self, AtrTable_data &t, bool replace
         move_strip(s);
     }
     t.bFsy = kDockedY;
-    return {kDockedStyle, 0, t.bFsx, t.bFsy, t.bFwx, t.bFwy};
+    return {kDockedStyle, 0, t.bFsx, t.bFsy, t.bFwx, t.bFwy, false};
 }
 
 // Floating. A bar pulled out of the strip closes its gap once (whatever its
@@ -86,8 +87,13 @@ Placement float_bar(Win_data &owner, ZEK_object *self, AtrTable_data &t, bool re
         move_strip(s);
         t.bTcl = 0;
     }
-    Placement p{t.bPos == kPosLock ? kFixedStyle : kSizedStyle, WS_EX_TOOLWINDOW, t.bFsx, t.bFsy,
-                t.bFwx, t.bFwy};
+    Placement p{t.bPos == kPosLock ? kFixedStyle : kSizedStyle,
+                WS_EX_TOOLWINDOW,
+                t.bFsx,
+                t.bFsy,
+                t.bFwx,
+                t.bFwy,
+                false};
     RECT frame{0, 0, t.bFwx, t.bFwy};
     AdjustWindowRectEx(&frame, p.style, FALSE, p.exStyle);
     p.width = frame.right - frame.left;
@@ -96,12 +102,25 @@ Placement float_bar(Win_data &owner, ZEK_object *self, AtrTable_data &t, bool re
         p.x = int32_t(int64_t(t.bFsx) + owner.WinStGx);
         p.y = int32_t(int64_t(t.bFsy) + owner.WinStGy);
     }
-    const PlacePoint on = keep_bar_on_screen(p.x, p.y, p.width, p.height,
-                                             GetSystemMetrics(SM_CXSCREEN),
+    const int32_t screenW = GetSystemMetrics(SM_CXSCREEN);
+    const PlacePoint on = keep_bar_on_screen(p.x, p.y, p.width, p.height, screenW,
                                              GetSystemMetrics(SM_CYSCREEN));
+    p.atRightEdge = p.x >= screenW;
     p.x = t.bWsx = on.x;
     p.y = t.bWsy = on.y;
     return p;
+}
+
+// The system may make a captioned window wider than asked (its minimum
+// tracking size): one placed to end at the right edge then ends there with
+// the width it really has.
+void end_at_right_edge(HWND window)
+{
+    RECT r{};
+    const int32_t screen = GetSystemMetrics(SM_CXSCREEN);
+    if (GetWindowRect(window, &r) && r.right > screen)
+        SetWindowPos(window, nullptr, screen - (r.right - r.left), r.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace
@@ -134,5 +153,7 @@ extern "C" int32_t ZEKAPI Win_CreateToolBar(ZEK_object *w, int32_t i, int32_t re
     b->ExStyle = p.exStyle;
     const HWND window = CreateWindowExA(p.exStyle, b->pClassName, b->bMenuName, p.style, p.x, p.y,
                                         p.width, p.height, frame->hWnd, nullptr, b->hInst, bar);
+    if (window && p.atRightEdge)
+        end_at_right_edge(window);
     return window ? 1 : 0;
 }
