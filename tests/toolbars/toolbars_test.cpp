@@ -1,5 +1,6 @@
 // Tool frame and toolbars: the strip, floating bars, the drag and resize
 // protocol, closing and the toolbar file.
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -149,13 +150,18 @@ TEST_F(Toolbars, FloatingBarsStayOnTheScreenAndFollowAResize)
     EXPECT_EQ(rect(hwnd_of(b)).top, 103);
     EXPECT_EQ(rect(hwnd_of(b)).left, owner.left + 10);
 
-    // An edge resize: the system's loop needs a held button, so its end is
-    // sent here. The column bar comes back fitted to the size given: a row.
+    // An edge resize: the system's loop is kept from starting (it would wait
+    // for a button), its end is sent here. The column bar comes back fitted
+    // to the size given: a row.
     ti(a, "bPos") = ti(a, "bPosBuf") = 3;
     PostMessageA(hwnd_of(a), WIN_TOOLMOVE, 0, 0);
     pump();
     const HWND before = hwnd_of(a);
+    HHOOK noLoop = SetWindowsHookExA(WH_CBT, [](int code, WPARAM w, LPARAM l) -> LRESULT {
+        return code == HCBT_SYSCOMMAND ? 1 : CallNextHookEx(nullptr, code, w, l);
+    }, nullptr, GetCurrentThreadId());
     SendMessageA(before, WM_SYSCOMMAND, SC_SIZE | WMSZ_RIGHT, 0);
+    UnhookWindowsHookEx(noLoop);
     SetWindowPos(before, nullptr, 0, 0, 300, 100, SWP_NOMOVE | SWP_NOZORDER);
     SendMessageA(before, WM_EXITSIZEMOVE, 0, 0);
     pump();
@@ -164,4 +170,129 @@ TEST_F(Toolbars, FloatingBarsStayOnTheScreenAndFollowAResize)
     EXPECT_EQ(bar(w, 0), a);
     SendMessageA(hwnd_of(b), WM_EXITSIZEMOVE, 0, 0);
     EXPECT_EQ(ti(b, "bPos"), 2) << "no resize under way";
+}
+
+TEST_F(Toolbars, ClosingSavesTheLayoutKeepsTheProgramsLinesAndClearsTheSlot)
+{
+    std::string lines = "0 Name 0 2\n1 0 0 0 0\n";
+    for (int i = 3; i <= 150; ++i)
+        lines += (i == 60 ? std::string(100, 'x') : "mine " + std::to_string(i)) + "\n";
+    write("a.tb", lines);
+    write("b.tb", "9 Other 1 1\n");
+    ZEK_object *a = add(0, 1, 0, 2, "Draw"), *b = add(1, 1, 2, 2, "Float");
+    save_to(a, "a.tb"), save_to(b, "b.tb");
+    ASSERT_EQ(Win_con(w, 0), 0);
+    pump();
+    EXPECT_TRUE(Win_GetOpenToolBar(w, "Float") && GetFocus() == hwnd_of(b));
+
+    const HWND aw = hwnd_of(a);
+    PostMessageA(aw, WIN_DTOR, 0, 0);
+    pump();
+    EXPECT_TRUE(!IsWindow(aw) && bar(w, 0) == nullptr);
+    const std::string got = read("a.tb");
+    const size_t two = got.find('\n', got.find('\n') + 1) + 1;
+    EXPECT_EQ(got.substr(0, 13), "0 Name 0 2\n1 ");
+    EXPECT_EQ(got.substr(two), lines.substr(lines.find("mine 3")));
+
+    // The close box asks AltF4: a program's key keeps the bar, else it closes.
+    mi(b, "AltF4Code") = 0x1234;
+    SendMessageA(hwnd_of(b), WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(take_posted(hwnd_of(b)), (std::vector<std::pair<UINT, WPARAM>>{{UINT(MACRO_CHAR), 0x1234}}));
+    mi(b, "AltF4Code") = 0;
+    SendMessageA(hwnd_of(b), WM_SYSCOMMAND, SC_CLOSE, 0);
+    pump();
+    EXPECT_EQ(bar(w, 1), nullptr);
+    const std::string one = read("b.tb");
+    EXPECT_EQ(one.substr(0, 14), "0 Other 2 2\n1 ");
+    EXPECT_EQ(std::count(one.begin(), one.end(), '\n'), 2);
+    EXPECT_EQ(gPutEx, (std::vector<int>{0, 1}));
+}
+
+TEST_F(Toolbars, AFailedWriteLeavesTheFileAsItWas)
+{
+    ZEK_object *a = add(0, 1, 0, 2, "Bar one");
+    ASSERT_EQ(Win_con(w, 0), 0);
+    EXPECT_EQ(Win_PutToolBar(a), 0) << "not to be saved";
+    save_to(a, "a.tb");
+    EXPECT_EQ(Win_PutToolBar(a), 0) << "no file";
+
+    write("a.tb", "");
+    ASSERT_EQ(Win_PutToolBar(a), 1);
+    EXPECT_EQ(read("a.tb").substr(0, 16), "0 Bar_one 0 2\r\n1");
+    write("a.tb", "junk\n1 0 0 0 0\nmine");
+    ASSERT_EQ(Win_PutToolBar(a), 1);
+    const std::string got = read("a.tb");
+    EXPECT_TRUE(got.rfind("0 Bar_one 0 2\n1 ", 0) == 0 && got.substr(got.size() - 5) == "\nmine") << got;
+
+    HANDLE held = CreateFileA(file("a.tb").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(Win_PutToolBar(a), 0);
+    CloseHandle(held);
+    EXPECT_EQ(read("a.tb"), got);
+    WIN32_FIND_DATAA f;
+    HANDLE h = FindFirstFileA((dir + "\\*.tmp").c_str(), &f);
+    EXPECT_EQ(h, INVALID_HANDLE_VALUE) << "no file left behind";
+    if (h != INVALID_HANDLE_VALUE)
+        FindClose(h);
+}
+
+TEST_F(Toolbars, SlotsLookupsClicksAndDeletion)
+{
+    TestWin bare{"ZekToolbarsBare"};
+    EXPECT_EQ(Win_GetToolBarNextPos(bare), -1) << "no tool frame";
+    EXPECT_EQ(Win_InitToolBar(bare, 0, "x", buttons({{101, 0, 0, 20, 20, 1, 0, 'x'}}).data(), 0, 2), 0);
+    for (int32_t i : {-1, 20}) {
+        EXPECT_EQ(Win_InitToolBar(w, i, "x", buttons({{101, 0, 0, 20, 20, 1, 0, 'x'}}).data(), 0, 2), 0);
+        EXPECT_EQ(Win_CreateToolBar(w, i, 0), 0);
+    }
+    for (int i = 0; i < 20; ++i) {
+        EXPECT_EQ(Win_GetToolBarNextPos(w), i);
+        add(i, 1, i < 18 ? 0 : 2, 2, i == 19 ? "last" : "bar");
+    }
+    EXPECT_EQ(Win_GetToolBarNextPos(w), -1);
+    EXPECT_TRUE(!Win_GetOpenToolBar(w, "none") && !Win_GetOpenToolBar(w, "") &&
+                !Win_GetOpenToolBar(w, nullptr));
+    ZEK_object *unplaced = bar(w, 5);
+    unplaced->vtbl->deleting_dtor(unplaced, 1);
+    EXPECT_EQ(Win_GetToolBarNextPos(w), 5);
+
+    ASSERT_EQ(Win_con(w, 0), 0);
+    pump();
+    // A button's click goes to the owner; the grip and its edges are drawn.
+    const HWND first = hwnd_of(bar(w, 0)), owner = w.hwnd();
+    SendMessageA(first, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(15, 10));
+    SendMessageA(first, WM_LBUTTONUP, 0, MAKELPARAM(15, 10));
+    SendMessageA(hwnd_of(member<ZEK_object *>(w, "pToolFrame")), MACRO_CHAR, 'z', 0);
+    EXPECT_EQ(take_posted(owner),
+              (std::vector<std::pair<UINT, WPARAM>>{{UINT(MACRO_CHAR), 'a'}, {UINT(MACRO_CHAR), 'z'}}));
+    pump();
+    RedrawWindow(first, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    HDC dc = GetDC(first);
+    EXPECT_TRUE(GetPixel(dc, 2, 10) == Color3dHiLight() && GetPixel(dc, 4, 10) == Color3dShadow() &&
+                GetPixel(dc, 35, 10) == Color3dShadow() && GetPixel(dc, 3, 10) == Color3dFace());
+    ReleaseDC(first, dc);
+
+    // A bar deleted with its window there leaves its slot; none other goes.
+    ZEK_object *floating = bar(w, 19);
+    const HWND fw = hwnd_of(floating);
+    floating->vtbl->deleting_dtor(floating, 1);
+    pump();
+    EXPECT_TRUE(!IsWindow(fw) && bar(w, 19) == nullptr && bar(w, 18) != nullptr);
+    EXPECT_TRUE(gPutEx.empty());
+}
+
+TEST_F(Toolbars, DeletingTheOwnerSavesDockedAndFloatingBars)
+{
+    write("a.tb", "0 A 0 2\n1 0 0 0 0\nmine\n");
+    write("b.tb", "0 B 2 2\n1 0 0 0 0\n");
+    ZEK_object *a = add(0, 1, 0, 2, "A"), *b = add(3, 1, 2, 2, "B");
+    save_to(a, "a.tb"), save_to(b, "b.tb");
+    ASSERT_EQ(Win_con(w, 0), 0);
+    pump();
+    ti(a, "bPosBuf") = 3;
+    end_owner();
+    EXPECT_EQ(read("a.tb").substr(0, 8), "0 A 0 3\n");
+    EXPECT_EQ(read("b.tb").substr(0, 8), "0 B 2 2\n");
+    EXPECT_EQ(gPutEx, (std::vector<int>{0, 3}));
 }
