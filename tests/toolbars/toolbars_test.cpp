@@ -20,6 +20,11 @@ RECT rect(HWND h)
     return r;
 }
 
+LRESULT CALLBACK no_system_command(int code, WPARAM w, LPARAM l)
+{
+    return code == HCBT_SYSCOMMAND ? 1 : CallNextHookEx(nullptr, code, w, l);
+}
+
 std::vector<int> gPutEx;
 int32_t ZEKAPI putEx(ZEK_object *, int32_t i) { return gPutEx.push_back(i), 0; }
 
@@ -157,9 +162,7 @@ TEST_F(Toolbars, FloatingBarsStayOnTheScreenAndFollowAResize)
     PostMessageA(hwnd_of(a), WIN_TOOLMOVE, 0, 0);
     pump();
     const HWND before = hwnd_of(a);
-    HHOOK noLoop = SetWindowsHookExA(WH_CBT, [](int code, WPARAM w, LPARAM l) -> LRESULT {
-        return code == HCBT_SYSCOMMAND ? 1 : CallNextHookEx(nullptr, code, w, l);
-    }, nullptr, GetCurrentThreadId());
+    HHOOK noLoop = SetWindowsHookExA(WH_CBT, no_system_command, nullptr, GetCurrentThreadId());
     SendMessageA(before, WM_SYSCOMMAND, SC_SIZE | WMSZ_RIGHT, 0);
     UnhookWindowsHookEx(noLoop);
     SetWindowPos(before, nullptr, 0, 0, 300, 100, SWP_NOMOVE | SWP_NOZORDER);
