@@ -145,7 +145,7 @@ void tool_drag_start(ZEK_object *bar, bool floating)
 {
     Win_data *b = live_win(bar);
     Win_data *frame = live_win(toolbar_frame(bar));
-    if (!b || !b->hWnd || !frame || !frame->hWnd)
+    if (!b || !b->hWnd || !frame || !frame->hWnd || IsWindow(gMoving.ghost))
         return;
     RECT r{};
     GetWindowRect(b->hWnd, &r);
@@ -182,5 +182,6 @@ void tool_drag_start(ZEK_object *bar, bool floating)
         zek_delete_object(ghost);
         return;
     }
+    gMoving.ghost = window;
     PostMessageA(window, WM_SYSCOMMAND, kCaptionDrag, 0);
 }

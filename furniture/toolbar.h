@@ -43,6 +43,7 @@ void release_toolbars(ZEK_object *owner);
 // and drag procedures and by Win_CreateToolBar.
 struct ToolMoving {
     RECT dragStart{};           // the dragged bar's window rectangle at the start
+    HWND ghost = nullptr;       // the drag's ghost window while it is there
     HWND resizing = nullptr;    // the floating bar being resized by an edge
     bool floating = false;      // where the drag ends: outside the owner (float)
     HWND recreating = nullptr;  // this bar window's destruction is a re-creation
