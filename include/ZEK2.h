@@ -23,5 +23,6 @@
 #include "zek2/fonts.h"
 #include "zek2/keys.h"
 #include "zek2/win_loop.h"
+#include "zek2/exec.h"
 
 #endif
