@@ -181,8 +181,8 @@ int32_t ZEKAPI Thread_GetMessage(ZEK_object *object)
 int32_t ZEKAPI PostThreadMsg(ZEK_object *object, UINT message, WPARAM wParam, LPARAM lParam)
 {
     Thread_data *d = thread_data(object);
-    if (!d)
-        return 0;
+    if (!d || d->Id == 0)
+        return 0;  // no thread yet: not every system refuses thread 0 itself
     return PostThreadMessageA(DWORD(d->Id), message, wParam, lParam) ? 1 : 0;
 }
 
