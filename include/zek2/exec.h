@@ -51,19 +51,25 @@ int32_t ZEKAPI PostThreadMsg(ZEK_object *object, UINT message, WPARAM wParam, LP
    its first 127 bytes count.
 
    Ownership of an object made from a module for one call (bType 1): the call
-   deletes it when the procedure returns, unless the procedure kept it with
-   SetDllMode(1) (then the program owns it) or started a thread with
-   ExecThreadOpen. A thread's object is deleted once, by whichever of these
-   finishes with it: the window that receives WIN_THREADEND (pMother's window
-   when the thread ends; on its own thread), the thread itself when there is
-   no mother window to tell (or it is gone), or ExecThreadEnd. Neither runs
-   while a library call on the object is still under way (the ExecCall that
-   made it, a wait): that call deletes it as it returns.
+   deletes it, on the calling thread, when the procedure returns, unless the
+   procedure kept it with SetDllMode(1) (the program then owns it and deletes
+   it with ZEK_delete) or started a thread with ExecThreadOpen. A thread's
+   object is then deleted exactly once, by whichever finishes with it first:
+   - the mother window (pMother's window when the thread was started and
+     still at its end), on its own thread, when WIN_THREADEND arrives, or
+     when that window is destroyed with the message still unread;
+   - the procedure's thread itself, as it ends, when there is no mother
+     window to tell;
+   - ExecThreadEnd, on the calling thread, after the thread has ended.
+   While a library call on the object is still under way (the ExecCall that
+   made it, ExecThreadEndWait, ExecThreadRunWait) the deletion waits for the
+   end of that call, which then performs it on its thread.
    An object of the program's own (bType 0) is never deleted by the library;
-   the program deletes it only after its thread has ended (ExecThreadEnd
-   ends it; a pending WIN_THREADEND for a deleted object is ignored).
+   the window only closes its thread's handle. The program deletes it once
+   its thread has ended (ExecThreadEnd ends it); an end message still on its
+   way for a deleted object is ignored.
    One procedure thread per object at a time: ExecThreadOpen refuses a
-   second one while the first is not finished with. */
+   second one until the first has been finished with (it returns 0). */
 typedef int32_t (ZEKAPI *Exec_proc_fn)(ZEK_object *object);
 typedef int32_t (ZEKAPI *Exec_hook_fn)(ZEK_object *object);
 
@@ -83,7 +89,12 @@ ZEK_object *ZEKAPI Exec_ExecThreadRunWait(ZEK_object *object);
 void ZEKAPI Exec_SetDllMode(ZEK_object *object, int32_t mode);
 void ZEKAPI Exec_SetRunWin(ZEK_object *object, ZEK_object *window);
 void ZEKAPI Exec_SetMdiWin(ZEK_object *object, ZEK_object *window);
+/* Writes the line "hh:mm:ss  text" to the day's file UxSysDD.LOG in the log
+   directory; a file last written (in local time) in another month is
+   replaced first. Nothing when bLogOn is 0 or the file cannot be opened. */
 void ZEKAPI Exec_LogFile(ZEK_object *object, const char *text);
+/* Shows "Halvex.chm::/topic" of the help directory (the file alone for an
+   empty topic, or when the address would not fit 519 bytes). */
 int32_t ZEKAPI Exec_HelpHtml(ZEK_object *object, HWND window, const char *topic);
 int32_t ZEKAPI Exec_TssAngle(ZEK_object *object);
 int32_t ZEKAPI Exec_TssDist(ZEK_object *object);
