@@ -1,5 +1,5 @@
-// Command texts of any bytes: the split stays within 127 bytes, the parts
-// rebuild the text's start, and no two-byte character is cut.
+// Command texts of any bytes: the parts rebuild at most the text's first 127
+// bytes, end on a character boundary, and the module name has no backslash.
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -8,32 +8,27 @@
 #include "../process/command_text.h"
 #include "zek2/strings.h"
 
+static size_t next_char(const char *s, size_t i)
+{
+    return i + (IsKanji(static_cast<unsigned char>(s[i])) && s[i + 1] ? 2 : 1);
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const std::string text(reinterpret_cast<const char *>(data), size);  // NUL ends it early
-    const CommandText c = split_command_text(text.c_str());
+    const std::string text(reinterpret_cast<const char *>(data), size);  // a NUL ends it early
     const char *t = text.c_str();
-    if (!c.names) {
-        if (t[0] != '\0' && t[0] != ' ')
-            std::abort();
-        return 0;
-    }
-    const std::string rebuilt = c.inModule ? std::string(c.module) + "\\" + c.procedure
-                                           : std::string(c.procedure);
-    if (rebuilt.size() > kCommandTextBytes || std::strncmp(rebuilt.c_str(), t, rebuilt.size()) != 0)
-        std::abort();
-    // The kept bytes end on a character boundary.
+    const CommandText c = split_command_text(t);
+    if (!c.names)
+        return (t[0] && t[0] != ' ') ? (std::abort(), 0) : 0;
+    const std::string rebuilt = c.inModule ? std::string(c.module) + "\\" + c.procedure : c.procedure;
     size_t i = 0;
     while (i < rebuilt.size())
-        i += IsKanji(static_cast<unsigned char>(t[i])) && t[i + 1] ? 2 : 1;
-    if (i != rebuilt.size())
+        i = next_char(t, i);
+    if (rebuilt.size() > kCommandTextBytes || rebuilt.compare(0, rebuilt.size(), t, rebuilt.size()) ||
+        i != rebuilt.size())
         std::abort();
-    // The module name holds no backslash of its own.
-    for (size_t k = 0; c.module[k]; ++k) {
+    for (size_t k = 0; c.module[k]; k = next_char(c.module, k))
         if (c.module[k] == '\\')
             std::abort();
-        if (IsKanji(static_cast<unsigned char>(c.module[k])) && c.module[k + 1])
-            ++k;
-    }
     return 0;
 }

@@ -1,8 +1,8 @@
-// The daily run log: one line per call, the day's file replaced once a month,
-// months compared in local time (the suite runs at UTC+9).
+// The daily run log: one text line per call, the day's file replaced once a
+// month, months compared in local time (the suite runs at UTC+9).
+#include <cstring>
 #include <fstream>
 #include <sstream>
-#include <string>
 
 #include "exec_util.h"
 
@@ -11,98 +11,85 @@ namespace {
 int32_t ZEKAPI nothing(ZEK_object *) { return 1; }
 const ZEK_member kRows[] = {proc_row("Survey", nothing)};
 
-struct LogDir : ::testing::Test {
-    std::string root, logFile;
+struct RunLog : ::testing::Test {
+    std::string file;
+    OwnExec e{kRows, 1};
     void SetUp() override
     {
-        char temp[MAX_PATH];
-        GetTempPathA(sizeof temp, temp);
-        root = std::string(temp) + "zek_exec_log";
+        char root[MAX_PATH];
+        GetTempPathA(sizeof root, root);
+        std::strcat(root, "zek_exec_log");
         for (const char *sub : {"", "\\Prog", "\\UxLog"})
-            CreateDirectoryA((root + sub).c_str(), nullptr);
-        const std::string program = root + "\\Prog\\survey.exe";
+            CreateDirectoryA((root + std::string(sub)).c_str(), nullptr);
+        const std::string program = root + std::string("\\Prog\\survey.exe");
         CloseHandle(CreateFileA(program.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
         ASSERT_EQ(SetUxProgDir(program.c_str()), 1);
         SYSTEMTIME now;
         GetLocalTime(&now);
-        char name[16];
-        wsprintfA(name, "\\UxSys%02d.LOG", now.wDay);
-        logFile = root + "\\UxLog" + name;
-        DeleteFileA(logFile.c_str());
+        file = GetUxLogFile(form("UxSys%02d.LOG", now.wDay), nullptr);
+        DeleteFileA(file.c_str());
+        e.m<int32_t>("bLogOn") = 1;
     }
     std::string text() const
     {
-        std::ifstream in(logFile, std::ios::binary);
         std::stringstream s;
-        s << in.rdbuf();
+        s << std::ifstream(file, std::ios::binary).rdbuf();
         return s.str();
     }
-    void write(const char *content, SYSTEMTIME localWritten) const
+    // A file last written at the given local time.
+    void write(const char *content, SYSTEMTIME local) const
     {
-        { std::ofstream(logFile, std::ios::binary) << content; }
+        std::ofstream(file, std::ios::binary) << content;
         SYSTEMTIME utc;
         FILETIME ft;
-        TzSpecificLocalTimeToSystemTime(nullptr, &localWritten, &utc);
+        TzSpecificLocalTimeToSystemTime(nullptr, &local, &utc);
         SystemTimeToFileTime(&utc, &ft);
-        HANDLE f = CreateFileA(logFile.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-        SetFileTime(f, nullptr, nullptr, &ft);
-        CloseHandle(f);
+        HANDLE f = CreateFileA(file.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        SetFileTime(f, nullptr, nullptr, &ft), CloseHandle(f);
     }
 };
 
-// "hh:mm:ss  text", a line of a text file
+// "hh:mm:ss  text" and the line end of a text file
 bool is_line(const std::string &s, size_t at, const std::string &text)
 {
-    const std::string line = s.substr(at, 12 + text.size());
+    const std::string line = s.substr(at);
     return line.size() == 12 + text.size() && line[2] == ':' && line[5] == ':' &&
            line.substr(8) == "  " + text + "\r\n";
 }
 
 }  // namespace
 
-TEST_F(LogDir, EachCallIsALineAndTheSwitchStopsIt)
+TEST_F(RunLog, EachCallIsALineAndTheSwitchStopsIt)
 {
-    OwnExec e(kRows, 1);
-    e.m<int32_t>("bLogOn") = 1;
     EXPECT_EQ(Exec_ExecCall(e, "Survey", nullptr, 0, 0), 1);
-    EXPECT_EQ(Exec_ExecCall(e, "Survey", nullptr, 0, 0), 1);
-    const std::string s = text();
-    EXPECT_EQ(s.size(), 2 * 18u) << s;
-    EXPECT_TRUE(is_line(s, 0, "Survey") && is_line(s, 18, "Survey")) << s;
+    EXPECT_TRUE(is_line(text(), 0, "Survey")) << text();
     e.m<int32_t>("bLogOn") = 0;
     Exec_LogFile(e, "quiet");
-    EXPECT_EQ(text(), s);
+    EXPECT_EQ(text().size(), 18u);
 }
 
-TEST_F(LogDir, AFileOfAnEarlierMonthIsReplacedOneOfThisMonthAppendedTo)
+TEST_F(RunLog, AFileOfAnEarlierMonthIsReplacedOneOfThisMonthAppendedTo)
 {
     TIME_ZONE_INFORMATION zone;
     GetTimeZoneInformation(&zone);
-    EXPECT_EQ(zone.Bias, -540) << "the suite's zone is Asia/Tokyo";
-    OwnExec e(nullptr, 0);
-    e.m<int32_t>("bLogOn") = 1;
+    EXPECT_EQ(zone.Bias, -540) << "the suite runs in Asia/Tokyo";
     SYSTEMTIME written;
     GetLocalTime(&written);
-    written.wYear -= 1;  // the same day of the month a year ago
-    written.wDay = 1;
+    written.wYear -= 1, written.wDay = 1;
     write("old\n", written);
     Exec_LogFile(e, "new");
     EXPECT_TRUE(is_line(text(), 0, "new")) << text();
-    EXPECT_EQ(text().size(), 15u);
     // 00:30 on the 1st of this month is still last month in UTC: appended to.
     GetLocalTime(&written);
     written.wDay = 1, written.wHour = 0, written.wMinute = 30, written.wSecond = 0;
     write("first\n", written);
     Exec_LogFile(e, "again");
-    EXPECT_EQ(text().substr(0, 6), "first\n");
-    EXPECT_TRUE(is_line(text(), 6, "again")) << text();
+    EXPECT_TRUE(text().compare(0, 6, "first\n") == 0 && is_line(text(), 6, "again")) << text();
 }
 
-TEST_F(LogDir, AFileThatCannotBeOpenedLeavesTheCallRunning)
+TEST_F(RunLog, AFileThatCannotBeOpenedLeavesTheCallRunning)
 {
-    CreateDirectoryA(logFile.c_str(), nullptr);  // a directory where the file would be
-    OwnExec e(kRows, 1);
-    e.m<int32_t>("bLogOn") = 1;
+    CreateDirectoryA(file.c_str(), nullptr);  // a directory where the file would be
     EXPECT_EQ(Exec_ExecCall(e, "Survey", nullptr, 0, 0), 1);
-    RemoveDirectoryA(logFile.c_str());
+    RemoveDirectoryA(file.c_str());
 }

@@ -12,8 +12,7 @@ template <typename T>
 T &member(ZEK_object *o, const char *name)
 {
     ZEK_layer *l = ZEK_layer_at(o, 1);
-    const int32_t i = ZEK_NameSearch2(l->pDataRow, l->nDataRow, name);
-    return *static_cast<T *>(ZEK_ptr(l->pDataArea, 0, intptr_t(l->pDataRow[i].place)));
+    return *static_cast<T *>(ZEK_ptr(l->pDataArea, 0, l->pDataRow[ZEK_NameSearch2(l->pDataRow, 21, name)].place));
 }
 
 void ZEKAPI probe_dtor(ZEK_object *) { InterlockedIncrement(&gProbe.dtorCalls); }
@@ -23,47 +22,35 @@ int32_t ZEKAPI worker(ZEK_object *)
     if (gProbe.workerGo)
         WaitForSingleObject(gProbe.workerGo, 10000);
     gProbe.workerPriority = GetThreadPriority(GetCurrentThread());
-    InterlockedIncrement(&gProbe.workerRuns);
-    return 0;
+    return InterlockedIncrement(&gProbe.workerRuns);
 }
 
 int32_t ZEKAPI sum(ZEK_object *o)
 {
-    InterlockedIncrement(&gProbe.sumCalls);
     gProbe.lastObject = o;
-    gProbe.lastMother = member<ZEK_object *>(o, "pMother");
     gProbe.lastWnd = member<HWND>(o, "hWnd");
     return int32_t(member<intptr_t>(o, "pData")) + member<int32_t>(o, "bCount");
 }
-
 int32_t ZEKAPI spawn(ZEK_object *o)
 {
     gProbe.lastObject = o;
     return 10 + Exec_ExecThreadOpen(o, worker, THREAD_PRIORITY_BELOW_NORMAL);
 }
-
-// The thread ends without opening a window: the wait still returns.
+// The thread ends without naming a window: the wait returns all the same.
 int32_t ZEKAPI spawn_wait(ZEK_object *o)
 {
-    gProbe.lastObject = o;
     Exec_ExecThreadOpen(o, worker, THREAD_PRIORITY_NORMAL);
     return 20 + (Exec_ExecThreadRunWait(o) != nullptr);
 }
+int32_t ZEKAPI keep(ZEK_object *o) { return gProbe.lastObject = o, Exec_SetDllMode(o, 1), 3; }
 
-int32_t ZEKAPI keep(ZEK_object *o)
+template <typename Fn>
+constexpr ZEK_member row(const char *name, Fn fn)
 {
-    gProbe.lastObject = o;
-    Exec_SetDllMode(o, 1);
-    return 3;
+    return ZEK_member{ZEK_KIND_METHOD, name, reinterpret_cast<uintptr_t>(fn), 4, 1};
 }
-
-const ZEK_member kRows[] = {
-    {ZEK_KIND_METHOD, "dtor", reinterpret_cast<uintptr_t>(probe_dtor), 0, 0},
-    {ZEK_KIND_METHOD, "Sum", reinterpret_cast<uintptr_t>(sum), 4, 1},
-    {ZEK_KIND_METHOD, "Spawn", reinterpret_cast<uintptr_t>(spawn), 4, 1},
-    {ZEK_KIND_METHOD, "SpawnWait", reinterpret_cast<uintptr_t>(spawn_wait), 4, 1},
-    {ZEK_KIND_METHOD, "Keep", reinterpret_cast<uintptr_t>(keep), 4, 1},
-};
+const ZEK_member kRows[] = {row("dtor", probe_dtor), row("Sum", sum), row("Spawn", spawn),
+                            row("SpawnWait", spawn_wait), row("Keep", keep)};
 
 void ZEKAPI probe_delete(ZEK_object *object, int32_t flags)
 {
@@ -72,7 +59,6 @@ void ZEKAPI probe_delete(ZEK_object *object, int32_t flags)
         reinterpret_cast<void(ZEKAPI *)(ZEK_object *)>(layer->pSlot[0])(object);
         layer->pfnFree(object, layer);
     }
-    object->vtbl = nullptr;
     if (flags & 1)
         std::free(object);
 }
@@ -84,12 +70,9 @@ extern "C" ExecModuleProbe *ZEKAPI exec_module_probe(void) { return &gProbe; }
 
 extern "C" ZEK_object *ZEKAPI exec_module_factory(intptr_t, void *module)
 {
-    auto *o = static_cast<ZEK_object *>(
-        std::calloc(1, offsetof(ZEK_object, layer) + 3 * sizeof(ZEK_layer)));
-    if (!o || !ZEK_class_ctor2(o) || !Exec_ctor2(o)) {
-        std::free(o);
-        return nullptr;
-    }
+    auto *o = static_cast<ZEK_object *>(std::calloc(1, offsetof(ZEK_object, layer) + 3 * sizeof(ZEK_layer)));
+    if (!o || !ZEK_class_ctor2(o) || !Exec_ctor2(o))
+        return std::free(o), nullptr;
     o->vtbl = &kVtbl;
     ZEK_layer *layer = ZEK_layer_at(o, 2);
     ZEK_tbl_Init1(layer, kRows, 5, 5 * sizeof(void *), 0);
