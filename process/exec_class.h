@@ -46,6 +46,7 @@ struct Exec_area {
     Exec_data data;
     int32_t holds;     // library calls on the object under way that may dispatch
     int32_t deferred;  // its deletion waits for the last of them
+    int32_t dying;     // its deletion was decided: nothing more is started on it
 };
 
 enum {

@@ -22,7 +22,7 @@ int32_t exec_thread_priority(ZEK_object *object, int32_t priority);
 
 // Takes a hold on an object with a running thread and gives a duplicate of
 // its thread handle (and of the event SetRunWin signals), closed by the
-// caller; null (and no hold) when there is none.
+// caller; null (and no hold) when there is none or it is the calling thread.
 HANDLE exec_thread_hold(ZEK_object *object, HANDLE *runWinSet = nullptr);
 // Signals a waiter of ExecThreadRunWait.
 void exec_thread_run_win_set(ZEK_object *object);
@@ -38,7 +38,7 @@ enum class ExecUnhold {
 bool exec_unhold(ZEK_object *object, ExecUnhold how);
 
 // ExecThreadEnd's claim: false when the thread has already ended and told
-// its window, or is being stopped. Otherwise thread is a duplicate of the
+// its window, is being stopped, or is the calling thread itself. Otherwise thread is a duplicate of the
 // running thread's handle (null when there is none) and a hold is taken.
 bool exec_thread_claim_stop(ZEK_object *object, HANDLE *thread);
 // ExecThreadEnd's end: the entry goes; true when the caller deletes.

@@ -82,7 +82,15 @@ bool take_deletion(ZEK_object *object)
         exec_area(layer)->deferred = 1;
         return false;
     }
+    exec_area(layer)->dying = 1;
     return true;
+}
+
+// A live object that nothing has decided to delete (locked).
+Exec_area *usable(ZEK_object *object)
+{
+    ZEK_layer *layer = exec_layer(object);
+    return layer && !exec_area(layer)->dying ? exec_area(layer) : nullptr;
 }
 
 HANDLE duplicate(HANDLE h)
@@ -187,15 +195,16 @@ HANDLE exec_thread_hold(ZEK_object *object, HANDLE *runWinSet)
 {
     Locked lock;
     Entry *e = find(object);
-    ZEK_layer *layer = exec_layer(object);
-    if (!e || !layer || exec_area(layer)->data.bThreadID == 0)
+    Exec_area *a = usable(object);
+    // The procedure's own thread cannot wait for itself to end.
+    if (!e || !a || a->data.bThreadID == 0 || e->id == GetCurrentThreadId())
         return nullptr;
     HANDLE thread = duplicate(e->thread);
     if (!thread)
         return nullptr;
     if (runWinSet)
         *runWinSet = duplicate(e->runWinSet);
-    ++exec_area(layer)->holds;
+    ++a->holds;
     return thread;
 }
 
@@ -210,8 +219,8 @@ void exec_thread_run_win_set(ZEK_object *object)
 void exec_hold(ZEK_object *object)
 {
     Locked lock;
-    if (ZEK_layer *layer = exec_layer(object))
-        ++exec_area(layer)->holds;
+    if (Exec_area *a = usable(object))
+        ++a->holds;
 }
 
 bool exec_unhold(ZEK_object *object, ExecUnhold how)
@@ -226,6 +235,8 @@ bool exec_unhold(ZEK_object *object, ExecUnhold how)
         want = a->data.bType != 0;
     else if (how == ExecUnhold::CallEnd)
         want = !a->data.bPrcMode && !find(object);
+    if (a->dying)
+        return false;
     if (a->holds > 0)
         --a->holds;
     if (a->holds > 0) {
@@ -233,28 +244,29 @@ bool exec_unhold(ZEK_object *object, ExecUnhold how)
             a->deferred = 1;
         return false;
     }
-    if (a->deferred) {
+    if (a->deferred || want) {
         a->deferred = 0;
+        a->dying = 1;
         return true;
     }
-    return want;
+    return false;
 }
 
 bool exec_thread_claim_stop(ZEK_object *object, HANDLE *thread)
 {
     *thread = nullptr;
     Locked lock;
-    ZEK_layer *layer = exec_layer(object);
-    if (!layer)
+    Exec_area *a = usable(object);
+    if (!a)
         return false;
     if (Entry *e = find(object)) {
-        if (e->state != State::Running)
+        if (e->state != State::Running || e->id == GetCurrentThreadId())
             return false;
         e->state = State::Stopping;
-        exec_area(layer)->data.bThreadEndType = 1;
+        a->data.bThreadEndType = 1;
         *thread = duplicate(e->thread);
     }
-    ++exec_area(layer)->holds;
+    ++a->holds;
     return true;
 }
 

@@ -80,8 +80,12 @@ int32_t ZEKAPI Exec_ExecCall(ZEK_object *object, const char *text, ZEK_object *w
 Exec_proc_fn ZEKAPI Exec_SearchProc(ZEK_object *object, const char *name);
 int32_t ZEKAPI Exec_ExecThreadOpen(ZEK_object *object, Exec_proc_fn procedure, int32_t priority);
 int32_t ZEKAPI Exec_ExecThreadPriority(ZEK_object *object, int32_t priority);
+/* The waits and ExecThreadEnd return at once on the procedure's own thread,
+   which cannot wait for its own end. */
 /* Dispatches the calling thread's messages until the thread has ended. */
 int32_t ZEKAPI Exec_ExecThreadEndWait(ZEK_object *object);
+/* Raises the thread, closes pRunWin with its AltF4, waits for the thread
+   and finishes with it (deleting a module object). */
 void ZEKAPI Exec_ExecThreadEnd(ZEK_object *object);
 /* Dispatches messages until pRunWin is set or the thread has ended; gives
    pRunWin (0 when the thread ended without one, or there is no thread). */

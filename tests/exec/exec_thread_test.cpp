@@ -119,4 +119,10 @@ TEST(ExecThread, AnOwnObjectsThreadIsWaitedForStoppedAndNeverDeleted)
     EXPECT_EQ(gTold, 3);
     runWin->vtbl->deleting_dtor(runWin, 1);
     CloseHandle(gGo);
+    // On its own thread the procedure cannot wait for its end: no dead lock.
+    e.m<ZEK_object *>("pMother") = e.m<ZEK_object *>("pRunWin") = nullptr;
+    ASSERT_EQ(Exec_ExecThreadOpen(e, +[](ZEK_object *o) {
+        return Exec_ExecThreadEndWait(o), Exec_ExecThreadEnd(o), int32_t(Exec_ExecThreadRunWait(o) != nullptr);
+    }, THREAD_PRIORITY_NORMAL), 1);
+    EXPECT_TRUE(pump_until([&] { return e.m<HANDLE>("hPrcThread") == nullptr; }));
 }
