@@ -50,7 +50,7 @@ TEST(HelpHtml, AMissingHelpFileReturnsAtOnce)
     pump();
 }
 
-TEST(ExecLayout, DoublesAtTheirNaturalPlaceAndTheDefaults)
+TEST(ExecLayout, DoublesAtTheirNaturalPlaceTheDefaultsAndTheHooks)
 {
     ZEK_object *fresh = Exec_ctor2(nullptr), *thread = Thread_ctor2(nullptr);
     ZEK_layer *l = ZEK_layer_at(fresh, 1);
@@ -61,5 +61,12 @@ TEST(ExecLayout, DoublesAtTheirNaturalPlaceAndTheDefaults)
     EXPECT_EQ(member<int32_t>(fresh, "bPriority"), THREAD_PRIORITY_LOWEST);
     EXPECT_EQ(member<int32_t>(fresh, "bLogOn"), 1);
     EXPECT_EQ(ZEK_NameSearch(ZEK_layer_at(thread, 1), "GetMessage"), 7);
+    // The instrument hooks: set by the setters, null gives the empty one back.
+    Exec_hook_fn job = +[](ZEK_object *) -> int32_t { return 5; };
+    Exec_SetTssProc(fresh, job, nullptr, job);
+    Exec_SetTssEndJob(fresh, job);
+    EXPECT_EQ(slot(fresh, "TssAngle"), reinterpret_cast<ZEK_method_fn>(job));
+    EXPECT_EQ(reinterpret_cast<Exec_hook_fn>(slot(fresh, "TssDist"))(fresh), 0);
+    EXPECT_EQ(reinterpret_cast<Exec_hook_fn>(slot(fresh, "TssEndJob"))(fresh), 5);
     ZEK_dtorC(fresh), ZEK_dtorC(thread);
 }
