@@ -1,6 +1,7 @@
 // Win: the MDI frame's key loop for its active child and the mouse jobs it
 // hands to all children at once.
 #include "mdi_links.h"
+#include "../process/exec_command.h"
 #include "zek2/keys.h"
 #include "../runtime/member_lookup.h"
 
@@ -90,11 +91,11 @@ extern "C" int32_t ZEKAPI Win_MdiSubLoop(ZEK_object *object, ZEK_object *job, Wi
                 win_post_key(*d, ZEK_CMD_MENU);
             return ZEK_CMD_LEAVE;
         case MdiKeyStep::RunCommand:
-            // A command to run at once would go to Exec_ExecCall(the child's
-            // ExecJob, bMenuDt.text, object, 0, 0) between the two work_m1
-            // calls; the Exec class is not built yet, so the command is skipped.
+            // A command to run at once, with the active child's job.
             if (c)
                 win_call<kWinwork_m1>(c);
+            if (c && win_is_live(c) && live())
+                exec_run_command(win_data_of(c)->ExecJob, d->bMenuDt, object);
             if (c && win_is_live(c))
                 win_call<kWinwork_m1>(c);
             break;

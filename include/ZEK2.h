@@ -25,5 +25,6 @@
 #include "zek2/win_loop.h"
 #include "zek2/runing_win.h"
 #include "zek2/menus.h"
+#include "zek2/exec.h"
 
 #endif

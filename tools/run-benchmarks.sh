@@ -41,4 +41,7 @@ for arch in x86_64 i686; do
   echo
   echo "=== $arch: window furniture layout and toolbar strip re-packing"
   "$loader" "$build/$arch/bin/furniture_bench.exe"
+  echo
+  echo "=== $arch: procedures by name, threads and run-log lines"
+  "$loader" "$build/$arch/bin/exec_bench.exe"
 done

@@ -3,6 +3,7 @@
 #include "win_proc.h"
 
 #include "../furniture/leave_check.h"
+#include "../process/exec_threads.h"
 #include "../runtime/object.h"
 
 namespace {
@@ -83,7 +84,10 @@ LRESULT win_on_ncdestroy(const WinMessage &m)
     }
     d.bQuitFlag = 1;
     const LRESULT r = win_default(m);
-    // The handle may be reused by another window from now on.
+    // Procedure threads that told this window of their end are finished
+    // here (their WIN_THREADEND goes with the window); running ones will not
+    // tell a handle that may be reused from now on.
+    exec_threads_window_gone(d.hWnd);
     win_bind(d.hWnd, nullptr);
     d.hWnd = nullptr;
     d.hDC = nullptr;
@@ -190,9 +194,10 @@ LRESULT win_on_under_end(const WinMessage &m)
     return 0;
 }
 
-LRESULT win_on_thread_end(const WinMessage &)
+LRESULT win_on_thread_end(const WinMessage &m)
 {
-    // wParam would name an Exec object; none can be live while the Exec
-    // class is not built, so a pointer arriving here is never followed.
+    // wParam is followed only when it names a live Exec object whose thread
+    // told this very window of its end.
+    exec_thread_end_message(m.d.hWnd, m.wParam);
     return 0;
 }

@@ -2,6 +2,7 @@
 // lends the mouse to a job window.
 #include "win_call.h"
 #include "win_lifetime.h"
+#include "../process/exec_command.h"
 #include "zek2/keys.h"
 
 namespace {
@@ -115,9 +116,12 @@ extern "C" int32_t ZEKAPI Win_StdSubLoop(ZEK_object *object, ZEK_object *jobWind
                 win_post_key(*d, ZEK_CMD_MENU);
                 return ZEK_CMD_LEAVE;
             }
-            // A command to run at once would go to Exec_ExecCall(ExecJob,
-            // bMenuDt.text, object, 0, 0) here; the Exec class is not built
-            // yet, so the command is skipped.
+            // A command to run at once: the job's procedure runs inside the loop.
+            exec_run_command(d->ExecJob, d->bMenuDt, object);
+            if (!win_is_live(object)) {
+                leave_loop();
+                return -1;
+            }
             win_call<kWinwork_m1>(jobWindow);
             break;
         case ZEK_CMD_END:

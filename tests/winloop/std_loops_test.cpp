@@ -64,6 +64,14 @@ int32_t ZEKAPI keyJob(ZEK_object *w, int32_t key)
     return logJob(w, s, 0);
 }
 int32_t ZEKAPI ownJob(ZEK_object *) { return 0; }
+// A procedure of the window's Exec job, called with the loop's window.
+ZEK_object *gLoopWindow;
+int32_t ZEKAPI markRun(ZEK_object *exec)
+{
+    EXPECT_EQ(member<ZEK_object *>(exec, "pMother"), gLoopWindow);
+    gLog += "run ";
+    return 0;
+}
 // A command or job that deletes the loop's own object.
 ZEK_object *gDoomed;
 int32_t ZEKAPI deleteDoomed(ZEK_object *)
@@ -83,6 +91,7 @@ struct StdLoopTest : ::testing::Test {
         gEndResults.clear();
         gLog.clear();
         gJob = job;
+        gLoopWindow = o;
         overwrite(o, "Keyin", keyin);
         overwrite(o, "SetStatusMsg", setStatus);
         overwrite(o, "GetStatusMsg", getStatus);
@@ -158,11 +167,20 @@ TEST_F(StdLoopTest, SubLoopHandsAnOrdinaryCommandOutAndStaysForOneToRunAtOnce)
     EXPECT_EQ(w.take_posted(), (Posted{{MACRO_CHAR, 0x10034}}));
     expect_job_window_restored();
 
+    // Run at once: the window's ExecJob runs the command's procedure.
     gLog.clear();
     set_run_mode(1);
+    std::memcpy(&member<char>(o, "bMenuDt") + 8, "Mark", 5);
+    const ZEK_member rows[] = {{ZEK_KIND_METHOD, "Mark", reinterpret_cast<uintptr_t>(markRun), 4, 1}};
+    ZEK_object *exec = Exec_ctor2(nullptr);
+    int32_t records[2];
+    ZEK_overwrite(ZEK_layer_at(exec, 1), ZEK_layer_at(exec, 0), rows, 1, records);
+    member<int32_t>(exec, "bLogOn") = 0;
+    member<intptr_t>(o, "ExecJob") = reinterpret_cast<intptr_t>(exec);
     gKeys = {0x10034, 0x10035};
     EXPECT_EQ(Win_StdSubLoop(o, job, nullptr, leave, nullptr, nullptr), 0x10035);
-    EXPECT_EQ(gLog, "m1 m1 leave altf4 ");
+    EXPECT_EQ(gLog, "m1 run m1 leave altf4 ");
+    ZEK_dtorC(exec);
     EXPECT_TRUE(w.take_posted().empty());
     expect_job_window_restored();
 }
