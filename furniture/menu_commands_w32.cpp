@@ -4,6 +4,7 @@
 
 #include "zek2/files.h"
 #include "zek2/keys.h"
+#include "../process/exec_command.h"
 #include "../window/win_call.h"
 
 extern "C" int32_t ZEKAPI Win_RunMenuProc(ZEK_object *w)
@@ -12,16 +13,15 @@ extern "C" int32_t ZEKAPI Win_RunMenuProc(ZEK_object *w)
     if (!d)
         return ZEK_CMD_LEAVE_STATUS;
     const Win_menu_command &c = d->bMenuDt;
-    char text[sizeof c.text + 1];
-    const size_t n = strnlen(c.text, sizeof c.text);
-    std::memcpy(text, c.text, n);
-    text[n] = '\0';
     if (c.type >= 2) {
+        char text[sizeof c.text + 1];
+        const size_t n = strnlen(c.text, sizeof c.text);
+        std::memcpy(text, c.text, n);
+        text[n] = '\0';
         session(text, nullptr, ZEK_SESSION_WAIT);
     } else {
-        // A procedure of a class module would run through
-        // Exec_ExecCall(ExecJob, text, w, 0, 0); the Exec class is not built
-        // yet, so the command is skipped.
+        // A procedure of the window's job object, or module\procedure.
+        exec_run_command(d->ExecJob, c, w);
     }
     return ZEK_CMD_LEAVE_STATUS;
 }

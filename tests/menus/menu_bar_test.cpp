@@ -100,7 +100,22 @@ TEST_F(MenuBar, AChosenItemWaitsInTheCommandRecordWithItsProcedure)
     EXPECT_TRUE((&w.i("bMenuDt"))[1] == 13 && std::string(command + 8) == "proc13");
     EXPECT_EQ(*reinterpret_cast<int16_t *>(command + 42), 1) << "type";
     EXPECT_EQ(take_posted(w.hwnd()), (std::vector<std::pair<UINT, WPARAM>>{{MACRO_CHAR, 0x10034}}));
-    EXPECT_EQ(Win_RunMenuProc(w), 0x1003D) << "a class module's procedure: not run yet";
+    // The procedure is looked up in the window's job object and run with the window.
+    static ZEK_object *ranWith = nullptr;
+    const ZEK_member row{ZEK_KIND_METHOD, "proc13",
+                         reinterpret_cast<uintptr_t>(+[](ZEK_object *e) {
+                             return ranWith = member<ZEK_object *>(e, "pMother"), int32_t(7);
+                         }),
+                         4, 1};
+    ZEK_object *job = Exec_ctor2(nullptr);
+    int32_t records[2] = {};
+    ZEK_overwrite(ZEK_layer_at(job, 1), ZEK_layer_at(job, 0), &row, 1, records);
+    member<int32_t>(job, "bLogOn") = 0;
+    member<intptr_t>(w, "ExecJob") = reinterpret_cast<intptr_t>(job);
+    EXPECT_EQ(Win_RunMenuProc(w), 0x1003D);
+    EXPECT_EQ(ranWith, static_cast<ZEK_object *>(w));
+    member<intptr_t>(w, "ExecJob") = 0;
+    ZEK_dtorC(job);
     command[42] = 2, command[8] = 0;
     EXPECT_EQ(Win_RunMenuProc(w), 0x1003D) << "no program to start";
 
