@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include "zek2/shared.h"
 #include "../runtime/object.h"
@@ -83,6 +84,18 @@ void set_defaults(Win_data &d)
     d.HScrollMax = d.WinWdCx - 1;
 }
 
+// Furniture objects belong to their owner's slots. With a window they go
+// with it; made for a window that never came, they go with the owner.
+// Toolbars find their slot through the tool frame, so they go first.
+void release_unwindowed_furniture(Win_data &d)
+{
+    for (ZEK_object *&bar : d.pToolBar)
+        zek_delete_object(std::exchange(bar, nullptr));
+    for (ZEK_object **slot : {&d.pToolFrame, &d.pLeftMenuBar, &d.pRightMenuBar, &d.pTopMenuBar,
+                              &d.pDownMenuBar, &d.pStatusBar})
+        zek_delete_object(std::exchange(*slot, nullptr));
+}
+
 // Whatever way the object is deleted, its layer is released here: a window
 // must never be left pointing at a freed object. After win_delete the window
 // is gone already; a class deriving from Win may come here directly.
@@ -92,6 +105,7 @@ int32_t ZEKAPI win_release_layer(ZEK_object *object, ZEK_layer *layer)
         win_end_window(object);
         Win_data &d = *win_data(layer);
         mdi_release_links(object, d);
+        release_unwindowed_furniture(d);
         win_release_drawing_buffers(d);  // also when it never had a window
         win_release_drawing(d);
     }

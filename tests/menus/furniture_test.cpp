@@ -163,3 +163,17 @@ TEST_F(Furniture, EachFurnitureObjectGoesOnceAndOnlyItsOwnSlotIsCleared)
     DestroyWindow(w.hwnd());
     EXPECT_TRUE(furniture(w, "pDownMenuBar") == nullptr && gDtors == 5);
 }
+
+TEST_F(Furniture, FurnitureOfAnOwnerThatNeverHadAWindowGoesWithIt)
+{
+    ZEK_object *owner = Win_ctor2(nullptr);
+    ASSERT_EQ(Win_InitLockMenu(owner, 12, 30, one.data()), 1);
+    ASSERT_EQ(Win_InitStatusBar(owner, nullptr), 1);
+    ASSERT_EQ(Win_InitToolFrame(owner, 26), 1);
+    ASSERT_EQ(Win_InitToolBar(owner, 4, "bar", one.data(), 0, 4), 1);
+    for (ZEK_object *f : {furniture(owner, "pTopMenuBar"), furniture(owner, "pStatusBar"),
+                          furniture(owner, "pToolFrame"), (&furniture(owner, "pToolBar"))[4]})
+        overwrite(f, "dtor", countingDtor);
+    owner->vtbl->deleting_dtor(owner, 1);
+    EXPECT_EQ(gDtors, 4);
+}

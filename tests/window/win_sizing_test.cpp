@@ -147,6 +147,7 @@ TEST_F(Layout, DockedBarsTakeTheEdgesFloatingOnesStayPutAndAStatusBarTakesTheBot
     EXPECT_EQ(rc(placeOf(sw)), (Ints{0, H - 23, W, H}));
     EXPECT_EQ(rc(bRect()), (Ints{0, 0, W, H - 23}));
     EXPECT_EQ(num(o, "WinWdCy"), (H - 23) / 16);
+    member<ZEK_object *>(o, "pStatusBar") = nullptr;  // the test's own
 }
 
 TEST_F(Layout, DegenerateSizesLeaveAnEmptyGridWithoutFaults) {
@@ -163,6 +164,7 @@ TEST_F(Layout, DegenerateSizesLeaveAnEmptyGridWithoutFaults) {
     Win_Size(o, SIZE_RESTORED, W, H);
     EXPECT_GE(bRect().bottom, bRect().top);
     EXPECT_EQ(nums(o, {"WinWdCy", "WinWdCx"}), (Ints{0, W / 8}));
+    member<ZEK_object *>(o, "pTopMenuBar") = nullptr;  // the test's own
 
     // Without a window nothing is read, so the last layout stays.
     member<HWND>(o, "hWnd") = nullptr;

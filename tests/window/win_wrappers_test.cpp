@@ -99,6 +99,7 @@ TEST_F(WinWrappers, EnablingLeavesOnlyTheTenKeyPadAlone)
             EXPECT_EQ(!!IsWindowEnabled(h), !!on);
         EXPECT_TRUE(IsWindowEnabled(tenkey.hwnd));
     }
+    (&member<ZEK_object *>(o, "pToolBar"))[3] = nullptr;  // the test's own
 }
 
 TEST_F(WinWrappers, MessageBoxIsOwnedByTheWindow)
