@@ -24,6 +24,7 @@
 #include "zek2/keys.h"
 #include "zek2/win_loop.h"
 #include "zek2/runing_win.h"
+#include "zek2/net.h"
 #include "zek2/menus.h"
 #include "zek2/exec.h"
 

@@ -83,8 +83,7 @@ extern "C" void ZEKAPI ZEK_class_dtor(ZEK_object *object)
     ZEK_class_data *data = zek_class_data(object);
     if (!data)
         return;
-    std::free(data->pis);
-    data->pis = nullptr;
+    zek_class_net_release(object);
 }
 
 extern "C" ZEK_object *ZEKAPI ZEK_class_NewCall2(ZEK_object *, const char *fileName,

@@ -37,4 +37,11 @@ inline ZEK_class_data *zek_class_data(ZEK_object *object)
 
 extern const ZEK_vtbl ZEK_class_vtbl;
 
+// The network's part of the root destructor: stops the object's watcher and
+// reader threads, closes its links and forgets its ids.
+void zek_class_net_release(ZEK_object *object);
+// The mailslot watcher of a server object: job runs while messages wait,
+// until the object goes.
+int32_t net_watch_mailslot(ZEK_object *object, void (*job)(ZEK_object *));
+
 #endif

@@ -39,6 +39,9 @@ for arch in x86_64 i686; do
   echo "=== $arch: button bar painting and hit tests"
   "$loader" "$build/$arch/bin/button_bench.exe"
   echo
+  echo "=== $arch: remote calls over pipe and mailslot links, plain pipe round trips"
+  "$loader" "$build/$arch/bin/net_bench.exe"
+  echo
   echo "=== $arch: window furniture layout and toolbar strip re-packing"
   "$loader" "$build/$arch/bin/furniture_bench.exe"
   echo

@@ -1,5 +1,6 @@
 // Win: construction with its defaults, the dtor method and deletion.
 #include "win_data.h"
+#include "win_call.h"
 #include "win_proc.h"
 #include "../furniture/mdi_links.h"
 #include "../graphics/dc_scope.h"
@@ -9,6 +10,7 @@
 #include <utility>
 
 #include "zek2/shared.h"
+#include "zek2/win_loop.h"
 #include "../runtime/object.h"
 #include "../runtime/zek_class.h"
 
@@ -173,7 +175,11 @@ extern "C" void ZEKAPI Win_dtor(ZEK_object *object)
     zek_delete_object(table);
 }
 
-extern "C" int32_t ZEKAPI Win_MailslotWaitchThread(ZEK_object *)
+// The window's thread does the mailslot work.
+extern "C" int32_t ZEKAPI Win_MailslotWaitchThread(ZEK_object *object)
 {
-    return 0;
+    return net_watch_mailslot(object, [](ZEK_object *o) {
+        if (Win_data *d = win_data_of(o))
+            PostMessageA(d->hWnd, WIN_NET_JOB, 0, 0);
+    });
 }

@@ -5,4 +5,4 @@ file(GLOB record_logic CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/records/fd_io*.cpp
 target_sources(test_records_native PRIVATE ${record_logic}
   ${CMAKE_SOURCE_DIR}/runtime/class_table.cpp ${CMAKE_SOURCE_DIR}/runtime/name_index.cpp
   ${CMAKE_SOURCE_DIR}/runtime/object.cpp
-  ${CMAKE_SOURCE_DIR}/runtime/zek_class.cpp ${CMAKE_SOURCE_DIR}/runtime/zek_class_network.cpp)
+  ${CMAKE_SOURCE_DIR}/runtime/zek_class.cpp ${CMAKE_SOURCE_DIR}/native/zek_class_network_native.cpp)

@@ -1,6 +1,9 @@
-// Messaging methods of the root class. The links over mailslots and pipes are
-// not built yet: every method gives its failure result.
-#include "zek_class.h"
+// The root class's messaging methods for the native build of the pure
+// sources, which has no mailslots or pipes: every method gives its failure
+// result.
+#include "../runtime/zek_class.h"
+
+void zek_class_net_release(ZEK_object *) {}
 
 extern "C" {
 

@@ -1,0 +1,68 @@
+// A class module for the messaging tests: integer, string and buffer methods.
+#include <cstdlib>
+#include <cstring>
+
+#include "ZEK2.h"
+
+namespace {
+
+int32_t g_dtors, g_calls;
+
+void ZEKAPI m_dtor(ZEK_object *) { ++g_dtors; }
+int32_t ZEKAPI m_add(ZEK_object *o, int32_t a, int32_t b)
+{
+    ++g_calls;
+    return a + b + *static_cast<int32_t *>(ZEK_layer_at(o, 1)->pDataArea);
+}
+int32_t ZEKAPI m_length(ZEK_object *, const char *text) { ++g_calls; return int32_t(std::strlen(text)); }
+int32_t ZEKAPI m_fill(ZEK_object *, char *buffer, int32_t n)
+{
+    ++g_calls;
+    std::strncpy(buffer, "remote", size_t(n));
+    return n;
+}
+
+const ZEK_member kRows[] = {
+    {ZEK_KIND_DATA, "seed", 0, 4, 1},
+    {ZEK_KIND_METHOD, "dtor", reinterpret_cast<uintptr_t>(m_dtor), 0, 0},
+    {ZEK_KIND_METHOD, "Add", reinterpret_cast<uintptr_t>(m_add), 4, 1},
+    {ZEK_KIND_METHOD, "Length", reinterpret_cast<uintptr_t>(m_length), 4, 1},
+    {ZEK_KIND_METHOD, "Fill", reinterpret_cast<uintptr_t>(m_fill), 4, 1},
+};
+
+void ZEKAPI m_delete(ZEK_object *object, int32_t flags)
+{
+    for (int level = 1; level >= 0; --level) {
+        ZEK_layer *layer = ZEK_layer_at(object, level);
+        reinterpret_cast<void(ZEKAPI *)(ZEK_object *)>(layer->pSlot[0])(object);
+        layer->pfnFree(object, layer);
+    }
+    object->vtbl = nullptr;
+    if (flags & 1)
+        std::free(object);
+}
+const ZEK_vtbl m_vtbl = {m_delete};
+
+}  // namespace
+
+// The argument is the seed that Add adds.
+extern "C" ZEK_object *ZEKAPI net_factory(intptr_t argument, void *module)
+{
+    auto *object = static_cast<ZEK_object *>(std::calloc(1, offsetof(ZEK_object, layer) + 2 * sizeof(ZEK_layer)));
+    if (!object || !ZEK_class_ctor2(object)) {
+        std::free(object);
+        return nullptr;
+    }
+    object->vtbl = &m_vtbl;
+    ZEK_layer *layer = ZEK_layer_at(object, 1);
+    ZEK_tbl_Init1(layer, kRows, 5, 4 * sizeof(void *), 4);
+    layer->pszClass = "NetProbe";
+    layer->hModule = module;
+    layer->pBase = ZEK_layer_at(object, 0);
+    ZEK_layer_at(object, 0)->pDerived = layer;
+    *static_cast<int32_t *>(layer->pDataArea) = int32_t(argument);
+    return object;
+}
+
+extern "C" int ZEKAPI net_setup(void) { return 1; }
+extern "C" int32_t ZEKAPI net_counts(int32_t *calls) { *calls = g_calls; return g_dtors; }
