@@ -251,6 +251,22 @@ static const ButtonEntry mode_buttons[] = {
     {-1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "", "", "", 0, 0, 0, 0},
 };
 
+/* Move hook of the frame: a docked toolbar's floating place (its table's
+   bWsx, bWsy, on the screen) moves with the frame, so that the place it
+   keeps in its file, relative to the frame, stays as it was read. */
+static int32_t ZEKAPI frame_MoveWndEx(ZEK_object *w, int32_t dx, int32_t dy)
+{
+    for (int n = 0; n < 20; ++n) {
+        ZEK_object *bar = tool_bar(w, n);
+        int32_t *pos = bar ? table_member(bar, "bPos") : NULL;
+        if (pos && *pos == 0) {
+            *(int32_t *)table_member(bar, "bWsx") += dx;
+            *(int32_t *)table_member(bar, "bWsy") += dy;
+        }
+    }
+    return 0;
+}
+
 /* The status bar: the active child's scale (the pane that takes the rest of
    the width), the last key, the mode. */
 enum { PANE_SCALE, PANE_KEY, PANE_MODE };
@@ -272,7 +288,7 @@ typedef struct PlanView {
 } PlanView;
 static const PlanView plan_views[] = {
     {"平面図 1:500", "1:500", 1.0, 40.0, 70.0, 1},
-    {"詳細図 1:250", "1:250", 2.0, 38.0, 65.0, 0},
+    {"詳細図 1:250", "1:250", 2.0, 36.0, 66.0, 0},
 };
 
 static void describe_key(int32_t key, const MenuCommand *command, char *text, size_t size)
@@ -601,7 +617,9 @@ static int32_t ZEKAPI frame_Timer(ZEK_object *o, int32_t id)
     HWND plan = window_of(mdi_child(o, 0));
     switch (step++) {
     case 0:
-        /* Typed into the plan child: it hands the keys to the frame. */
+        /* The plan child chosen from the window list, then keys typed into
+           it: it hands them to the frame. */
+        PostMessageA(frame, WM_COMMAND, CMD_CHILD, 0);
         for (const char *c = "ZEK2"; *c; ++c)
             PostMessageA(plan, WM_CHAR, (unsigned char)*c, 1);
         break;
@@ -1074,9 +1092,9 @@ static int save_windows_bmp(const HWND *windows, int count, const char *path)
 #define TOOLBAR_NAME "図面"
 #define TOOLBAR_FILE "sample_plan.tbr"
 
-/* Reads the layout of the last run into the toolbar's table, or, with no
-   file yet, writes one for Win_PutToolBar to rewrite: docked (0), floating
-   in one row (2) when pulled out. */
+/* Reads the layout of the last run into the toolbar's table; with no file
+   yet, writes one first for Win_PutToolBar to rewrite: docked (0), floating
+   in one row (2) when pulled out, no floating place yet. */
 static void load_toolbar_layout(ZEK_object *toolbar, ZEK_object *frame)
 {
     char path[MAX_PATH], directory[MAX_PATH];
@@ -1091,7 +1109,8 @@ static void load_toolbar_layout(ZEK_object *toolbar, ZEK_object *frame)
             fclose(out);
         }
         printf("toolbar file %s %s\n", path, out ? "made" : "could NOT be made");
-        return;
+        if (!out || !(in = fopen(path, "r")))
+            return;
     }
     int32_t *pos = table_member(toolbar, "bPos"), *pos_buf = table_member(toolbar, "bPosBuf");
     int32_t *wsx = table_member(toolbar, "bWsx"), *wsy = table_member(toolbar, "bWsy");
@@ -1224,6 +1243,7 @@ static int run_frame(ZEK_object *list)
     *(int32_t *)win_member(w, "WinWdGx") = 900;
     *(int32_t *)win_member(w, "WinWdGy") = 620;
     overwrite_slot(w, "Timer", (ZEK_method_fn)frame_Timer);
+    overwrite_slot(w, "MoveWndEx", (ZEK_method_fn)frame_MoveWndEx);
     if (!init_furniture(w))
         printf("some furniture could not be made\n");
     /* Closing from the system menu becomes a key for the loop below. */
