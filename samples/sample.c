@@ -16,6 +16,7 @@
 #include <stdio.h>
 #include <string.h>
 #include <windows.h>
+#include <windowsx.h>
 
 #include "ZEK2.h"
 
@@ -288,7 +289,7 @@ typedef struct PlanView {
 } PlanView;
 static const PlanView plan_views[] = {
     {"平面図 1:500", "1:500", 1.0, 40.0, 70.0, 1},
-    {"詳細図 1:250", "1:250", 2.0, 36.0, 66.0, 0},
+    {"詳細図 1:250", "1:250", 2.0, 34.0, 66.0, 0},
 };
 
 static void describe_key(int32_t key, const MenuCommand *command, char *text, size_t size)
@@ -661,10 +662,15 @@ static int32_t ZEKAPI frame_Timer(ZEK_object *o, int32_t id)
         PostMessageA(frame, WM_COMMAND, CMD_CHILD + 1, 0);
         break;
     case 9: {
-        /* The pointer rests on the dashed-line button: it shows hovered. */
+        /* The pointer comes to rest on the dashed-line button: it shows
+           hovered (the table checks where the pointer really is). */
         const LPARAM at = button_point(tool_bar(o, 0), 3);
-        if (at)
-            PostMessageA(window_of(tool_bar(o, 0)), WM_MOUSEMOVE, 0, at);
+        HWND bar = window_of(tool_bar(o, 0));
+        POINT screen = {GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+        if (at && ClientToScreen(bar, &screen)) {
+            SetCursorPos(screen.x, screen.y);
+            PostMessageA(bar, WM_MOUSEMOVE, 0, at);
+        }
         break;
     }
     case 10:
@@ -1279,6 +1285,10 @@ static int run_frame(ZEK_object *list)
         if (key == ZEK_CMD_MENU) {
             run_command(w, command);
             ++commands;
+            /* A menu command resets the radio buttons of all the furniture;
+               the mode and the line style are still what they were. */
+            Win_SetAllButtonMode(w, 11 + mode, 1);
+            Win_SetAllButtonMode(w, traverse_dashed ? 3 : 2, 1);
         } else if (key == KEY_GRID) {
             show_grid = !show_grid;
         } else if (key == KEY_SOLID || key == KEY_DASHED) {
