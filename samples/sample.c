@@ -1,18 +1,22 @@
 /* A small program of the suite, written against ZEK2.dll as any other:
    it builds objects, replaces a method by name, reaches members by name,
    splits its command line and writes to and shows the shared message log;
-   then it opens a main window, reads key codes in its own loop and paints
-   them under a small survey plan drawn on its paper, fitted to the window.
+   then it opens an MDI frame with a menu bar, a docked toolbar, a side
+   mode menu and a status bar, whose two children draw a small survey plan
+   at two scales; the frame reads key codes, menu and button commands in its
+   own loop, and the plan child lists them under the plan.
    Beside it a text-screen window lists coordinates in character cells with
    ruled lines, scrolls the list, reads a station name with the line editor,
    fills a boxed form of typed fields and edits a table of stations kept in
    a record file.
-   It types into itself so that it runs unattended, saves a picture of its
-   window to sample.bmp and ends. */
+   It types and clicks into itself so that it runs unattended, saves a
+   picture of its windows to sample.bmp and ends; the toolbar keeps its
+   layout in a file of the tool directory from one run to the next. */
 #include <stdarg.h>
 #include <stdio.h>
 #include <string.h>
 #include <windows.h>
+#include <windowsx.h>
 
 #include "ZEK2.h"
 
@@ -96,12 +100,12 @@ static int32_t ZEKAPI my_NetMsgJob(ZEK_object *o)
     return 42;
 }
 
-/* ---- The main window ---------------------------------------------------- */
+/* ---- The frame and its furniture ---------------------------------------- */
 
 #define SAMPLE_TIMER 1
-#define MAX_LINES 16
+#define MAX_LINES 24
 
-/* The key codes received so far, as the lines that Paint draws. */
+/* The key codes received so far, as the lines that the plan child draws. */
 static char key_lines[MAX_LINES][96];
 static int key_line_count;
 
@@ -122,33 +126,92 @@ static void overwrite_slot(ZEK_object *o, const char *name, ZEK_method_fn fn)
         layer->pSlot[slot] = fn;
 }
 
-/* The buttons' key codes, as they arrive in the key loop. */
+static HWND window_of(ZEK_object *o)
+{
+    return o ? *(HWND *)win_member(o, "hWnd") : NULL;
+}
+
+/* The frame's furniture objects, by their slots. */
+static ZEK_object *mdi_child(ZEK_object *frame, int n)
+{
+    return ((ZEK_object **)win_member(frame, "pMdiChild"))[n];
+}
+
+static ZEK_object *tool_bar(ZEK_object *frame, int n)
+{
+    return ((ZEK_object **)win_member(frame, "pToolBar"))[n];
+}
+
+static ZEK_object *left_menu(ZEK_object *frame)
+{
+    return *(ZEK_object **)win_member(frame, "pLeftMenuBar");
+}
+
+/* A data member of a button table (an AtrTable, derived from Fd_Mem). */
+static void *table_member(ZEK_object *furniture, const char *name)
+{
+    ZEK_object *t = *(ZEK_object **)win_member(furniture, "pButtonTbl");
+    if (!t)
+        return NULL;
+    ZEK_layer *layer = ZEK_layer_at(t, 2);
+    int row = ZEK_NameSearch2(layer->pDataRow, layer->nDataRow, name);
+    return row < 0 ? NULL : ZEK_ptr(layer->pDataArea, 0, (intptr_t)layer->pDataRow[row].place);
+}
+
+/* The command record the window procedure fills before it posts
+   ZEK_CMD_MENU: the menu item's or the button's command. */
+typedef struct MenuCommand {
+    int32_t kind, id;
+    char text[32];
+    int16_t on_off, type, run_mode;
+} MenuCommand;
+
+/* Key codes of the toolbar buttons and of the mode menu. */
 #define KEY_GRID 0x12001
 #define KEY_SOLID 0x12002
 #define KEY_DASHED 0x12003
+#define KEY_MODE 0x12010 /* + 0, 1, 2: the mode chosen */
+#define KEY_REDRAW 0x12020
 
-static void describe_key(int32_t key, char *text, size_t size)
+/* Menu bar command ids; the window-list items are 50101 + child number. */
+enum {
+    CMD_FILE = 1000,
+    CMD_EXIT,
+    CMD_VIEW = 2000,
+    CMD_GRID,
+    CMD_WINDOW = 3000,
+    CMD_CASCADE,
+    CMD_TILE,
+    CMD_WINDOW_RULE,
+    CMD_CHILD = 50101
+};
+
+/* The menu bar. The items point into this table: it stays static. */
+static const Win_menu_entry menu_table[] = {
+    {0, 1, 0, 1, CMD_FILE, "", "ファイル(&F)"},
+    {1, 0, 0, 1, CMD_EXIT, "", "終了(&X)"},
+    {0, 2, 0, 1, CMD_VIEW, "", "表示(&V)"},
+    {2, 0, 0, 1, CMD_GRID, "", "10m 格子(&G)"},
+    {0, 3, 0, 1, CMD_WINDOW, "", "ウィンドウ(&W)"},
+    {3, 0, 0, 1, CMD_CASCADE, "", "重ねて表示(&C)"},
+    {3, 0, 0, 1, CMD_TILE, "", "並べて表示(&T)"},
+    {3, 0, 1, 1, CMD_WINDOW_RULE, "", ""},
+    {3, 0, 0, 1, CMD_CHILD, "", "&1 平面図 1:500"},
+    {3, 0, 0, 1, CMD_CHILD + 1, "", "&2 詳細図 1:250"},
+    {-1, 0, 0, 0, 0, "", ""},
+};
+
+static const char *menu_caption(int32_t id)
 {
-    const int code = key & 0xFFFF;
-    if (key == ZEK_CMD_END)
-        snprintf(text, size, "終了要求 (閉じるボタン)");
-    else if (key == KEY_GRID || key == KEY_SOLID || key == KEY_DASHED)
-        snprintf(text, size, "ボタン 「%s」", key == KEY_GRID     ? "10m 格子"
-                                              : key == KEY_SOLID ? "実線"
-                                                                 : "破線");
-    else if (key == ZEK_CMD_RESIZED)
-        snprintf(text, size, "コマンド: 再描画");
-    else if (key & ZEK_KEY_SPECIAL)
-        snprintf(text, size, code >= ZEK_KEY_F1 && code <= ZEK_KEY_F12 ? "ファンクションキー F%d"
-                                                                   : "特殊キー %d",
-                 code >= ZEK_KEY_F1 ? code - ZEK_KEY_F1 + 1 : code);
-    else if (code > 0xFF)
-        snprintf(text, size, "全角文字 「%c%c」", code >> 8, code & 0xFF);
-    else
-        snprintf(text, size, "文字 「%c」", code);
+    for (const Win_menu_entry *e = menu_table; e->parent != -1; ++e)
+        if (e->id == id)
+            return e->caption;
+    return "?";
 }
 
-/* ---- The button bar ----------------------------------------------------- */
+/* The modes of the side menu, and what the status bar says of them. */
+static const char *const mode_names[] = {"選択", "計測", "注記"};
+static int mode;
 
 /* A button table entry as Win_InitButton reads it: packed, 146 bytes with
    32-bit pointers. */
@@ -164,16 +227,97 @@ typedef struct ButtonEntry {
 } ButtonEntry;
 #pragma pack(pop)
 
-/* A toggle for a 10 m grid, and a radio pair for the traverse legs; each
-   click arrives in the key loop as the button's key code. */
+/* The toolbar: a toggle for a 10 m grid and a radio pair for the traverse
+   legs; the bar layout places them after the grip. Each click arrives in
+   the key loop as the button's key code. */
+#define TOOLBAR_HEIGHT 30
 static const ButtonEntry plan_buttons[] = {
-    {1, 1, 0, 0, 101, 436, 4, 64, 22, 8, 4, 1, 0, 1, KEY_GRID, "10m 格子", "格子の表示", "", 0, 0, 0, 0},
-    {1, 2, 0, 0, 101, 506, 4, 56, 22, 10, 4, 2, 0, 1, KEY_SOLID, "実線", "多角線を実線で", "", 0, 0, 0, 0},
-    {1, 2, 0, 1, 101, 564, 4, 56, 22, 10, 4, 3, 0, 1, KEY_DASHED, "破線", "多角線を破線で", "", 0, 0, 0, 0},
+    {1, 1, 0, 0, 101, 0, 0, 64, 22, 8, 4, 1, 0, 1, KEY_GRID, "10m 格子", "格子の表示", "", 0, 0, 0, 0},
+    {1, 2, 0, 0, 101, 0, 0, 56, 22, 10, 4, 2, 0, 1, KEY_SOLID, "実線", "多角線を実線で", "", 0, 0, 0, 0},
+    {1, 2, 0, 1, 101, 0, 0, 56, 22, 10, 4, 3, 0, 1, KEY_DASHED, "破線", "多角線を破線で", "", 0, 0, 0, 0},
     {-1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "", "", "", 0, 0, 0, 0},
 };
 static int show_grid;        /* the grid toggle is on */
 static int traverse_dashed = 1;
+
+/* The left side menu, laid out as a mode menu: the three modes, radio
+   buttons of no group, stack from the top; the redraw button (command id
+   80600) goes to the bottom. */
+#define SIDE_MENU_WIDTH 62
+static const ButtonEntry mode_buttons[] = {
+    {1, 2, 0, 1, 101, 0, 0, 52, 24, 10, 5, 11, 0, 1, KEY_MODE + 0, "選択", "図形を選ぶ", "", 0, 0, 0, 0},
+    {1, 2, 0, 0, 101, 0, 0, 52, 24, 10, 5, 12, 0, 1, KEY_MODE + 1, "計測", "距離を測る", "", 0, 0, 0, 0},
+    {1, 2, 0, 0, 101, 0, 0, 52, 24, 10, 5, 13, 0, 1, KEY_MODE + 2, "注記", "文字を書き込む", "", 0, 0, 0, 0},
+    {1, 0, 0, 0, 101, 0, 0, 52, 24, 6, 5, 80600, 0, 1, KEY_REDRAW, "再描画", "両方の図を描き直す", "", 0, 0, 0, 0},
+    {-1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "", "", "", 0, 0, 0, 0},
+};
+
+/* Move hook of the frame: a docked toolbar's floating place (its table's
+   bWsx, bWsy, on the screen) moves with the frame, so that the place it
+   keeps in its file, relative to the frame, stays as it was read. */
+static int32_t ZEKAPI frame_MoveWndEx(ZEK_object *w, int32_t dx, int32_t dy)
+{
+    for (int n = 0; n < 20; ++n) {
+        ZEK_object *bar = tool_bar(w, n);
+        int32_t *pos = bar ? table_member(bar, "bPos") : NULL;
+        if (pos && *pos == 0) {
+            *(int32_t *)table_member(bar, "bWsx") += dx;
+            *(int32_t *)table_member(bar, "bWsy") += dy;
+        }
+    }
+    return 0;
+}
+
+/* The status bar: the active child's scale (the pane that takes the rest of
+   the width), the last key, the mode. */
+enum { PANE_SCALE, PANE_KEY, PANE_MODE };
+static const ButtonEntry status_panes[] = {
+    {1, 0, 0, 0, 109, 0, 0, 100, 19, 4, 2, 21, 0, 0, 0, "", "", "", 0, 0, 0, 0},
+    {1, 0, 0, 0, 109, 0, 0, 290, 19, 4, 2, 22, 0, 0, 0, "", "", "", 0, 0, 0, 0},
+    {1, 0, 0, 0, 109, 0, 0, 110, 19, 4, 2, 23, 0, 0, 0, "", "", "", 0, 0, 0, 0},
+    {-1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "", "", "", 0, 0, 0, 0},
+};
+
+/* What each MDI child shows: the whole sheet fitted (drawn as 1:500) with
+   the key list under it, or a detail of the parcel at twice that scale. */
+typedef struct PlanView {
+    const char *title;
+    const char *scale;
+    double zoom;               /* times the fitted scale */
+    double centre_x, centre_y; /* survey coordinates at the view's centre */
+    int keys;                  /* the key list goes under the plan */
+} PlanView;
+static const PlanView plan_views[] = {
+    {"平面図 1:500", "1:500", 1.0, 40.0, 70.0, 1},
+    {"詳細図 1:250", "1:250", 2.0, 34.0, 66.0, 0},
+};
+
+static void describe_key(int32_t key, const MenuCommand *command, char *text, size_t size)
+{
+    const int code = key & 0xFFFF;
+    if (key == ZEK_CMD_END)
+        snprintf(text, size, "終了要求 (閉じるボタン)");
+    else if (key == ZEK_CMD_MENU)
+        snprintf(text, size, "メニュー 「%s」", menu_caption(command->id));
+    else if (key == KEY_GRID || key == KEY_SOLID || key == KEY_DASHED)
+        snprintf(text, size, "ボタン 「%s」", key == KEY_GRID     ? "10m 格子"
+                                              : key == KEY_SOLID ? "実線"
+                                                                 : "破線");
+    else if (key >= KEY_MODE && key < KEY_MODE + 3)
+        snprintf(text, size, "モード 「%s」", mode_names[key - KEY_MODE]);
+    else if (key == KEY_REDRAW)
+        snprintf(text, size, "ボタン 「再描画」");
+    else if (key == ZEK_CMD_RESIZED)
+        snprintf(text, size, "コマンド: 再描画");
+    else if (key & ZEK_KEY_SPECIAL)
+        snprintf(text, size, code >= ZEK_KEY_F1 && code <= ZEK_KEY_F12 ? "ファンクションキー F%d"
+                                                                   : "特殊キー %d",
+                 code >= ZEK_KEY_F1 ? code - ZEK_KEY_F1 + 1 : code);
+    else if (code > 0xFF)
+        snprintf(text, size, "全角文字 「%c%c」", code >> 8, code & 0xFF);
+    else
+        snprintf(text, size, "文字 「%c」", code);
+}
 
 /* ---- The survey plan -------------------------------------------------- */
 
@@ -214,8 +358,7 @@ static const PlanPoint parcel[] = {
 static const double arc_x = 42.0, arc_y = 84.0, arc_radius = 12.0;
 
 /* The key list takes this many rows in two columns under the plan. */
-#define KEY_ROWS 5
-#define KEY_COLUMNS 2
+#define KEY_ROWS 7
 
 /* Text in survey coordinates: with the survey mapping on, plain x is Y and
    plain y is X. height is in pixels; angle turns the text clockwise. */
@@ -227,9 +370,11 @@ static void plan_text(ZEK_object *o, const char *text, double x, double y, doubl
     Win_Gchr(o, text, y, x, angle, 0, height, 0, 0, FW_NORMAL);
 }
 
-/* Fits the sheet, with a margin, into the top of the drawing area (the part
-   above the key list) and loads the survey mapping into the plain one. */
-static void fit_sheet(ZEK_object *o, int plan_height)
+/* Fits the view, with a margin, into the top of the drawing area (the part
+   above the key list, if any) and loads the survey mapping into the plain
+   one: the whole sheet at zoom 1, a part of it around the view's centre at
+   a larger zoom. */
+static void fit_view(ZEK_object *o, int plan_height, const PlanView *view)
 {
     const double width = *(double *)win_member(o, "dWdVx");
     const double height = *(double *)win_member(o, "dWdVy");
@@ -237,10 +382,12 @@ static void fit_sheet(ZEK_object *o, int plan_height)
     double scale = (width - 2 * margin) / SHEET_Y; /* pixels per metre */
     if ((plan_height - 2 * margin) / SHEET_X < scale)
         scale = (plan_height - 2 * margin) / SHEET_X;
+    scale *= view->zoom;
     /* A window of the drawing area's own shape, so the fit keeps it as is:
-       the sheet centred across, and centred down in the plan part. */
-    const double top = SHEET_X * 0.5 + plan_height * 0.5 / scale;
-    const double left = SHEET_Y * 0.5 - width * 0.5 / scale;
+       the view's centre in the middle across and in the middle of the plan
+       part down. */
+    const double top = view->centre_x + plan_height * 0.5 / scale;
+    const double left = view->centre_y - width * 0.5 / scale;
     Win_ScaleSet2(o, 1, top - height / scale, left, top, left + width / scale);
     Win_ScaleOn(o);
 }
@@ -253,7 +400,7 @@ static void draw_station(ZEK_object *o, const PlanPoint *p, COLORREF colour)
 }
 
 /* The plan, drawn with the world forms on the survey mapping. */
-static void draw_plan(ZEK_object *o)
+static void draw_plan(ZEK_object *o, const char *scale)
 {
     const COLORREF ink = RGB(0, 0, 0), red = RGB(200, 0, 0), blue = RGB(0, 70, 200),
                    green = RGB(0, 120, 60), grey = RGB(120, 120, 120);
@@ -363,11 +510,13 @@ static void draw_plan(ZEK_object *o)
     Win_Line(o, 131, 73, 132.2, 69.5);
     plan_text(o, "N", 74.0, 131.0, 0, 14, ink, TA_CENTER | TA_BOTTOM);
     plan_text(o, "測量平面図", 11.0, 136.0, 0, 18, ink, TA_RIGHT | TA_BASELINE);
-    plan_text(o, "S=1:500  単位 m", 5.0, 136.0, 0, 12, ink, TA_RIGHT | TA_BASELINE);
+    snprintf(text, sizeof text, "S=%s  単位 m", scale);
+    plan_text(o, text, 5.0, 136.0, 0, 12, ink, TA_RIGHT | TA_BASELINE);
     *align = old_align;
 }
 
-/* The key codes received so far, in columns under the plan. */
+/* The key codes received so far, in columns under the plan: two when the
+   child is wide enough, else one. */
 static void draw_keys(ZEK_object *o, HDC dc, const RECT *area, int top, int line_height)
 {
     HFONT old_font = SelectObject(dc, *(HFONT *)win_member(o, "hFont"));
@@ -379,9 +528,10 @@ static void draw_keys(ZEK_object *o, HDC dc, const RECT *area, int top, int line
     LineTo(dc, area->right - 12, top + line_height - 2);
 
     SetTextColor(dc, RGB(0, 0, 0));
-    const int shown = KEY_ROWS * KEY_COLUMNS;
+    const int columns = area->right >= 560 ? 2 : 1;
+    const int shown = KEY_ROWS * columns;
     const int first = key_line_count > shown ? key_line_count - shown : 0;
-    const int column_width = (area->right - 24) / KEY_COLUMNS;
+    const int column_width = (area->right - 24) / columns;
     for (int i = first; i < key_line_count; ++i) {
         const int row = (i - first) % KEY_ROWS, column = (i - first) / KEY_ROWS;
         TextOutA(dc, 20 + column * column_width, top + (row + 1) * line_height, key_lines[i],
@@ -390,24 +540,27 @@ static void draw_keys(ZEK_object *o, HDC dc, const RECT *area, int top, int line
     SelectObject(dc, old_font);
 }
 
-/* Paint hook: the window procedure has begun painting into hDC. */
-static int32_t ZEKAPI sample_Paint(ZEK_object *o)
+/* Paint hook of both MDI children: the window procedure has begun painting
+   into hDC. The child's own number says which view it shows. */
+static int32_t ZEKAPI child_Paint(ZEK_object *o)
 {
     static int reported;
+    const int number = *(int32_t *)win_member(o, "bMdiSelPos");
+    const PlanView *view = &plan_views[number == 1];
     HDC dc = *(HDC *)win_member(o, "hDC");
-    HWND window = *(HWND *)win_member(o, "hWnd");
     const int line_height = *(int32_t *)win_member(o, "ChrWdBy") + 4;
     RECT area;
-    GetClientRect(window, &area);
+    GetClientRect(window_of(o), &area);
     FillRect(dc, &area, (HBRUSH)(COLOR_WINDOW + 1));
-    const int keys_top = area.bottom - (KEY_ROWS + 1) * line_height - 8;
+    const int keys_top =
+        view->keys ? area.bottom - (KEY_ROWS + 1) * line_height - 8 : area.bottom;
 
     /* Each paint fits afresh: a resize has put the whole paper back. */
-    fit_sheet(o, keys_top);
+    fit_view(o, keys_top, view);
     Win_GmodeSet(o);
-    draw_plan(o);
+    draw_plan(o, view->scale);
     Win_GmodeReset(o);
-    if (!reported) {
+    if (!reported && view->keys) {
         int32_t vx = 0, vy = 0;
         Win_SclWtoZ(o, stations[0].x, stations[0].y, &vx, &vy);
         printf("  plan: station %s (X %.2f, Y %.2f) is at pixel (%d, %d); 1 m = %.2f pixels\n",
@@ -418,54 +571,116 @@ static int32_t ZEKAPI sample_Paint(ZEK_object *o)
     }
     Win_ScaleOff(o);
 
-    draw_keys(o, dc, &area, keys_top + 4, line_height);
+    if (view->keys)
+        draw_keys(o, dc, &area, keys_top + 4, line_height);
     return 0;
 }
 
-/* Timer hook: each tick types the next piece of the script into the window,
-   as a user would, while the program waits in Win_Keyin. */
-static int32_t ZEKAPI sample_Timer(ZEK_object *o, int32_t id)
+/* The centre of a furniture button, found by its command id, as the lParam
+   of a mouse message; its place comes from the record fields of the table
+   by name. 0 when there is no such button. */
+static LPARAM button_point(ZEK_object *furniture, int32_t id)
+{
+    ZEK_object *t = *(ZEK_object **)win_member(furniture, "pButtonTbl");
+    const int32_t index = Win_GetButtonTbl(furniture, id);
+    if (!t || index < 0 || !Fd_Mem_Get(t, index))
+        return 0;
+    ZEK_layer *layer = ZEK_layer_at(t, 2);
+    int32_t place[4] = {0, 0, 0, 0};
+    static const char *const names[] = {"sx", "sy", "wx", "wy"};
+    for (int i = 0; i < 4; ++i) {
+        const int row = ZEK_NameSearch2(layer->pRows, layer->nRecField, names[i]);
+        if (row >= 0)
+            memcpy(&place[i], (char *)t->pRecord + layer->pRows[row].place, sizeof place[i]);
+    }
+    return MAKELPARAM(place[0] + place[2] / 2, place[1] + place[3] / 2);
+}
+
+static void click_button(ZEK_object *furniture, int32_t id)
+{
+    const LPARAM at = button_point(furniture, id);
+    HWND window = window_of(furniture);
+    if (!at || !window)
+        return;
+    PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(window, WM_LBUTTONUP, 0, at);
+}
+
+/* Timer hook of the frame: each tick types or clicks the next piece of the
+   script, as a user would, while the program waits in Win_Keyin. Menu
+   commands come as WM_COMMAND, as the menu sends them. */
+static int32_t ZEKAPI frame_Timer(ZEK_object *o, int32_t id)
 {
     static int step;
     if (id != SAMPLE_TIMER)
         return 0;
-    HWND window = *(HWND *)win_member(o, "hWnd");
+    HWND frame = window_of(o);
+    HWND plan = window_of(mdi_child(o, 0));
     switch (step++) {
     case 0:
+        /* The plan child chosen from the window list, then keys typed into
+           it: it hands them to the frame. */
+        PostMessageA(frame, WM_COMMAND, CMD_CHILD, 0);
         for (const char *c = "ZEK2"; *c; ++c)
-            PostMessageA(window, WM_CHAR, (unsigned char)*c, 1);
+            PostMessageA(plan, WM_CHAR, (unsigned char)*c, 1);
         break;
     case 1:
         /* "あ" and "漢" arrive byte by byte; the half-width "ｱ" is one byte. */
-        PostMessageA(window, WM_CHAR, 0x82, 1);
-        PostMessageA(window, WM_CHAR, 0xA0, 1);
-        PostMessageA(window, WM_CHAR, 0x8A, 1);
-        PostMessageA(window, WM_CHAR, 0xBF, 1);
-        PostMessageA(window, WM_CHAR, 0xB1, 1);
+        PostMessageA(plan, WM_CHAR, 0x82, 1);
+        PostMessageA(plan, WM_CHAR, 0xA0, 1);
+        PostMessageA(plan, WM_CHAR, 0x8A, 1);
+        PostMessageA(plan, WM_CHAR, 0xBF, 1);
+        PostMessageA(plan, WM_CHAR, 0xB1, 1);
         break;
     case 2:
-        PostMessageA(window, WM_KEYDOWN, VK_F5, 1);
-        PostMessageA(window, MACRO_CHAR, ZEK_CMD_RESIZED, 0);
+        PostMessageA(plan, WM_KEYDOWN, VK_F5, 1);
+        PostMessageA(frame, MACRO_CHAR, ZEK_CMD_RESIZED, 0);
         break;
     case 3:
-        /* Clicks on the grid toggle and on the solid-line radio button. */
-        PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(468, 15));
-        PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(468, 15));
-        PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(534, 15));
-        PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(534, 15));
+        PostMessageA(frame, WM_COMMAND, CMD_CASCADE, 0);
         break;
     case 4:
-        /* The pointer rests on the dashed-line button: it shows hovered. */
-        PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(592, 15));
+        PostMessageA(frame, WM_COMMAND, CMD_TILE, 0);
         break;
     case 5:
+        /* The grid toggle and the solid-line radio button of the toolbar. */
+        click_button(tool_bar(o, 0), 1);
+        click_button(tool_bar(o, 0), 2);
+        break;
+    case 6:
+        /* The grid off and on again from the menu; the toolbar follows. */
+        PostMessageA(frame, WM_COMMAND, CMD_GRID, 0);
+        PostMessageA(frame, WM_COMMAND, CMD_GRID, 0);
+        break;
+    case 7:
+        /* A mode from the side menu, then its redraw button. */
+        click_button(left_menu(o), 12);
+        click_button(left_menu(o), 80600);
+        break;
+    case 8:
+        /* The detail child chosen from the window list. */
+        PostMessageA(frame, WM_COMMAND, CMD_CHILD + 1, 0);
+        break;
+    case 9: {
+        /* The pointer comes to rest on the dashed-line button: it shows
+           hovered (the table checks where the pointer really is). */
+        const LPARAM at = button_point(tool_bar(o, 0), 3);
+        HWND bar = window_of(tool_bar(o, 0));
+        POINT screen = {GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+        if (at && ClientToScreen(bar, &screen)) {
+            SetCursorPos(screen.x, screen.y);
+            PostMessageA(bar, WM_MOUSEMOVE, 0, at);
+        }
+        break;
+    }
+    case 10:
         /* The system close command; AltF4Code turns it into a key code. */
-        PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        PostMessageA(frame, WM_SYSCOMMAND, SC_CLOSE, 0);
         break;
     default:
         /* Never reached when all goes well: a stuck run still ends. */
         if (step > 100)
-            PostMessageA(window, MACRO_CHAR, ZEK_CMD_END, 0);
+            PostMessageA(frame, MACRO_CHAR, ZEK_CMD_END, 0);
         break;
     }
     return 0;
@@ -595,7 +810,7 @@ static ZEK_object *run_text_screen(int *ok)
         return NULL;
     *(const char **)win_member(t, "pClassName") = "ZekSampleList";
     *(const char **)win_member(t, "pTitleName") = "ZEK2 サンプル ― 座標一覧と点名入力";
-    *(int32_t *)win_member(t, "WinStGx") = 690;
+    *(int32_t *)win_member(t, "WinStGx") = 950;
     *(int32_t *)win_member(t, "WinStGy") = 40;
     *(int32_t *)win_member(t, "WinWdGx") = 300;
     *(int32_t *)win_member(t, "WinWdGy") = 480;
@@ -874,23 +1089,169 @@ static int save_windows_bmp(const HWND *windows, int count, const char *path)
     return ok;
 }
 
-/* The main window: built and shown, then its own key loop until the close
-   request arrives as a key code. */
-static int run_window(ZEK_object *list)
+/* ---- The toolbar file ---------------------------------------------------- */
+
+/* The toolbar's layout file in the suite's tool directory: the first two
+   lines belong to the library (name and layout kinds, the floating window's
+   place), the third and later lines to the program; Win_PutToolBar keeps
+   those when it writes the file as the toolbar closes. */
+#define TOOLBAR_NAME "図面"
+#define TOOLBAR_FILE "sample_plan.tbr"
+
+/* Reads the layout of the last run into the toolbar's table; with no file
+   yet, writes one first for Win_PutToolBar to rewrite: docked (0), floating
+   in one row (2) when pulled out, no floating place yet. */
+static void load_toolbar_layout(ZEK_object *toolbar, ZEK_object *frame)
+{
+    char path[MAX_PATH], directory[MAX_PATH];
+    GetUxToolFile(TOOLBAR_FILE, path);
+    FILE *in = fopen(path, "r");
+    if (!in) {
+        snprintf(directory, sizeof directory, "%s", GetUxToolDir());
+        FILE *out = CreateTreeDirectory(directory) ? fopen(path, "w") : NULL;
+        if (out) {
+            fprintf(out, "0 %s 0 2\n1 0 0 0 0\n", TOOLBAR_NAME);
+            fprintf(out, "2 buttons grid,solid,dashed\n");
+            fclose(out);
+        }
+        printf("toolbar file %s %s\n", path, out ? "made" : "could NOT be made");
+        if (!out || !(in = fopen(path, "r")))
+            return;
+    }
+    int32_t *pos = table_member(toolbar, "bPos"), *pos_buf = table_member(toolbar, "bPosBuf");
+    int32_t *wsx = table_member(toolbar, "bWsx"), *wsy = table_member(toolbar, "bWsy");
+    int32_t *wwx = table_member(toolbar, "bWwx"), *wwy = table_member(toolbar, "bWwy");
+    char line[64], name[64];
+    int kind, a, b, c, d;
+    if (fgets(line, sizeof line, in) && sscanf(line, "%d %63s %d %d", &kind, name, &a, &b) == 4 &&
+        a >= 0 && a <= 4 && b >= 0 && b <= 4) {
+        *pos = a;
+        *pos_buf = b;
+    }
+    /* The floating place is kept relative to the frame. */
+    if (fgets(line, sizeof line, in) && sscanf(line, "%d %d %d %d %d", &kind, &a, &b, &c, &d) == 5) {
+        *wsx = a + *(int32_t *)win_member(frame, "WinStGx");
+        *wsy = b + *(int32_t *)win_member(frame, "WinStGy");
+        *wwx = c;
+        *wwy = d;
+    }
+    fclose(in);
+    printf("toolbar file %s read: layout %d, %d\n", path, (int)*pos, (int)*pos_buf);
+}
+
+/* ---- The frame ----------------------------------------------------------- */
+
+/* Menu bar, tool frame with its toolbar, side menu, status bar and the two
+   MDI children, all made before the frame's window and created with it. */
+static int init_furniture(ZEK_object *w)
+{
+    int ok = Win_InitMenuBar(w, menu_table);
+    Win_InitMdiFrame(w);
+
+    *(int32_t *)win_member(w, "bToolEdge") = 2;
+    Win_InitToolFrame(w, TOOLBAR_HEIGHT);
+    ok = Win_InitToolBar(w, 0, TOOLBAR_NAME, plan_buttons, 0, 2) && ok;
+    ZEK_object *toolbar = tool_bar(w, 0);
+    if (toolbar) {
+        *(int32_t *)win_member(toolbar, "bToolSaveFlag") = 1;
+        char *file_name = table_member(toolbar, "bToolName");
+        if (file_name)
+            snprintf(file_name, 260, "%s", TOOLBAR_FILE);
+        load_toolbar_layout(toolbar, w);
+    }
+
+    /* A line down the side menu's right edge, next to the children. */
+    *(int32_t *)win_member(w, "bLeftMenuEdge") = 8;
+    ok = Win_InitLockMenu(w, WIN_LOCK_LEFT, SIDE_MENU_WIDTH, mode_buttons) && ok;
+    int32_t *edge_flag = left_menu(w) ? table_member(left_menu(w), "bEdgeFlag") : NULL;
+    if (edge_flag)
+        *edge_flag = 1; /* laid out as a mode menu */
+
+    ok = Win_InitStatusBar(w, status_panes) && ok;
+
+    for (int n = 0; n < 2; ++n) {
+        Win_InitMdiWnd(w, n, plan_views[n].title);
+        ZEK_object *child = mdi_child(w, n);
+        if (!child)
+            return 0;
+        overwrite_slot(child, "Paint", (ZEK_method_fn)child_Paint);
+        *(int32_t *)win_member(child, "WinStGx") = 20 * n;
+        *(int32_t *)win_member(child, "WinStGy") = 20 * n;
+        *(int32_t *)win_member(child, "WinWdGx") = 480;
+        *(int32_t *)win_member(child, "WinWdGy") = 360;
+    }
+    return ok;
+}
+
+/* The status bar: the active child's scale, the last key, the mode. */
+static void show_status(ZEK_object *w, const char *key_text)
+{
+    char text[64];
+    const int active = *(int32_t *)win_member(w, "bMdiSelPos");
+    snprintf(text, sizeof text, "縮尺 %s (%s)", plan_views[active == 1].scale,
+             active == 1 ? "詳細図" : "平面図");
+    Win_SetStatusMsg(w, text, PANE_SCALE);
+    if (key_text)
+        Win_SetStatusMsg(w, key_text, PANE_KEY);
+    snprintf(text, sizeof text, "モード: %s", mode_names[mode]);
+    Win_SetStatusMsg(w, text, PANE_MODE);
+}
+
+static void redraw_children(ZEK_object *w)
+{
+    for (int n = 0; n < 2; ++n)
+        if (mdi_child(w, n))
+            InvalidateRect(window_of(mdi_child(w, n)), NULL, FALSE);
+}
+
+/* What a menu command does; the command id is in bMenuDt. */
+static void run_command(ZEK_object *w, const MenuCommand *command)
+{
+    switch (command->id) {
+    case CMD_EXIT:
+        PostMessageA(window_of(w), MACRO_CHAR, ZEK_CMD_END, 0);
+        break;
+    case CMD_GRID:
+        show_grid = !show_grid;
+        /* The toolbar's toggle shows the same state. */
+        Win_SetAllButtonMode(w, 1, show_grid);
+        break;
+    case CMD_CASCADE:
+        printf("  cascade: %d\n", (int)Win_CascadeWindow(w));
+        break;
+    case CMD_TILE:
+        printf("  tile: %d\n", (int)Win_TileWindows(w, 0));
+        break;
+    case CMD_CHILD:
+    case CMD_CHILD + 1: {
+        ZEK_object *child = mdi_child(w, command->id - CMD_CHILD);
+        if (child)
+            SendMessageA(*(HWND *)win_member(w, "hMdiWnd"), WM_MDIACTIVATE,
+                         (WPARAM)window_of(child), 0);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+/* The frame: built with its furniture and shown, then its own key loop
+   until the close request arrives as a key code. */
+static int run_frame(ZEK_object *list)
 {
     ZEK_object *w = Win_ctor2(NULL);
     if (!w)
         return 0;
-    *(const char **)win_member(w, "pClassName") = "ZekSampleMain";
-    *(const char **)win_member(w, "pTitleName") = "ZEK2 サンプル ― 測量平面図とキー入力";
+    *(const char **)win_member(w, "pClassName") = "ZekSampleFrame";
+    *(const char **)win_member(w, "pTitleName") = "ZEK2 サンプル ― 測量平面図 (MDI)";
     *(int32_t *)win_member(w, "WinStGx") = 40;
     *(int32_t *)win_member(w, "WinStGy") = 40;
-    *(int32_t *)win_member(w, "WinWdGx") = 640;
-    *(int32_t *)win_member(w, "WinWdGy") = 480;
-    overwrite_slot(w, "Paint", (ZEK_method_fn)sample_Paint);
-    overwrite_slot(w, "Timer", (ZEK_method_fn)sample_Timer);
-    if (!Win_InitButton(w, plan_buttons, 1, 0, 0))
-        printf("the button bar could not be made\n");
+    *(int32_t *)win_member(w, "WinWdGx") = 900;
+    *(int32_t *)win_member(w, "WinWdGy") = 620;
+    overwrite_slot(w, "Timer", (ZEK_method_fn)frame_Timer);
+    overwrite_slot(w, "MoveWndEx", (ZEK_method_fn)frame_MoveWndEx);
+    if (!init_furniture(w))
+        printf("some furniture could not be made\n");
     /* Closing from the system menu becomes a key for the loop below. */
     Win_SetAltF4Code(w, ZEK_CMD_END);
 
@@ -899,35 +1260,50 @@ static int run_window(ZEK_object *list)
         ZEK_dtorC(w);
         return 0;
     }
-    HWND window = *(HWND *)win_member(w, "hWnd");
-    printf("\nwindow %p made; reading key codes:\n", (void *)window);
+    HWND window = window_of(w);
+    printf("\nframe %p made with %s; reading key codes:\n", (void *)window,
+           *(HWND *)win_member(w, "hMdiWnd") ? "its MDI client" : "NO MDI client");
+    Win_CheckMenu(w, CMD_GRID, show_grid);
+    show_status(w, "キー: -");
     Win_SetTimer(w, SAMPLE_TIMER, 150);
 
-    int ended = 0;
+    int ended = 0, commands = 0;
     while (!ended) {
         const int32_t key = Win_Keyin(w, 0, 0, 0);
         if (key == -1)
             break; /* the window went away */
-        char text[64];
-        describe_key(key, text, sizeof text);
+        const MenuCommand *command = win_member(w, "bMenuDt");
+        char text[64], line[96];
+        describe_key(key, command, text, sizeof text);
+        snprintf(line, sizeof line, "0x%05lX  %s", (unsigned long)key, text);
         if (key_line_count < MAX_LINES)
-            snprintf(key_lines[key_line_count++], sizeof key_lines[0], "0x%05lX  %s",
-                     (unsigned long)key, text);
-        printf("  key 0x%05lX\n", (unsigned long)key);
+            snprintf(key_lines[key_line_count++], sizeof key_lines[0], "%s", line);
+        printf("  key %s\n", line);
         /* Into the shared log; the window is asked to repaint as well. */
         Shared_printf(w, "sample: key 0x%05lX %s\n", (unsigned long)key, text);
         ended = key == ZEK_CMD_END;
-        if (key == KEY_GRID || key == KEY_SOLID || key == KEY_DASHED) {
-            if (key == KEY_GRID)
-                show_grid = !show_grid;
-            else
-                traverse_dashed = key == KEY_DASHED;
-            InvalidateRect(window, NULL, FALSE);
+        if (key == ZEK_CMD_MENU) {
+            run_command(w, command);
+            ++commands;
+            /* A menu command resets the radio buttons of all the furniture;
+               the mode and the line style are still what they were. */
+            Win_SetAllButtonMode(w, 11 + mode, 1);
+            Win_SetAllButtonMode(w, traverse_dashed ? 3 : 2, 1);
+        } else if (key == KEY_GRID) {
+            show_grid = !show_grid;
+        } else if (key == KEY_SOLID || key == KEY_DASHED) {
+            traverse_dashed = key == KEY_DASHED;
+        } else if (key >= KEY_MODE && key < KEY_MODE + 3) {
+            mode = key - KEY_MODE;
         }
+        Win_CheckMenu(w, CMD_GRID, show_grid);
+        snprintf(line, sizeof line, "キー: 0x%05lX %s", (unsigned long)key, text);
+        show_status(w, line);
+        redraw_children(w);
     }
     Win_KillTimer(w, SAMPLE_TIMER);
-    Win_Update(w);
-    HWND shown[2] = {window, list ? *(HWND *)win_member(list, "hWnd") : NULL};
+    RedrawWindow(window, NULL, NULL, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    HWND shown[2] = {window, list ? window_of(list) : NULL};
     const int saved = save_windows_bmp(shown, list ? 2 : 1, "sample.bmp");
     printf("window picture %s\n", saved ? "saved to sample.bmp" : "NOT saved");
 
@@ -935,7 +1311,16 @@ static int run_window(ZEK_object *list)
     const int32_t quit = WinQuitLoopEx(w);
     printf("window closed (bQuitFlag %d)\n", quit);
     ZEK_dtorC(w);
-    return ended && saved && quit;
+    /* The toolbar wrote its layout as it closed with the frame. */
+    FILE *layout = fopen(GetUxToolFile(TOOLBAR_FILE, NULL), "r");
+    char first[64] = "";
+    if (layout) {
+        if (!fgets(first, sizeof first, layout))
+            first[0] = 0;
+        fclose(layout);
+    }
+    printf("toolbar file: %s", first[0] ? first : "(missing)\n");
+    return ended && saved && quit && commands >= 5 && first[0];
 }
 
 int main(void)
@@ -1016,10 +1401,15 @@ int main(void)
     Shared_Paint(console);
     ZEK_dtorC(console);
 
+    /* The suite's directories hang below the program's: the toolbar file
+       goes into the tool directory. */
+    char program[MAX_PATH];
+    if (GetModuleFileNameA(NULL, program, sizeof program) && SetUxProgDir(program))
+        printf("\ntool directory %s\n", GetUxToolDir());
     Win_INIT(GetModuleHandleA(NULL), NULL);
     int list_ok = 0;
     ZEK_object *list = run_text_screen(&list_ok);
-    const int window_ok = run_window(list);
+    const int window_ok = run_frame(list);
     if (list) {
         Win_Close(list);
         WinQuitLoopEx(list);
