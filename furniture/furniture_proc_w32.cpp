@@ -88,22 +88,7 @@ LRESULT on_create(const FurnitureMessage &m)
 
 LRESULT on_destroy(const FurnitureMessage &m)
 {
-    Win_data &d = m.d;
-    WinLife *life = win_life(m.object);
-    if (life && life->destroying)
-        return furniture_default(m);
-    if (life)
-        life->destroying = true;
-    d.bDtor = 1;
-    if (win_wait_drawing_thread(m.object, d))
-        win_release_drawing_buffers(d);
-    if (d.bBackgroundF && d.hbrBackground) {
-        // The class may still name it; the next window of the class sets its own.
-        SetClassLongPtrA(d.hWnd, GCLP_HBRBACKGROUND, COLOR_BTNFACE + 1);
-        DeleteObject(d.hbrBackground);
-        d.hbrBackground = nullptr;
-        d.bBackgroundF = 0;
-    }
+    win_begin_teardown(m.object, m.d, COLOR_BTNFACE + 1);
     return furniture_default(m);
 }
 
@@ -351,19 +336,9 @@ LRESULT furniture_default(const FurnitureMessage &m)
 LRESULT furniture_proc(const FurnitureKind &kind, HWND window, UINT message, WPARAM wParam,
                        LPARAM lParam)
 {
-    ZEK_object *object = win_object_of(window);
-    if (!object) {
-        if (message != WM_CREATE)
-            return DefWindowProcA(window, message, wParam, lParam);
-        auto *create = reinterpret_cast<CREATESTRUCTA *>(lParam);
-        object = create ? static_cast<ZEK_object *>(create->lpCreateParams) : nullptr;
-        // Only a live Win is followed; a foreign creation parameter gets no binding.
-        Win_data *d = win_is_live(object) ? win_data_of(object) : nullptr;
-        if (!d)
-            return DefWindowProcA(window, message, wParam, lParam);
-        win_bind(window, object);
-        d->hWnd = window;
-    }
+    ZEK_object *object = win_bound_object(window, message, lParam);
+    if (!object)
+        return DefWindowProcA(window, message, wParam, lParam);
     LRESULT handed = 0;
     if (win_take_deletion(object, message, lParam, &handed))
         return handed;

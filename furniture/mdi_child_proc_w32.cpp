@@ -312,17 +312,9 @@ ZEK_object *created_object(LPARAM lParam)
 
 LRESULT CALLBACK mdi_child_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    ZEK_object *object = win_object_of(window);
-    if (!object) {
-        if (message != WM_CREATE)
-            return DefMDIChildProcA(window, message, wParam, lParam);
-        object = created_object(lParam);
-        Win_data *d = win_data_of(object);
-        if (!d)
-            return DefMDIChildProcA(window, message, wParam, lParam);
-        win_bind(window, object);
-        d->hWnd = window;
-    }
+    ZEK_object *object = win_bound_object(window, message, lParam, created_object);
+    if (!object)
+        return DefMDIChildProcA(window, message, wParam, lParam);
     LRESULT handed = 0;
     if (win_take_deletion(object, message, lParam, &handed))
         return handed;

@@ -16,6 +16,30 @@ void win_bind(HWND window, ZEK_object *object)
     SetWindowLongPtrA(window, kWinObjectOffset, reinterpret_cast<LONG_PTR>(object));
 }
 
+ZEK_object *win_created_param(LPARAM lParam)
+{
+    const auto *create = reinterpret_cast<const CREATESTRUCTA *>(lParam);
+    auto *object = create ? static_cast<ZEK_object *>(create->lpCreateParams) : nullptr;
+    return win_is_live(object) ? object : nullptr;
+}
+
+ZEK_object *win_bound_object(HWND window, UINT message, LPARAM lParam,
+                             ZEK_object *(*created)(LPARAM))
+{
+    if (ZEK_object *object = win_object_of(window))
+        return object;
+    if (message != WM_CREATE)
+        return nullptr;
+    // Only a live Win is followed; a foreign creation parameter gets no binding.
+    ZEK_object *object = created(lParam);
+    Win_data *d = win_data_of(object);
+    if (!d)
+        return nullptr;
+    win_bind(window, object);
+    d->hWnd = window;
+    return object;
+}
+
 LRESULT win_default(const WinMessage &m)
 {
     if (m.d.bMdiId)
@@ -200,19 +224,9 @@ extern "C" LRESULT ZEKAPI WndProcNx(ZEK_object *object, UINT message, WPARAM wPa
 
 extern "C" LRESULT CALLBACK DefWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    ZEK_object *object = win_object_of(window);
-    if (!object) {
-        if (message != WM_CREATE)
-            return DefWindowProcA(window, message, wParam, lParam);
-        auto *create = reinterpret_cast<CREATESTRUCTA *>(lParam);
-        object = create ? static_cast<ZEK_object *>(create->lpCreateParams) : nullptr;
-        // Only a live Win is followed; a foreign creation parameter gets no binding.
-        Win_data *d = win_is_live(object) ? win_data_of(object) : nullptr;
-        if (!d)
-            return DefWindowProcA(window, message, wParam, lParam);
-        win_bind(window, object);
-        d->hWnd = window;
-    }
+    ZEK_object *object = win_bound_object(window, message, lParam);
+    if (!object)
+        return DefWindowProcA(window, message, wParam, lParam);
     LRESULT handed = 0;
     if (win_take_deletion(object, message, lParam, &handed))
         return handed;

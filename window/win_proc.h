@@ -31,6 +31,18 @@ bool win_end_popup_first(const WinMessage &m);
 
 // Binding of objects and windows (the object pointer at kWinObjectOffset).
 void win_bind(HWND window, ZEK_object *object);
+// The creation parameter of a creation message, when it is a live Win.
+ZEK_object *win_created_param(LPARAM lParam);
+// The live Win of a window: the one bound to it, or on WM_CREATE the one that
+// created finds in the creation data, which is bound to it here. Null: the
+// message goes to the platform's default procedure.
+ZEK_object *win_bound_object(HWND window, UINT message, LPARAM lParam,
+                             ZEK_object *(*created)(LPARAM) = win_created_param);
+// WM_DESTROY's release, once per window: marks the teardown, waits for the
+// drawing thread (its buffers are released when it answered) and deletes an
+// owned background brush, giving the class classBrush back. False when the
+// teardown ran already.
+bool win_begin_teardown(ZEK_object *object, Win_data &d, int classBrush);
 // Handlers; each returns the message's result.
 LRESULT win_on_create(const WinMessage &m);
 LRESULT win_on_destroy(const WinMessage &m);

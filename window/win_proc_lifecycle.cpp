@@ -39,28 +39,33 @@ LRESULT win_on_create(const WinMessage &m)
     return 0;
 }
 
-LRESULT win_on_destroy(const WinMessage &m)
+bool win_begin_teardown(ZEK_object *object, Win_data &d, int classBrush)
 {
-    Win_data &d = m.d;
     // Runs once per window, whatever a message dispatched below brings.
-    WinLife *life = win_life(m.object);
+    WinLife *life = win_life(object);
     if (life && life->destroying)
-        return win_default(m);
+        return false;
     if (life)
         life->destroying = true;
     d.bDtor = 1;
     // A drawing thread that did not answer may still write: its mutex and
     // back buffer stay until the object's deletion, which waits for it.
-    if (win_wait_drawing_thread(m.object, d))
+    if (win_wait_drawing_thread(object, d))
         win_release_drawing_buffers(d);
     if (d.bBackgroundF && d.hbrBackground) {
         // The class may still name it; the next window of the class sets its own.
-        SetClassLongPtrA(d.hWnd, GCLP_HBRBACKGROUND, COLOR_WINDOW + 1);
+        SetClassLongPtrA(d.hWnd, GCLP_HBRBACKGROUND, classBrush);
         DeleteObject(d.hbrBackground);
         d.hbrBackground = nullptr;
         d.bBackgroundF = 0;
     }
-    win_call<kWinDestroy>(m.object);
+    return true;
+}
+
+LRESULT win_on_destroy(const WinMessage &m)
+{
+    if (win_begin_teardown(m.object, m.d, COLOR_WINDOW + 1))
+        win_call<kWinDestroy>(m.object);
     return win_default(m);
 }
 
