@@ -99,11 +99,6 @@ void set_hook(ZEK_object *object, int slot, Exec_hook_fn job, Exec_hook_fn empty
 
 ZEK_layer *exec_layer(ZEK_object *object)
 {
-    if (!object)
-        return nullptr;
-    ZEK_layer *above = ZEK_layer_at(object, 0)->pDerived;
-    if (above && above->pszClass == kClassName && above->pDataArea)
-        return above;
     return zek_find_layer(object, kClassName);
 }
 

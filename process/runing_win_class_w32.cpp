@@ -58,11 +58,6 @@ const ZEK_vtbl RuningWin_vtbl = {runing_win_deleting_dtor};
 
 ZEK_layer *runing_win_layer(ZEK_object *object)
 {
-    if (!object)
-        return nullptr;
-    ZEK_layer *above = ZEK_layer_at(object, 0)->pDerived;
-    if (above && above->pszClass == kClassName && above->pDataArea)
-        return above;
     return zek_find_layer(object, kClassName);
 }
 

@@ -74,11 +74,6 @@ bool init_layer(ZEK_object *, ZEK_layer *layer)
 
 ZEK_layer *thread_layer(ZEK_object *object)
 {
-    if (!object)
-        return nullptr;
-    ZEK_layer *above = ZEK_layer_at(object, 0)->pDerived;
-    if (above && above->pszClass == kClassName && above->pDataArea)
-        return above;
     return zek_find_layer(object, kClassName);
 }
 

@@ -72,11 +72,6 @@ bool fd_mem_init_layer(ZEK_object *object, ZEK_layer *layer)
 // is tried first by address before the walk that compares names.
 ZEK_layer *fd_mem_layer(ZEK_object *object)
 {
-    if (!object)
-        return nullptr;
-    ZEK_layer *above = ZEK_layer_at(object, 0)->pDerived;
-    if (above && above->pszClass == kClassName && above->pDataArea)
-        return above;
     return zek_find_layer(object, kClassName);
 }
 

@@ -28,7 +28,12 @@ ZEK_layer *zek_find_layer(ZEK_object *object, const char *className)
 {
     if (!object)
         return nullptr;
-    for (ZEK_layer *l = ZEK_layer_at(object, 0); l; l = l->pDerived)
+    // Most lookups ask for the class built right above the root, whose layer
+    // carries the very name pointer asked with: no string compare then.
+    ZEK_layer *root = ZEK_layer_at(object, 0);
+    if (ZEK_layer *above = root->pDerived; above && above->pszClass == className)
+        return above->pDataArea ? above : nullptr;
+    for (ZEK_layer *l = root; l; l = l->pDerived)
         if (l->pszClass && std::strcmp(l->pszClass, className) == 0)
             return l->pDataArea ? l : nullptr;
     return nullptr;

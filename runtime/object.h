@@ -8,7 +8,8 @@
 ZEK_object *zek_object_alloc(int layers);
 
 // The layer of the named class in an object's chain, or null (also when the
-// layer was never built).
+// layer was never built). Quickest for a class right above the root asked
+// with the name pointer its layer carries.
 ZEK_layer *zek_find_layer(ZEK_object *object, const char *className);
 
 // Makes derived the layer above base (the hand-linked classes).

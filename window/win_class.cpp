@@ -142,13 +142,6 @@ const ZEK_vtbl Win_vtbl = {win_deleting_dtor};
 
 ZEK_layer *win_layer(ZEK_object *object)
 {
-    if (!object)
-        return nullptr;
-    // Every slot call asks for this; a Win layer built here sits right above
-    // the root and carries this very name pointer, so most calls stop there.
-    ZEK_layer *above = ZEK_layer_at(object, 0)->pDerived;
-    if (above && above->pszClass == kWinClassName && above->pDataArea)
-        return above;
     return zek_find_layer(object, kWinClassName);
 }
 
