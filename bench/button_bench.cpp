@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "ZEK2.h"
+#include "bench_util.h"
 
 namespace {
 
@@ -31,45 +32,12 @@ struct Button {
 #pragma pack(pop)
 
 constexpr int32_t kButtons = 50, kCols = 10, kW = 34, kH = 22;
-double gTicksPerNs;
 volatile int32_t gSink;
-
-double now_ns()
-{
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return double(t.QuadPart) / gTicksPerNs;
-}
-
-template <typename T>
-T &member(ZEK_object *o, const char *name, int level)
-{
-    ZEK_layer *l = ZEK_layer_at(o, level);
-    const int32_t i = ZEK_NameSearch2(l->pDataRow, l->nDataRow, name);
-    return *static_cast<T *>(ZEK_ptr(l->pDataArea, 0, intptr_t(l->pDataRow[i].place)));
-}
-
-// Nanoseconds per call of f, best of five runs of n calls.
-template <typename F>
-double best(int n, F f)
-{
-    double b = 1e300;
-    for (int round = 0; round < 5; ++round) {
-        const double start = now_ns();
-        for (int k = 0; k < n; ++k)
-            f(k);
-        b = std::min(b, (now_ns() - start) / n);
-    }
-    return b;
-}
 
 }  // namespace
 
 int main()
 {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    gTicksPerNs = double(frequency.QuadPart) / 1e9;
     std::printf("button_bench (%d-bit)\n\n", int(sizeof(void *) * 8));
 
     Win_INIT(GetModuleHandleA(nullptr), nullptr);

@@ -10,40 +10,11 @@
 #include <string>
 
 #include "ZEK2.h"
+#include "bench_util.h"
 
 namespace {
 
-double gTicksPerNs;
 volatile int32_t gSink;
-
-double now_ns()
-{
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return double(t.QuadPart) / gTicksPerNs;
-}
-
-// Nanoseconds per call of f, best of five runs of n calls.
-template <typename F>
-double best(int n, F f)
-{
-    double b = 1e300;
-    for (int round = 0; round < 5; ++round) {
-        const double start = now_ns();
-        for (int k = 0; k < n; ++k)
-            f(k);
-        b = std::min(b, (now_ns() - start) / n);
-    }
-    return b;
-}
-
-template <typename T>
-T &member(ZEK_object *o, const char *name)
-{
-    ZEK_layer *l = ZEK_layer_at(o, 1);
-    const int32_t i = ZEK_NameSearch2(l->pDataRow, l->nDataRow, name);
-    return *static_cast<T *>(ZEK_ptr(l->pDataArea, 0, intptr_t(l->pDataRow[i].place)));
-}
 
 __attribute__((noinline)) int32_t ZEKAPI add(ZEK_object *o)
 {
@@ -61,9 +32,6 @@ void row(const char *what, double ns, const char *unit)
 
 int main()
 {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    gTicksPerNs = double(frequency.QuadPart) / 1e9;
     std::printf("exec_bench (%d-bit)\n\n", int(sizeof(void *) * 8));
 
     ZEK_object *exec = Exec_ctor2(nullptr);

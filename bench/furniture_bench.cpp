@@ -13,26 +13,11 @@
 #include <vector>
 
 #include "ZEK2.h"
+#include "bench_util.h"
 
 namespace {
 
 constexpr int kBars = 20;
-double gTicksPerNs;
-
-double now_ns()
-{
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return double(t.QuadPart) / gTicksPerNs;
-}
-
-template <typename T>
-T &member(ZEK_object *o, const char *name, int level = 1)
-{
-    ZEK_layer *l = ZEK_layer_at(o, level);
-    const int32_t i = ZEK_NameSearch2(l->pDataRow, l->nDataRow, name);
-    return *static_cast<T *>(ZEK_ptr(l->pDataArea, 0, intptr_t(l->pDataRow[i].place)));
-}
 
 // Button entries as a program writes them: pixel rectangles, ended by -1.
 std::vector<unsigned char> entries(int count, int width)
@@ -60,20 +45,6 @@ void pump()
     }
 }
 
-// Nanoseconds per call of f, best of five runs of n calls.
-template <typename F>
-double best(int n, F f)
-{
-    double b = 1e300;
-    for (int round = 0; round < 5; ++round) {
-        const double start = now_ns();
-        for (int k = 0; k < n; ++k)
-            f(k);
-        b = std::min(b, (now_ns() - start) / n);
-    }
-    return b;
-}
-
 void line(const char *what, double ns, const char *unit)
 {
     std::printf("  %-58s %9.0f %s per second (%8.1f us each)\n", what, 1e9 / ns, unit,
@@ -84,9 +55,6 @@ void line(const char *what, double ns, const char *unit)
 
 int main()
 {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    gTicksPerNs = double(frequency.QuadPart) / 1e9;
     std::printf("furniture_bench (%d-bit)\n\n", int(sizeof(void *) * 8));
 
     Win_INIT(GetModuleHandleA(nullptr), nullptr);

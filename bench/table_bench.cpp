@@ -10,28 +10,13 @@
 #include <cstring>
 
 #include "ZEK2.h"
+#include "bench_util.h"
 
 namespace {
 
 constexpr int32_t kRecords = 10000, kRecSize = 64, kRows = 20;
-double gTicksPerNs;
 volatile int32_t gSink;
 long gRowsDrawn;
-
-double now_ns()
-{
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return double(t.QuadPart) / gTicksPerNs;
-}
-
-template <typename T>
-T &member(ZEK_object *o, const char *name, int level)
-{
-    ZEK_layer *l = ZEK_layer_at(o, level);
-    const int32_t i = ZEK_NameSearch2(l->pDataRow, l->nDataRow, name);
-    return *static_cast<T *>(ZEK_ptr(l->pDataArea, 0, intptr_t(l->pDataRow[i].place)));
-}
 
 // A row drawn as a program draws it: its record read through the file.
 void ZEKAPI draw_line(ZEK_object *f, ZEK_object *, int32_t rec, int32_t, int32_t)
@@ -64,9 +49,6 @@ bool make_file(ZEK_object *f, const char *name)
 
 int main()
 {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    gTicksPerNs = double(frequency.QuadPart) / 1e9;
     std::printf("table_bench (%d-bit)\n\n", int(sizeof(void *) * 8));
 
     Win_INIT(GetModuleHandleA(nullptr), nullptr);
