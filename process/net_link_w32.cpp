@@ -121,6 +121,9 @@ DWORD WINAPI reader_main(void *parameter)
             net_dispatch(link, m);
     }
     link.reading = false;
+    // A link that its peer closed may be this thread's to end; nothing
+    // touches it after this.
+    std::shared_ptr<NetLink> last = std::move(link.self);
     return 0;
 }
 
@@ -130,6 +133,10 @@ NetLink::NetLink() : stop(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
 
 NetLink::~NetLink()
 {
+    NetMessage bye;
+    bye.type = kNetClose;
+    bye.clientNo = clientNo;
+    write(bye);  // the peer closes its end at once; it may be gone, or closed this one
     SetEvent(stop);
     if (thread) {
         if (GetCurrentThreadId() != threadId)
@@ -153,6 +160,25 @@ bool NetLink::start_reader()
     if (!thread)
         reading = false;
     return thread != nullptr;
+}
+
+void NetLink::close_ends()
+{
+    {
+        std::lock_guard<std::mutex> hold(writeLock);
+        if (hWrite != INVALID_HANDLE_VALUE)
+            CloseHandle(hWrite);
+        hWrite = INVALID_HANDLE_VALUE;
+    }
+    reading = false;
+    if (hRead == INVALID_HANDLE_VALUE)
+        return;
+    if (mailslot)
+        net_forget_mailslot(hRead);
+    else
+        DisconnectNamedPipe(hRead);
+    CloseHandle(hRead);  // a mailslot link's name is free for the next client
+    hRead = INVALID_HANDLE_VALUE;
 }
 
 bool NetLink::write(NetMessage &m)

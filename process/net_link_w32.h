@@ -5,8 +5,10 @@
 // Ownership: a link is held by shared_ptr. A server object owns the links of
 // its clients; the client link of the process is held by the process and by
 // every object that registered or made a remote object over it. The link
-// owns its handles and its reader thread; destroying the link stops and
-// joins the thread before the handles close, so no thread outlives it.
+// owns its handles and its reader thread; destroying the link tells the peer
+// (type 10), then stops and joins the thread before the handles close, so no
+// thread outlives it. A server link closed by its client leaves its owner's
+// list at once and is handed to its own reader, which drops it last.
 #ifndef ZEK_PROCESS_NET_LINK_W32_H
 #define ZEK_PROCESS_NET_LINK_W32_H
 
@@ -29,8 +31,10 @@ struct NetLink {
     HANDLE thread = nullptr;   // the reader
     DWORD threadId = 0;
     std::atomic<bool> reading{false};
-    uint16_t clientNo = 0;
-    ZEK_object *owner = nullptr;  // server end: the object that accepted the client
+    uint16_t clientNo = 0;     // given by the server at registration, never 0
+    ZEK_object *owner = nullptr;  // server end: the object that accepted the client;
+                                  // client end: the object that registered
+    std::shared_ptr<NetLink> self;  // set while the reader owns the closed link
     NetRegistry objects;
     std::mutex writeLock;
 
@@ -41,6 +45,8 @@ struct NetLink {
 
     bool start_reader();
     bool write(NetMessage &m);  // stamps the sequence number
+    // On the reader's thread only: closes both ends; the reader then stops.
+    void close_ends();
 };
 
 using NetLinkPtr = std::shared_ptr<NetLink>;

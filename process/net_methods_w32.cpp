@@ -1,7 +1,9 @@
 // The root class's network methods: the server's mailslot and its watcher,
 // registration, remote creation, calls and deletion.
 #include <cstring>
+#include <initializer_list>
 #include <map>
+#include <string>
 #include <vector>
 
 #include "net_link_w32.h"
@@ -22,6 +24,7 @@ struct NetState {
     HANDLE watchStop = nullptr, watchThread = nullptr;
     DWORD watchThreadId = 0;
     std::vector<NetLinkPtr> clients;  // server: one per registration
+    uint16_t lastClientNo = 0;        // server: the number given last
 };
 
 std::mutex g_lock;  // guards the table and the process's client link
@@ -60,11 +63,13 @@ void set_object_event(ZEK_object *object)
 // The id of object on link, given when first needed.
 uint32_t id_on(const NetLinkPtr &link, ZEK_object *object)
 {
+    NetLinkPtr old;  // a link let go of ends outside the lock (it joins its reader)
     std::lock_guard<std::mutex> hold(g_lock);
     NetState &s = states()[object];
     if (s.link != link || !s.id) {
         if (s.link)
             s.link->objects.forget(object);
+        old = std::move(s.link);
         s.link = link;
         s.id = link->objects.add(object);
     }
@@ -174,6 +179,7 @@ void serve_new(NetLink &link, NetMessage &m)
             ZEK_class_data *d = zek_class_data(made);
             d->ClientSelf = m.word8;
             d->hPipe = link.hWrite;
+            d->ClientNo = link.clientNo;
             a.word8 = link.objects.add(made);
         }
     }
@@ -194,16 +200,39 @@ void client_answer(NetLink &link, NetMessage &m, NetAction action)
     } else if (action == kNetDoNewAnswer) {
         zek_class_data(object)->ServerSelf = m.word8;
     }
+    // Only the registration answer comes before the link has its number.
+    if (action != kNetDoAnswer && !link.clientNo)
+        link.clientNo = m.clientNo;
     set_object_event(object);
 }
 
+// A received close, on the link's reader thread. A server link leaves its
+// owner at once, with the objects made over it; its reader ends it.
 void close_link(NetLink &link)
 {
-    std::lock_guard<std::mutex> hold(link.writeLock);
-    if (link.hWrite != INVALID_HANDLE_VALUE)
-        CloseHandle(link.hWrite);
-    link.hWrite = INVALID_HANDLE_VALUE;
-    link.reading = false;  // the reader ends; the link's owner closes the rest
+    link.close_ends();
+    if (link.role != kNetServerEnd)
+        return;  // the client link goes with the objects that hold it
+    {
+        std::lock_guard<std::mutex> hold(g_lock);
+        auto it = states().find(link.owner);
+        if (it == states().end())
+            return;  // the owner is being deleted and joins this reader
+        auto &clients = it->second.clients;
+        for (auto c = clients.begin(); c != clients.end(); ++c) {
+            if (c->get() == &link) {
+                link.self = std::move(*c);
+                clients.erase(c);
+                break;
+            }
+        }
+        if (!link.self)
+            return;
+        if (zek_class_data(link.owner)->pis == &link)
+            zek_class_data(link.owner)->pis = nullptr;
+    }
+    for (ZEK_object *made : link.objects.take_all())
+        ZEK_delete(made);
 }
 
 DWORD WINAPI watch_main(void *object)
@@ -226,6 +255,14 @@ void accept_client(ZEK_object *server, const NetMessage &m)
     std::string peer = net_peer(r.computer), tag = net_tag(r.tag);
     NetMessage a;
     a.target = r.clientId;
+    {
+        // Numbers count the clients of this server from 1, skipping 0 on wrap.
+        std::lock_guard<std::mutex> hold(g_lock);
+        uint16_t &last = states()[server].lastClientNo;
+        if (!++last)
+            ++last;
+        link->clientNo = a.clientNo = last;
+    }
     if (link->mailslot) {
         link->hRead = net_make_mailslot("\\\\.\\mailslot\\ZEK\\ctrlW", 1000);
         link->hWrite = net_open_writer("\\\\" + peer + "\\mailslot\\ZEK\\ctrlR" + tag, true);
@@ -248,6 +285,60 @@ void accept_client(ZEK_object *server, const NetMessage &m)
         zek_class_data(server)->pis = link.get();
     }
     answer(*link, a);
+}
+
+bool is_proxy(ZEK_object *object)
+{
+    return zek_class_data(object)->ServerSelf != 0;
+}
+
+// A proxy's root method runs on its server object: the integer arguments
+// first, then the texts as pointer arguments (a null text travels as 0).
+int32_t forward_root_call(ZEK_object *object, int32_t slot, std::initializer_list<int32_t> ints,
+                          std::initializer_list<const char *> texts, int32_t failed)
+{
+    int32_t words[8] = {};
+    ZEK_net_pointer list[4] = {};
+    int32_t n = 1, count = 0, extra = 0;
+    for (int32_t v : ints)
+        words[n++] = v;
+    for (const char *text : texts) {
+        // Over-long texts make the call too large, and it is refused.
+        int32_t length = text ? int32_t(strnlen(text, kNetPayloadBytes)) + 1 : 0;
+        list[count++] = {length, 4 * n++, const_cast<char *>(text)};
+        extra += length;
+    }
+    int32_t result = failed;
+    if (ZEK_class_SendNetworkProcAny(object, &result, words, 0, slot, 4 * n, extra, count, list))
+        return failed;
+    return result;
+}
+
+// A message of another type than a registration goes to the server's
+// mailslot as a notice; no link is made and nothing answers it.
+int32_t send_notice(ZEK_object *object, int32_t mode, const std::string &path, const char *ownTag)
+{
+    NetMessage m;
+    uint32_t id = 0;
+    {
+        std::lock_guard<std::mutex> hold(g_lock);
+        auto it = states().find(object);
+        if (it != states().end())
+            id = it->second.id;  // the id on its link, if it has one
+    }
+    if (!net_build_register(m, uint16_t(mode), id, net_computer_name().c_str(),
+                            net_force_mailslot() ? 1 : 2, ownTag))
+        return 0;
+    HANDLE slot = net_open_writer(path, true);
+    if (slot == INVALID_HANDLE_VALUE)
+        return 0;
+    m.sequence = net_next_sequence();
+    uint8_t bytes[kNetMessageBytes];
+    net_encode(m, bytes);
+    DWORD wrote = 0;
+    bool sent = WriteFile(slot, bytes, kNetMessageBytes, &wrote, nullptr) && wrote == kNetMessageBytes;
+    CloseHandle(slot);
+    return sent ? 1 : 0;
 }
 
 }  // namespace
@@ -300,6 +391,19 @@ void zek_class_net_release(ZEK_object *object)
     }
     if (s.link)
         s.link->objects.forget(object);
+    // The object that registered a link ends it: it stops being the process's
+    // link, and once no other object holds it the peer is told (type 10) and
+    // the handles close, outside the lock (the link joins its reader).
+    NetLinkPtr registered;
+    {
+        std::lock_guard<std::mutex> hold(g_lock);
+        if (process_link() && process_link()->owner == object)
+            registered = std::move(process_link());
+        if (registered)
+            registered->owner = nullptr;
+        if (s.link && s.link->owner == object)
+            s.link->owner = nullptr;
+    }
     for (NetLinkPtr &client : s.clients) {
         SetEvent(client->stop);
         std::vector<ZEK_object *> left = client->objects.take_all();
@@ -341,6 +445,8 @@ intptr_t ZEKAPI ZEK_class_StartUpMailslotThread(ZEK_object *object, const char *
 {
     if (!object)
         return -1;
+    if (is_proxy(object))
+        return forward_root_call(object, 8, {}, {tag}, -1);
     ZEK_class_data *d = zek_class_data(object);
     std::lock_guard<std::mutex> hold(g_lock);
     NetState &s = states()[object];
@@ -382,14 +488,20 @@ int32_t ZEKAPI ZEK_class_NetMsgJob(ZEK_object *object)
 int32_t ZEKAPI ZEK_class_SendComputerName(ZEK_object *object, int32_t mode, const char *server,
                                           const char *serverTag, const char *ownTag)
 {
-    if (!object || mode != kNetRegister)
+    if (!object)
         return 0;
+    if (is_proxy(object))
+        return forward_root_call(object, 10, {mode}, {server, serverTag, ownTag}, 0);
+    std::string own = net_tag(ownTag), peer = net_peer(server), stag = net_tag(serverTag);
+    std::string serverSlot = "\\\\" + peer + "\\mailslot\\ZEK\\Server" + stag;
+    if (mode != kNetRegister)
+        return mode > 0 && mode <= 0xFFFF ? send_notice(object, mode, serverSlot, ownTag) : 0;
     ZEK_class_data *d = zek_class_data(object);
     bool mailslot = net_force_mailslot();
     auto link = std::make_shared<NetLink>();
     link->role = kNetClientEnd;
+    link->owner = object;
     link->mailslot = mailslot;
-    std::string own = net_tag(ownTag), peer = net_peer(server), stag = net_tag(serverTag);
     link->hRead = mailslot ? net_make_mailslot("\\\\.\\mailslot\\ZEK\\CtrlR" + own, 1000)
                            : net_make_pipe("\\\\.\\PIPE\\ZEK\\CtrlR" + own);
     NetMessage m;
@@ -400,11 +512,22 @@ int32_t ZEKAPI ZEK_class_SendComputerName(ZEK_object *object, int32_t mode, cons
     HANDLE event = object_event(d);
     ResetEvent(event);  // an earlier answer must not count for this registration
     m.word8 = id_on(link, object);
+    // A failed registration leaves the object without the new link.
+    auto unbind = [&] {
+        std::lock_guard<std::mutex> hold(g_lock);
+        NetState &s = states()[object];
+        if (s.link == link) {
+            link->objects.forget(object);
+            s.link.reset();
+            s.id = 0;
+        }
+        return 0;
+    };
     if (!link->start_reader())
-        return 0;
-    HANDLE slot = net_open_writer("\\\\" + peer + "\\mailslot\\ZEK\\Server" + stag, true);
+        return unbind();
+    HANDLE slot = net_open_writer(serverSlot, true);
     if (slot == INVALID_HANDLE_VALUE)
-        return 0;
+        return unbind();
     m.sequence = net_next_sequence();
     uint8_t bytes[kNetMessageBytes];
     net_encode(m, bytes);
@@ -412,16 +535,18 @@ int32_t ZEKAPI ZEK_class_SendComputerName(ZEK_object *object, int32_t mode, cons
     WriteFile(slot, bytes, kNetMessageBytes, &wrote, nullptr);
     CloseHandle(slot);
     if (WaitForSingleObject(event, 5000) != WAIT_OBJECT_0)
-        return 0;  // the link (and its reader) goes with the last reference
+        return unbind();  // the link (and its reader) goes with the last reference
     link->hWrite = mailslot ? net_open_writer("\\\\" + peer + "\\mailslot\\ZEK\\CtrlW", true)
                             : net_open_writer("\\\\" + peer + "\\PIPE\\ZEK\\CtrlW", false);
     if (link->hWrite == INVALID_HANDLE_VALUE)
-        return 0;
+        return unbind();
+    NetLinkPtr old = link;  // the replaced link ends outside the lock
     std::lock_guard<std::mutex> hold(g_lock);
-    process_link() = link;
+    std::swap(process_link(), old);
     d->pic = link.get();
     d->hPipe = link->hWrite;
     d->ServerSelf = 0;
+    d->ClientNo = link->clientNo;
     return 1;
 }
 
@@ -452,6 +577,7 @@ int32_t ZEKAPI ZEK_NetNew(ZEK_object *object, const char *module, int32_t argume
         return WAIT_TIMEOUT;
     d->pic = link.get();
     d->hPipe = link->hWrite;
+    d->ClientNo = link->clientNo;
     HANDLE event = object_event(d);
     ResetEvent(event);
     d->ServerSelf = 0;

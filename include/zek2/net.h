@@ -14,11 +14,21 @@
    "1" in the client (the server follows what the client registered with).
    A peer named "." or by this computer's name is reached as ".".
 
+   A client object whose ServerSelf is set is a proxy: its
+   StartUpMailslotThread and SendComputerName run on its server object.
+   SendComputerName with a mode other than 16 sends a notice of that type to
+   the server's mailslot (1 when written) and links nothing. The server
+   numbers its clients from 1 at registration; the number is the ClientNo
+   of the registering object and of every object made for that client.
+
    Ownership: a server object owns its mailslot, its watcher thread, the link
    of every registered client with that link's reader thread, and the objects
    made for its clients that are still live; all of them end with the object
    (its destructor stops and joins the threads first). The process owns its
-   current client link; each client object keeps the link it used alive. */
+   current client link until the object that registered it is deleted; each
+   client object keeps the link it used alive. When the last one lets go the
+   server is told (type 10) and at once closes its end and deletes the
+   objects it made for that client. */
 #ifndef ZEK2_NET_H
 #define ZEK2_NET_H
 

@@ -2,10 +2,13 @@
 // program (of either architecture) registers, makes, calls and deletes.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cstring>
 #include <string>
 
 #include "ZEK2.h"
 #include "../peer_process.h"
+#include "../wincore/wincore_util.h"
 
 namespace {
 
@@ -25,6 +28,25 @@ bool dtors_reach(int32_t want)
     for (int i = 0; i < 100 && module_dtors(nullptr) < want; ++i)
         Sleep(20);
     return module_dtors(nullptr) == want;
+}
+
+// The root member in the index-th pointer-sized place of its data area.
+template <typename T>
+T root_at(ZEK_object *o, int index)
+{
+    T value;
+    std::memcpy(&value, static_cast<char *>(ZEK_layer_at(o, 0)->pDataArea) + index * sizeof(void *),
+                sizeof value);
+    return value;
+}
+int32_t client_no(ZEK_object *o) { return root_at<int32_t>(o, 4); }
+
+bool mailslot_exists(const char *name)
+{
+    HANDLE h = CreateFileA(name, GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h != INVALID_HANDLE_VALUE)
+        CloseHandle(h);
+    return h != INVALID_HANDLE_VALUE;
 }
 
 struct Server : ::testing::Test {
@@ -53,6 +75,7 @@ TEST_F(Server, PeersOverPipesThenMailslots) {
     run_peer("zek_net_peer.exe", "first", false);
     run_peer("zek_net_peer.exe", "second", false);
     run_peer("zek_net_peer.exe", "slot", true);
+    run_peer("zek_net_peer.exe", "slot2", true);  // linked only once the first ended its link
 }
 
 TEST_F(Server, PeerOfTheOtherArchitecture) {
@@ -100,6 +123,86 @@ TEST_F(Server, ForgedIdsAreDroppedAndServingGoesOn) {
     EXPECT_EQ(calls, callsBefore + 2);
     EXPECT_EQ(ZEK_NetNew(client, "missing.dll", 0), 0);  // answered: nothing made
     EXPECT_EQ(d[1], 0u);
+    client->vtbl->deleting_dtor(client, 1);
+}
+
+// A proxy's StartUpMailslotThread and SendComputerName run on the server
+// object: here it opens a mailslot and registers with it from the server.
+TEST_F(Server, ProxyForwardsToItsServerObject) {
+    ZEK_object *client = ZEK_class_ctor2(nullptr);
+    ASSERT_EQ(ZEK_class_SendComputerName(client, 16, ".", "", "proxy"), 1);
+    ASSERT_EQ(ZEK_NetNew(client, "zeknetmod.dll", 0), 0);
+    EXPECT_NE(ZEK_class_StartUpMailslotThread(client, "fwd"), -1);
+    EXPECT_EQ(root_at<void *>(client, 8), nullptr);  // hMailslot: none here
+    EXPECT_TRUE(mailslot_exists("\\\\.\\mailslot\\ZEK\\Server\\fwd"));
+    EXPECT_EQ(ZEK_class_SendComputerName(client, 16, ".", "fwd", "fwdc"), 1);
+    EXPECT_EQ(ZEK_class_SendComputerName(client, 16, ".", "nobody", "fwdd"), 0);
+    int32_t dtors = module_dtors(nullptr);
+    EXPECT_EQ(ZEK_class_NetDel(client), 1);
+    EXPECT_TRUE(dtors_reach(dtors + 1));
+    bool gone = false;  // with the object's root, which is deleted after its module layer
+    for (int i = 0; i < 100 && !gone; ++i, Sleep(20))
+        gone = !mailslot_exists("\\\\.\\mailslot\\ZEK\\Server\\fwd");
+    EXPECT_TRUE(gone);
+    client->vtbl->deleting_dtor(client, 1);
+}
+
+// Each registration gets the next client number, which the objects made for
+// it carry too; deleting the registering object ends the link at once: the
+// server deletes what it made, and a mailslot link frees its names for the
+// next client.
+TEST_F(Server, ClientNumbersAndTheEndOfALink) {
+    int32_t last = 0;
+    for (const char *mailslot : {(const char *)nullptr, "1"}) {
+        SetEnvironmentVariableA("ZEK_NET_FORCE_MAILSLOT", mailslot);
+        for (int round = 0; round < 2; ++round) {
+            ZEK_object *c = ZEK_class_ctor2(nullptr);
+            EXPECT_EQ(ZEK_class_SendComputerName(c, 20, ".", "", "ender"), 1);  // a notice
+            EXPECT_EQ(ZEK_class_SendComputerName(c, 20, ".", "nobody", "ender"), 0);
+            ASSERT_EQ(ZEK_class_SendComputerName(c, 16, ".", "", "ender"), 1) << round;
+            EXPECT_GT(client_no(c), last);
+            last = client_no(c);
+            ASSERT_EQ(ZEK_NetNew(c, "zeknetmod.dll", 0), 0);
+            int32_t r = 0, self[1] = {0}, dtors = module_dtors(nullptr);
+            ASSERT_EQ(ZEK_class_SendNetworkProc(c, &r, self, 1, 4, 4), 0);
+            EXPECT_EQ(r, last);
+            c->vtbl->deleting_dtor(c, 1);
+            EXPECT_TRUE(dtors_reach(dtors + 1)) << (mailslot ? "mailslots" : "pipes");
+        }
+    }
+    SetEnvironmentVariableA("ZEK_NET_FORCE_MAILSLOT", nullptr);
+}
+
+ZEK_object *g_winClient;
+std::atomic<int32_t> g_winLinked;
+DWORD WINAPI register_win_client(void *)
+{
+    g_winLinked = ZEK_class_SendComputerName(g_winClient, 16, ".", "win", "winc");
+    return 0;
+}
+
+// A Win server: its watcher posts the job to the window, and the
+// registration is taken only when the window's thread runs it.
+TEST(NetWinServer, JobsRunOnTheWindowThread) {
+    TestWin w("ZekNetWin");
+    place(w.o, 0, 0, 200, 120);
+    ASSERT_EQ(Win_con(w.o, 0), 0);
+    ASSERT_NE(ZEK_class_StartUpMailslotThread(w.o, "win"), -1);
+    ZEK_object *client = g_winClient = ZEK_class_ctor2(nullptr);
+    std::atomic<int32_t> &linked = g_winLinked;
+    linked = -1;
+    HANDLE t = CreateThread(nullptr, 0, register_win_client, nullptr, 0, nullptr);
+    MSG m;
+    bool posted = false;
+    for (int i = 0; i < 150 && !posted; ++i, Sleep(20))
+        posted = PeekMessageA(&m, w.hwnd(), WIN_NET_JOB, WIN_NET_JOB, PM_NOREMOVE);
+    EXPECT_TRUE(posted);
+    EXPECT_EQ(linked, -1);
+    while (linked == -1 && WaitForSingleObject(t, 10) == WAIT_TIMEOUT)
+        pump();
+    WaitForSingleObject(t, INFINITE);
+    CloseHandle(t);
+    EXPECT_EQ(linked, 1);
     client->vtbl->deleting_dtor(client, 1);
 }
 

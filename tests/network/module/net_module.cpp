@@ -21,6 +21,13 @@ int32_t ZEKAPI m_fill(ZEK_object *, char *buffer, int32_t n)
     std::strncpy(buffer, "remote", size_t(n));
     return n;
 }
+// The client number of the link the object was made over (root ClientNo).
+int32_t ZEKAPI m_number(ZEK_object *o)
+{
+    int32_t number;
+    std::memcpy(&number, static_cast<char *>(ZEK_layer_at(o, 0)->pDataArea) + 4 * sizeof(void *), 4);
+    return number;
+}
 
 const ZEK_member kRows[] = {
     {ZEK_KIND_DATA, "seed", 0, 4, 1},
@@ -28,6 +35,7 @@ const ZEK_member kRows[] = {
     {ZEK_KIND_METHOD, "Add", reinterpret_cast<uintptr_t>(m_add), 4, 1},
     {ZEK_KIND_METHOD, "Length", reinterpret_cast<uintptr_t>(m_length), 4, 1},
     {ZEK_KIND_METHOD, "Fill", reinterpret_cast<uintptr_t>(m_fill), 4, 1},
+    {ZEK_KIND_METHOD, "Number", reinterpret_cast<uintptr_t>(m_number), 4, 1},
 };
 
 void ZEKAPI m_delete(ZEK_object *object, int32_t flags)
@@ -55,7 +63,7 @@ extern "C" ZEK_object *ZEKAPI net_factory(intptr_t argument, void *module)
     }
     object->vtbl = &m_vtbl;
     ZEK_layer *layer = ZEK_layer_at(object, 1);
-    ZEK_tbl_Init1(layer, kRows, 5, 4 * sizeof(void *), 4);
+    ZEK_tbl_Init1(layer, kRows, 6, 5 * sizeof(void *), 4);
     layer->pszClass = "NetProbe";
     layer->hModule = module;
     layer->pBase = ZEK_layer_at(object, 0);
