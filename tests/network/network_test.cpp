@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <cstring>
 #include <string>
 
 #include "ZEK2.h"
@@ -30,23 +29,15 @@ bool dtors_reach(int32_t want)
     return module_dtors(nullptr) == want;
 }
 
-// The root member in the index-th pointer-sized place of its data area.
-template <typename T>
-T root_at(ZEK_object *o, int index)
+int32_t client_no(ZEK_object *o)  // root ClientNo, after four pointer-sized members
 {
-    T value;
-    std::memcpy(&value, static_cast<char *>(ZEK_layer_at(o, 0)->pDataArea) + index * sizeof(void *),
-                sizeof value);
-    return value;
+    return static_cast<int32_t *>(ZEK_layer_at(o, 0)->pDataArea)[sizeof(void *)];
 }
-int32_t client_no(ZEK_object *o) { return root_at<int32_t>(o, 4); }
 
-bool mailslot_exists(const char *name)
+bool slot_open(const char *name)
 {
     HANDLE h = CreateFileA(name, GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (h != INVALID_HANDLE_VALUE)
-        CloseHandle(h);
-    return h != INVALID_HANDLE_VALUE;
+    return h != INVALID_HANDLE_VALUE && CloseHandle(h);
 }
 
 struct Server : ::testing::Test {
@@ -132,18 +123,17 @@ TEST_F(Server, ProxyForwardsToItsServerObject) {
     ZEK_object *client = ZEK_class_ctor2(nullptr);
     ASSERT_EQ(ZEK_class_SendComputerName(client, 16, ".", "", "proxy"), 1);
     ASSERT_EQ(ZEK_NetNew(client, "zeknetmod.dll", 0), 0);
+    const char *fwd = "\\\\.\\mailslot\\ZEK\\Server\\fwd";
     EXPECT_NE(ZEK_class_StartUpMailslotThread(client, "fwd"), -1);
-    EXPECT_EQ(root_at<void *>(client, 8), nullptr);  // hMailslot: none here
-    EXPECT_TRUE(mailslot_exists("\\\\.\\mailslot\\ZEK\\Server\\fwd"));
+    EXPECT_TRUE(slot_open(fwd));
     EXPECT_EQ(ZEK_class_SendComputerName(client, 16, ".", "fwd", "fwdc"), 1);
     EXPECT_EQ(ZEK_class_SendComputerName(client, 16, ".", "nobody", "fwdd"), 0);
     int32_t dtors = module_dtors(nullptr);
     EXPECT_EQ(ZEK_class_NetDel(client), 1);
     EXPECT_TRUE(dtors_reach(dtors + 1));
-    bool gone = false;  // with the object's root, which is deleted after its module layer
-    for (int i = 0; i < 100 && !gone; ++i, Sleep(20))
-        gone = !mailslot_exists("\\\\.\\mailslot\\ZEK\\Server\\fwd");
-    EXPECT_TRUE(gone);
+    for (int i = 0; i < 100 && slot_open(fwd); ++i)  // it goes with the remote object's root
+        Sleep(20);
+    EXPECT_FALSE(slot_open(fwd));
     client->vtbl->deleting_dtor(client, 1);
 }
 
@@ -152,32 +142,29 @@ TEST_F(Server, ProxyForwardsToItsServerObject) {
 // server deletes what it made, and a mailslot link frees its names for the
 // next client.
 TEST_F(Server, ClientNumbersAndTheEndOfALink) {
-    int32_t last = 0;
-    for (const char *mailslot : {(const char *)nullptr, "1"}) {
+    int32_t last = 0, r = 0, self[1] = {0};
+    for (const char *mailslot : {(const char *)nullptr, "1", "1"}) {
         SetEnvironmentVariableA("ZEK_NET_FORCE_MAILSLOT", mailslot);
-        for (int round = 0; round < 2; ++round) {
-            ZEK_object *c = ZEK_class_ctor2(nullptr);
-            EXPECT_EQ(ZEK_class_SendComputerName(c, 20, ".", "", "ender"), 1);  // a notice
-            EXPECT_EQ(ZEK_class_SendComputerName(c, 20, ".", "nobody", "ender"), 0);
-            ASSERT_EQ(ZEK_class_SendComputerName(c, 16, ".", "", "ender"), 1) << round;
-            EXPECT_GT(client_no(c), last);
-            last = client_no(c);
-            ASSERT_EQ(ZEK_NetNew(c, "zeknetmod.dll", 0), 0);
-            int32_t r = 0, self[1] = {0}, dtors = module_dtors(nullptr);
-            ASSERT_EQ(ZEK_class_SendNetworkProc(c, &r, self, 1, 4, 4), 0);
-            EXPECT_EQ(r, last);
-            c->vtbl->deleting_dtor(c, 1);
-            EXPECT_TRUE(dtors_reach(dtors + 1)) << (mailslot ? "mailslots" : "pipes");
-        }
+        ZEK_object *c = ZEK_class_ctor2(nullptr);
+        EXPECT_EQ(ZEK_class_SendComputerName(c, 20, ".", "", "ender"), 1);  // a notice
+        EXPECT_EQ(ZEK_class_SendComputerName(c, 20, ".", "nobody", "ender"), 0);
+        ASSERT_EQ(ZEK_class_SendComputerName(c, 16, ".", "", "ender"), 1) << last;
+        EXPECT_GT(client_no(c), last);
+        last = client_no(c);
+        ASSERT_EQ(ZEK_NetNew(c, "zeknetmod.dll", 0), 0);
+        ASSERT_EQ(ZEK_class_SendNetworkProc(c, &r, self, 1, 4, 4), 0);
+        EXPECT_EQ(r, last);
+        int32_t dtors = module_dtors(nullptr);
+        c->vtbl->deleting_dtor(c, 1);
+        EXPECT_TRUE(dtors_reach(dtors + 1)) << last;
     }
     SetEnvironmentVariableA("ZEK_NET_FORCE_MAILSLOT", nullptr);
 }
 
-ZEK_object *g_winClient;
-std::atomic<int32_t> g_winLinked;
-DWORD WINAPI register_win_client(void *)
+std::atomic<int32_t> g_linked;
+DWORD WINAPI register_with_win(void *client)
 {
-    g_winLinked = ZEK_class_SendComputerName(g_winClient, 16, ".", "win", "winc");
+    g_linked = ZEK_class_SendComputerName(static_cast<ZEK_object *>(client), 16, ".", "win", "winc");
     return 0;
 }
 
@@ -188,21 +175,17 @@ TEST(NetWinServer, JobsRunOnTheWindowThread) {
     place(w.o, 0, 0, 200, 120);
     ASSERT_EQ(Win_con(w.o, 0), 0);
     ASSERT_NE(ZEK_class_StartUpMailslotThread(w.o, "win"), -1);
-    ZEK_object *client = g_winClient = ZEK_class_ctor2(nullptr);
-    std::atomic<int32_t> &linked = g_winLinked;
-    linked = -1;
-    HANDLE t = CreateThread(nullptr, 0, register_win_client, nullptr, 0, nullptr);
+    ZEK_object *client = ZEK_class_ctor2(nullptr);
+    g_linked = -1;
+    HANDLE t = CreateThread(nullptr, 0, register_with_win, client, 0, nullptr);
+    Sleep(1500);  // the watcher looks every 500 ms
     MSG m;
-    bool posted = false;
-    for (int i = 0; i < 150 && !posted; ++i, Sleep(20))
-        posted = PeekMessageA(&m, w.hwnd(), WIN_NET_JOB, WIN_NET_JOB, PM_NOREMOVE);
-    EXPECT_TRUE(posted);
-    EXPECT_EQ(linked, -1);
-    while (linked == -1 && WaitForSingleObject(t, 10) == WAIT_TIMEOUT)
+    EXPECT_TRUE(PeekMessageA(&m, w.hwnd(), WIN_NET_JOB, WIN_NET_JOB, PM_NOREMOVE));
+    EXPECT_EQ(g_linked, -1);
+    while (WaitForSingleObject(t, 10) == WAIT_TIMEOUT)
         pump();
-    WaitForSingleObject(t, INFINITE);
     CloseHandle(t);
-    EXPECT_EQ(linked, 1);
+    EXPECT_EQ(g_linked, 1);
     client->vtbl->deleting_dtor(client, 1);
 }
 

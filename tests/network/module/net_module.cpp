@@ -21,12 +21,9 @@ int32_t ZEKAPI m_fill(ZEK_object *, char *buffer, int32_t n)
     std::strncpy(buffer, "remote", size_t(n));
     return n;
 }
-// The client number of the link the object was made over (root ClientNo).
-int32_t ZEKAPI m_number(ZEK_object *o)
+int32_t ZEKAPI m_number(ZEK_object *o)  // root ClientNo: the number of its client
 {
-    int32_t number;
-    std::memcpy(&number, static_cast<char *>(ZEK_layer_at(o, 0)->pDataArea) + 4 * sizeof(void *), 4);
-    return number;
+    return static_cast<int32_t *>(ZEK_layer_at(o, 0)->pDataArea)[sizeof(void *)];
 }
 
 const ZEK_member kRows[] = {
