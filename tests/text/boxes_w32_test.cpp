@@ -3,17 +3,15 @@
 #include <algorithm>
 #include <vector>
 
-#include "../wincore/wincore_util.h"
+#include "text_window.h"
 
 namespace {
 
-constexpr COLORREF kRed = 0x0000FF, kFore = 0x111111, kBack = 0x222222;
+constexpr COLORREF kFore = 0x111111, kBack = 0x222222;
 struct Px { int32_t x, y; COLORREF c; };
 using Cs = std::vector<COLORREF>;
 
-struct Boxes : ::testing::Test {
-    TestWin w{"ZekBoxTest"};
-    ZEK_object *o = w.o;
+struct Boxes : TextWindow {
     COLORREF saved[18], mine[18];
 
     void SetUp() override {
@@ -21,23 +19,12 @@ struct Boxes : ::testing::Test {
         for (int i = 0; i < 18; ++i)
             mine[i] = 0x203040 + COLORREF(i) * 0x080808;
         SetSysColorTbl(mine);
-        ASSERT_EQ(Win_con(o, 0), 0);
-        pump();
-        ASSERT_NE(Win_DrawBmpOpen(o), nullptr);
+        TextWindow::SetUp();
         clear();
     }
-    void TearDown() override { Win_DrawBmpClose(o), SetSysColorTbl(saved); }
+    void TearDown() override { TextWindow::TearDown(), SetSysColorTbl(saved); }
     void clear() { Win_Color(o, 0, kRed), Win_ClsA(o), Win_Color(o, kFore, kBack); }
     Cs colours() { return {member<COLORREF>(o, "Color"), member<COLORREF>(o, "BackColor")}; }
-    COLORREF at(int32_t x, int32_t y) { return GetPixel(member<HDC>(o, "hDC"), x, y); }
-    // Pixels of [x1, x2) x [y1, y2) that are (is) or are not of colour c.
-    int32_t count(int32_t x1, int32_t y1, int32_t x2, int32_t y2, COLORREF c, bool is = true) {
-        int32_t n = 0;
-        for (int32_t y = y1; y < y2; ++y)
-            for (int32_t x = x1; x < x2; ++x)
-                n += (at(x, y) == c) == is;
-        return n;
-    }
     void expect(const std::vector<Px> &want) {
         for (const Px &p : want)
             EXPECT_EQ(at(p.x, p.y), p.c) << p.x << ", " << p.y;

@@ -6,32 +6,21 @@
 #include <string>
 #include <vector>
 
-#include "../wincore/wincore_util.h"
+#include "text_window.h"
 
 namespace {
 
-constexpr COLORREF kWhite = 0xFFFFFF, kRed = 0x0000FF;
-constexpr int32_t P = 6, H = 12;
 constexpr int32_t BS = 0x10005, ENTER = 0x10008, END = 0x10013, HOME = 0x10014, LEFT = 0x10015,
                   RIGHT = 0x10017, INS = 0x1001A, DEL = 0x1001B, PAIR = 0x889F, PAIR2 = 0x8AE0;
 using V = std::vector<int32_t>;
 
-struct Editor : ::testing::Test {
-    TestWin w{"ZekEditTest"};
-    ZEK_object *o = w.o;
+void shift(bool held) {
+    BYTE keys[256] = {};
+    keys[VK_SHIFT] = keys[VK_LSHIFT] = held ? 0x80 : 0;
+    SetKeyboardState(keys);
+}
 
-    void SetUp() override {
-        ASSERT_EQ(Win_con(o, 0), 0);
-        pump();
-        ASSERT_EQ(mi(o, "ChrWdBx") * 100 + mi(o, "ChrWdBy"), P * 100 + H);
-        ASSERT_NE(Win_DrawBmpOpen(o), nullptr);
-        fill(kWhite);
-    }
-    void TearDown() override { Win_DrawBmpClose(o); }
-    void fill(COLORREF c) {
-        member<COLORREF>(o, "BackColor") = c, Win_ClsA(o), member<COLORREF>(o, "BackColor") = kWhite;
-    }
-    COLORREF at(int32_t x, int32_t y) { return GetPixel(member<HDC>(o, "hDC"), x, y); }
+struct Editor : TextWindow {
     // A shown field of width cells at (gx, gy) holding text, the cursor at nx.
     void field(const char *text, int32_t nx, int32_t width, int32_t maxS = 0, int32_t gx = 0,
                int32_t gy = 2 * H) {
@@ -56,13 +45,16 @@ struct Editor : ::testing::Test {
     int32_t gets(const V &keys) { return post(keys), Win_Gets(o); }
     std::string text() { return &member<char>(o, "sBuf"); }
     V state() { return {mi(o, "InpNx"), mi(o, "InpXOff"), mi(o, "CurGx")}; }
+    // The keyboard's own Shift+Right three times, then the keys of the input.
+    int32_t shiftRightThrice(const V &keys) {
+        shift(true);
+        for (int i = 0; i < 3; ++i)
+            PostMessageA(w.hwnd(), WM_KEYDOWN, VK_RIGHT, 1);
+        const int32_t key = gets(keys);
+        shift(false);
+        return key;
+    }
 };
-
-void shift(bool held) {
-    BYTE keys[256] = {};
-    keys[VK_SHIFT] = keys[VK_LSHIFT] = held ? 0x80 : 0;
-    SetKeyboardState(keys);
-}
 
 int32_t ZEKAPI six(ZEK_object *) { return 0x666; }
 int32_t ZEKAPI handled(ZEK_object *) { return 0; }
@@ -123,15 +115,8 @@ TEST_F(Editor, AScrollingFieldMovesItsOffsetAndPaintsOnlyItsCells) {
     EXPECT_EQ(gets({'a', 'b', 'c', 'd', 'e', 'f', 'g', 'h', 'i', 'j', 'k', 'l', ENTER}), ENTER);
     EXPECT_EQ(text(), "abcdefghij");  // the limit is InpMaxS
     EXPECT_EQ(state(), (V{10, 7, 2 * P + 3 * P}));  // the cursor on the field's last cell
-    auto other = [&](int32_t x1, int32_t x2, COLORREF c) {
-        int32_t n = 0;
-        for (int32_t y = 2 * H; y < 3 * H; ++y)
-            for (int32_t x = x1; x < x2; ++x)
-                n += at(x, y) != c;
-        return n;
-    };
-    EXPECT_EQ(other(0, 2 * P, kRed) + other(6 * P, 8 * P, kRed), 0);
-    EXPECT_GT(other(2 * P, 6 * P, kRed), 0);
+    EXPECT_EQ(other(0, 2 * H, 2 * P, 3 * H, kRed) + other(6 * P, 2 * H, 8 * P, 3 * H, kRed), 0);
+    EXPECT_GT(other(2 * P, 2 * H, 6 * P, 3 * H, kRed), 0);
     V lefts(8, LEFT);
     lefts.push_back(ENTER);
     EXPECT_EQ(gets(lefts), ENTER);
@@ -195,11 +180,7 @@ TEST_F(Editor, ShiftArrowsSelectAndTheSelectionShowsInvertedUntilDropped) {
             }
         return n;
     };
-    shift(true);  // the keyboard's own Shift+Right, three times
-    for (int i = 0; i < 3; ++i)
-        PostMessageA(w.hwnd(), WM_KEYDOWN, VK_RIGHT, 1);
-    EXPECT_EQ(gets({ENTER}), ENTER);
-    shift(false);
+    EXPECT_EQ(shiftRightThrice({ENTER}), ENTER);
     EXPECT_EQ((V{mi(o, "InpSelStCx"), mi(o, "InpSelEdCx"), mi(o, "flInpSelMode"), mi(o, "InpNx")}),
               (V{2, 5, 1, 5}));
     EXPECT_EQ(changed(2, 5), 0);
@@ -213,11 +194,7 @@ TEST_F(Editor, ShiftArrowsSelectAndTheSelectionShowsInvertedUntilDropped) {
 
 TEST_F(Editor, ShiftRightThriceAndCtrlCCopiesThoseBytesCtrlXCutsAndCtrlVTypesThemBack) {
     field("abcdefgh", 2, 10);
-    shift(true);
-    for (int i = 0; i < 3; ++i)
-        PostMessageA(w.hwnd(), WM_KEYDOWN, VK_RIGHT, 1);
-    EXPECT_EQ(gets({0x40043, ENTER}), ENTER);
-    shift(false);
+    EXPECT_EQ(shiftRightThrice({0x40043, ENTER}), ENTER);
     auto clipboard = [&] {
         int32_t size = 0;
         char *copy = Win_GetClipbrd(o, &size);

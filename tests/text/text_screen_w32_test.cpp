@@ -6,39 +6,19 @@
 #include <string>
 #include <vector>
 
-#include "../wincore/wincore_util.h"
+#include "text_window.h"
 
 namespace {
 
-constexpr COLORREF kWhite = 0xFFFFFF, kRed = 0x0000FF;
-constexpr int32_t P = 6, H = 12;  // the default cell
 using Pos = std::vector<int32_t>;
 
-struct Screen : ::testing::Test {
-    TestWin w{"ZekTextTest"};
-    ZEK_object *o = w.o;
+struct Screen : TextWindow {
     int32_t cols = 0, rows = 0;
 
     void SetUp() override {
-        ASSERT_EQ(Win_con(o, 0), 0);
-        pump();
+        TextWindow::SetUp();
         cols = mi(o, "WinWdCx"), rows = mi(o, "WinWdCy");
         ASSERT_TRUE(cols >= 8 && rows >= 6);
-        ASSERT_EQ(mi(o, "ChrWdBx") * 100 + mi(o, "ChrWdBy"), P * 100 + H);
-        ASSERT_NE(Win_DrawBmpOpen(o), nullptr);
-        fill(kWhite);
-    }
-    void TearDown() override { Win_DrawBmpClose(o); }
-    void back(COLORREF c) { member<COLORREF>(o, "BackColor") = c; }
-    void fill(COLORREF c) { back(c), Win_ClsA(o), back(kWhite); }
-    COLORREF at(int32_t x, int32_t y) { return GetPixel(member<HDC>(o, "hDC"), x, y); }
-    // Pixels of [x1, x2) x [y1, y2) not of colour c.
-    int32_t other(int32_t x1, int32_t y1, int32_t x2, int32_t y2, COLORREF c) {
-        int32_t n = 0;
-        for (int32_t y = y1; y < y2; ++y)
-            for (int32_t x = x1; x < x2; ++x)
-                n += at(x, y) != c;
-        return n;
     }
     Pos pos() { return {mi(o, "CurCx"), mi(o, "CurCy"), mi(o, "CurGx"), mi(o, "CurGy")}; }
 };

@@ -121,7 +121,7 @@ TEST(WinDefaults, FollowInstanceHandlesAndTheColourTable)
     EXPECT_EQ(member<COLORREF>(o, "BackColor"), 0x445566u);
     EXPECT_EQ(member<HINSTANCE>(o, "hInst"), self);
     EXPECT_EQ(member<HINSTANCE>(o, "hPrev"), reinterpret_cast<HINSTANCE>(1));
-    // Methods not built yet give their failure results.
+    // A fresh object: no button table, no scale, and ending agreed to.
     EXPECT_EQ(Win_GetButtonTbl(o, 1), -1);
     EXPECT_EQ(Win_RunEndProc(o), 1);
     EXPECT_EQ(Win_VewToWldX(o, 3), 0.0);

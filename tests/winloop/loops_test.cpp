@@ -122,12 +122,9 @@ TEST_F(LoopTest, MainLoopEndsOnTheFlagOrTheQuitMessage)
 // On a real Win window: closing the window ends the waits.
 TEST(RealWindow, ClosingTheWindowEndsTheWaits)
 {
-    Win_INIT(GetModuleHandleA(nullptr), nullptr);
-    WinObj o;
-    member<const char *>(o, "pClassName") = "ZekLoopTest";
-    member<int32_t>(o, "bShow") = SW_SHOWNOACTIVATE;
+    TestWin o("ZekLoopTest");
     ASSERT_EQ(Win_con(o, 0), 0);
-    const HWND w = member<HWND>(o, "hWnd");
+    const HWND w = o.hwnd();
     PostMessageA(w, WIN_DTOR, 0, 0);
     PostMessageA(w, MACRO_CHAR, 0x41, 0);
     EXPECT_EQ(Win_Keyin(o, 0, 0, 0), -1);

@@ -3,13 +3,7 @@
 #ifndef ZEK_TESTS_WINLOOP_UTIL_H
 #define ZEK_TESTS_WINLOOP_UTIL_H
 
-#include <gtest/gtest.h>
-
-#include <vector>
-
-#include "ZEK2.h"
-#include "../class_members.h"
-
+#include "../wincore/wincore_util.h"
 
 // A Win object without a window of its own.
 struct WinObj {
@@ -44,15 +38,7 @@ struct PlainWindow {
         while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE) && m.message != WM_QUIT) {
         }
     }
-    // The messages waiting for this window, {message, wParam} in order.
-    std::vector<std::pair<UINT, WPARAM>> take_posted() const
-    {
-        std::vector<std::pair<UINT, WPARAM>> got;
-        MSG m;
-        while (PeekMessageA(&m, hwnd, 0, 0, PM_REMOVE))
-            got.emplace_back(m.message, m.wParam);
-        return got;
-    }
+    std::vector<std::pair<UINT, WPARAM>> take_posted() const { return ::take_posted(hwnd); }
 };
 
 using Posted = std::vector<std::pair<UINT, WPARAM>>;
