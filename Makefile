@@ -4,10 +4,12 @@
 #   picture of its window in build/x86_64/demo/sample.png.
 # make bench: the same set-up, then every benchmark: survey and record files
 #   natively, the window and drawing benchmarks under Wine for both architectures.
+# make dist: the same set-up, then the bundle for Windows developers in
+#   build/dist/ZEK2/ and build/dist/ZEK2.zip (tools/make-dist.sh).
 BUILD := build
 JOBS := $(shell nproc)
 
-.PHONY: all deps build test demo bench fuzz clean
+.PHONY: all deps build test demo bench dist fuzz clean
 
 all: build
 
@@ -32,6 +34,9 @@ demo: build
 
 bench: build
 	tools/with-wine.sh $(BUILD)/x86_64 tools/run-benchmarks.sh $(BUILD)
+
+dist: build
+	tools/make-dist.sh $(BUILD)/dist $(BUILD)/i686 $(BUILD)/x86_64
 
 fuzz: deps
 	tools/run-native-tests.sh long

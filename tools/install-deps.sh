@@ -1,5 +1,6 @@
 #!/bin/sh
-# Installs what the build and the tests need, when it is missing.
+# Installs what the build, the tests and the bundle (llvm-dlltool, lld-link,
+# zip) need, when it is missing.
 # The i686 lane runs under Debian's 32-bit Wine, so the i386 architecture is
 # added before the package lists are read.
 set -e
@@ -7,7 +8,7 @@ SUDO=""
 [ "$(id -u)" = 0 ] || SUDO=sudo
 packages="g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine64 wine32:i386 libwine:i386
   xvfb fvwm googletest cmake ninja-build locales fonts-ipafont-gothic fonts-ipafont-mincho
-  clang libclang-rt-14-dev proj-bin libproj-dev x11-apps imagemagick"
+  clang libclang-rt-14-dev proj-bin libproj-dev x11-apps imagemagick llvm lld zip"
 need_update=""
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   $SUDO dpkg --add-architecture i386
