@@ -1,9 +1,10 @@
-/* The traverse computation, with the library's angle and DMS functions. */
+/* The traverse computation, with the library's angle and DMS functions; no
+   system headers, so it also runs natively. */
 #include <math.h>
 #include <stdio.h>
 
-#include "ZEK2.h"
 #include "compute.h"
+#include "zek2/survey.h"
 
 /* A packed D.MMSS value whose minutes and seconds are below 60. */
 static int valid_dms(double packed)
