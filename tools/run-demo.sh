@@ -20,6 +20,9 @@ for program in traverse.exe; do
     /v Decorated /d N /f >/dev/null 2>&1
 done
 
+# The pictures are read from the screen, and fvwm shows its banner over it for
+# the first three seconds of the session: the demo starts after it.
+sleep 4
 # The driver bounds every wait itself; the limit only guards against a hang.
 timeout 240 "$tools/wine64" traverse_demo.exe full .
 status=$?

@@ -14,9 +14,10 @@ enum { CMD_NEW = 1001, CMD_OPEN = 1002, CMD_SAVE = 1003, CMD_SECOND = 1005, CMD_
 #define FILE_NAME "demo.trv"
 #define FRAME_TITLE "トラバース計算 - " FILE_NAME
 
-/* A closed loop of five stations: name, angle (D.MMSS), distance (m). */
+/* A closed loop of five stations: name, angle (D.MMSS), distance (m). The
+   distance from T2 is mistyped (98.014 for 89.014) and corrected later. */
 static const char *const kStations[][3] = {
-    {"T1", "104.5442", "96.578"}, {"T2", "120.3529", "89.014"}, {"T3", "108.4310", "90.154"},
+    {"T1", "104.5442", "96.578"}, {"T2", "120.3529", "98.014"}, {"T3", "108.4310", "90.154"},
     {"T4", "102.1856", "120.938"}, {"T5", "103.2751", "90.544"},
 };
 
@@ -158,8 +159,18 @@ static void full_demo(HWND frame, const char *dir)
             type_text(table, kStations[i][c]);
     if (!wait_title("(5 測点)", 20000))
         return;
+    /* The mistyped distance: up four rows to T2, Tab to its distance, the
+       old value rubbed out, the right one typed. */
+    for (int i = 0; i < 4; ++i)
+        PostMessageA(table, WM_KEYDOWN, VK_UP, 1);
+    PostMessageA(table, WM_KEYDOWN, VK_TAB, 1);
+    PostMessageA(table, WM_KEYDOWN, VK_TAB, 1);
+    for (int i = 0; i < 12; ++i)
+        PostMessageA(table, WM_KEYDOWN, VK_BACK, 1);
+    type_text(table, "89.014");
+    Sleep(500);
     command(frame, CMD_COMPUTE);
-    if (!wait_title("閉合差", 10000))
+    if (!wait_title("閉合差 0.017 m", 10000))
         return;
     command(frame, CMD_CHILD);
     snprintf(path, sizeof path, "%s\\traverse-table.bmp", dir);

@@ -353,6 +353,8 @@ static int init_frame(ZEK_object *w)
             (ZEK_method_fn)table_child_Paint, (ZEK_method_fn)plan_Paint, (ZEK_method_fn)geolist_Paint};
         overwrite_slot(child, 1, "Paint", paints[n]);
         overwrite_slot(child, 1, "AltF4", (ZEK_method_fn)child_AltF4);
+        if (n == CHILD_TABLE)
+            overwrite_slot(child, 1, "LButtonDown", (ZEK_method_fn)table_child_LButtonDown);
         *(int32_t *)win_member(child, "WinStGx") = place[n][0];
         *(int32_t *)win_member(child, "WinStGy") = place[n][1];
         *(int32_t *)win_member(child, "WinWdGx") = place[n][2];

@@ -113,14 +113,17 @@ void plan_draw(ZEK_object *o, const TraversePoint *points, const Station *statio
     Win_Line(o, ay, ax + 18 * mm, ay - 3 * mm, ax + 12 * mm);
     Win_Line(o, ay, ax + 18 * mm, ay + 3 * mm, ax + 12 * mm);
     text_at(o, "N", ax + 19 * mm, ay, 14, ink, TA_CENTER | TA_BOTTOM);
-    /* The title block keeps its size on the paper: 6 and 4 mm. */
-    const double pixels = *(double *)win_member(o, "wzSclX") * mm;
+    /* The title block keeps its size on the paper (6 mm) while it can be
+       read; its two lines stand apart by their height in pixels. */
+    const double per_metre = *(double *)win_member(o, "wzSclX");
+    const double pixels = per_metre * mm;
     const int title = pixels * 6 < 12 ? 12 : pixels * 6 > 20 ? 20 : (int)(pixels * 6);
-    text_at(o, "トラバース平面図", s.south + 22 * mm, s.east - 15 * mm, title, ink,
-            TA_RIGHT | TA_BASELINE);
+    const int small = title > 16 ? title - 4 : 12;
+    const double base = s.south + 12 * mm;
     snprintf(text, sizeof text, "S=1:%d  閉合差 %.3f m", s.scale, app.result.closing_error);
-    text_at(o, text, s.south + 14 * mm, s.east - 15 * mm, title * 2 / 3 + 1, ink,
-            TA_RIGHT | TA_BASELINE);
+    text_at(o, text, base, s.east - 15 * mm, small, ink, TA_RIGHT | TA_BASELINE);
+    text_at(o, "トラバース平面図", base + (small + 4) / (per_metre > 0 ? per_metre : 1),
+            s.east - 15 * mm, title, ink, TA_RIGHT | TA_BASELINE);
     *align = old_align;
 }
 

@@ -135,6 +135,18 @@ static int32_t ZEKAPI table_InputCtrl(ZEK_object *f, ZEK_object *w, int32_t key)
     return 0;
 }
 
+/* A click on a row makes it current: the cell being typed ends (the
+   scrolled code) and the loop starts the cell under the pointer. */
+int32_t ZEKAPI table_child_LButtonDown(ZEK_object *w, WPARAM wParam)
+{
+    (void)wParam;
+    const int32_t cx = *(int32_t *)win_member(w, "MouseCx");
+    const int32_t column = cx >= COL_DIST ? 3 : cx >= COL_ANGLE ? 2 : 1;
+    if (app.table && FdioInput_SetMouseAdd(app.table, w, column))
+        PostMessageA(window_of(w), ZEK_MACRO_CHAR, ZEK_CMD_SCROLLED, 0);
+    return 0;
+}
+
 static void write_header(void)
 {
     FileHeader *h = Fd_Io_GetOffsetPtr(app.table);

@@ -46,6 +46,8 @@ void table_close(void);
 /* Runs the editor until a command or the end arrives; returns that key. */
 int32_t table_run(void);
 void table_paint(ZEK_object *w);
+/* LButtonDown hook of the table child: the row clicked becomes current. */
+int32_t ZEKAPI table_child_LButtonDown(ZEK_object *w, WPARAM wParam);
 int table_save(const char *path);
 int table_load(const char *path);
 void table_clear(void);
