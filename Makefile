@@ -1,7 +1,7 @@
 # make test: install what is missing, build both architectures, run every suite
 #   against both libraries under Wine (x86_64 and i686 lanes), then the native lane.
-# make demo: the same set-up, then the sample program under Wine; it leaves a
-#   picture of its window in build/x86_64/demo/sample.png.
+# make demo: the same set-up, then the traverse program under Wine, driven from
+#   outside; it leaves pictures in build/x86_64/demo/traverse-*.png.
 # make bench: the same set-up, then every benchmark: survey and record files
 #   natively, the window and drawing benchmarks under Wine for both architectures.
 # make dist: the same set-up, then the bundle for Windows developers in

@@ -47,4 +47,7 @@ for arch in x86_64 i686; do
   echo
   echo "=== $arch: procedures by name, threads and run-log lines"
   "$loader" "$build/$arch/bin/exec_bench.exe"
+  echo
+  echo "=== $arch: the traverse program: start-up, 1,000 stations computed and drawn"
+  (cd "$build/$arch/bin" && "$loader" ./traverse_start_bench.exe && "$loader" ./traverse_bench.exe)
 done

@@ -1,51 +1,55 @@
 #!/bin/sh
-# Runs the sample program in the prepared Wine session and turns the picture
-# it saves of its windows into BUILD_DIR/demo/sample.png. Then it runs the
-# sample once more: the toolbar layout file it wrote on closing must come
-# back byte for byte, since the second run starts from it.
+# Runs the traverse program under the prepared Wine session, driven from
+# outside by traverse_demo (keys, menu commands and clicks posted to its
+# windows), and turns the pictures the driver takes into PNG files in
+# BUILD_DIR/demo. Then it starts the program once more: the toolbar layout
+# file it wrote on closing must come back byte for byte.
 # Usage: tools/run-demo.sh BUILD_DIR
 set -u
 tools=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "$1" && pwd)
-mkdir -p "$build/demo"
+demo="$build/demo"
+mkdir -p "$demo"
 cd "$build/bin"
-# The sample's root is the build directory: its tool directory is UxTool there.
-layout="$build/UxTool/sample_plan.tbr"
-rm -f sample.bmp "$layout" "$build/demo/sample_plan.tbr"
-# Wine, not the window manager, draws this program's frames, so that the
-# picture the sample takes of its window has the title bar in it.
-"$tools/wine64" reg add 'HKCU\Software\Wine\AppDefaults\sample.exe\X11 Driver' \
-  /v Decorated /d N /f >/dev/null 2>&1
+# The program's root is the build directory: UxTool, UxLog and UxData there.
+layout="$build/UxTool/traverse.tbr"
+rm -f traverse-*.bmp "$layout" "$demo"/traverse*.png "$demo/traverse.tbr"
+# Wine, not the window manager, draws the frames, so the pictures hold them.
+for program in traverse.exe; do
+  "$tools/wine64" reg add "HKCU\\Software\\Wine\\AppDefaults\\$program\\X11 Driver" \
+    /v Decorated /d N /f >/dev/null 2>&1
+done
 
-# The sample types into itself and ends; the limit only guards against a hang.
-run_sample() {
-  timeout 120 "$tools/wine64" sample.exe "/log" "C:\\survey data\\plan.dat" "\"quoted arg\""
-}
-
-run_sample
+# The pictures are read from the screen, and fvwm shows its banner over it for
+# the first three seconds of the session: the demo starts after it.
+sleep 4
+# The driver bounds every wait itself; the limit only guards against a hang.
+timeout 240 "$tools/wine64" traverse_demo.exe full .
 status=$?
-if [ -f sample.bmp ]; then
-  # No time stamps in the file: the same picture gives the same PNG.
-  convert sample.bmp -strip "$build/demo/sample.png" && echo "picture: $build/demo/sample.png"
-else
-  echo "run-demo: the sample saved no picture" >&2
-  [ "$status" -eq 0 ] && status=1
-fi
+for picture in traverse-table traverse-plan traverse-second; do
+  if [ -f "$picture.bmp" ]; then
+    # No time stamps in the file: the same picture gives the same PNG.
+    convert "$picture.bmp" -strip "$demo/$picture.png" && echo "picture: $demo/$picture.png"
+    rm -f "$picture.bmp"
+  else
+    echo "run-demo: no picture $picture" >&2
+    [ "$status" -eq 0 ] && status=1
+  fi
+done
+log=$(ls -t "$build"/UxLog/UxSys*.LOG 2>/dev/null | head -1)
+[ -n "$log" ] && { echo "run log $log:"; tail -n 12 "$log"; }
 [ "$status" -eq 0 ] || exit "$status"
 
 if [ ! -f "$layout" ]; then
   echo "run-demo: the first run left no toolbar layout file ($layout)" >&2
   exit 1
 fi
-cp "$layout" "$build/demo/sample_plan.tbr"
+cp "$layout" "$demo/traverse.tbr"
 echo "second run, from the toolbar layout of the first:"
-run_sample
-status=$?
-rm -f sample.bmp
-[ "$status" -eq 0 ] || exit "$status"
-if ! cmp "$build/demo/sample_plan.tbr" "$layout"; then
+timeout 120 "$tools/wine64" traverse_demo.exe quick || exit 1
+if ! cmp "$demo/traverse.tbr" "$layout"; then
   echo "run-demo: the toolbar layout file changed in the second run:" >&2
-  diff "$build/demo/sample_plan.tbr" "$layout" >&2
+  diff "$demo/traverse.tbr" "$layout" >&2
   exit 1
 fi
 echo "toolbar layout file unchanged by the second run: $layout"
