@@ -11,6 +11,7 @@
 #include <cstdint>
 
 #include "button_record.h"
+#include "zek2/menus.h"
 
 #pragma pack(push, 1)
 struct ButtonEntry {
@@ -43,6 +44,12 @@ static_assert(offsetof(ButtonEntry, frame) == 8 && offsetof(ButtonEntry, x) == 1
                   offsetof(ButtonEntry, bmpInfo) == 130,
               "entry offsets are an interface");
 static_assert(sizeof(ButtonEntry) == 130 + 4 * sizeof(void *), "entry size");
+// Programs write their tables with the public entry.
+static_assert(sizeof(Win_button_entry) == sizeof(ButtonEntry) &&
+                  offsetof(Win_button_entry, key) == offsetof(ButtonEntry, key) &&
+                  offsetof(Win_button_entry, text2) == offsetof(ButtonEntry, text2) &&
+                  offsetof(Win_button_entry, bmpInfo) == offsetof(ButtonEntry, bmpInfo),
+              "the public button entry");
 constexpr size_t kButtonEntryBytes = sizeof(ButtonEntry);
 
 constexpr int16_t kEntryEnd = -1;

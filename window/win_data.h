@@ -6,21 +6,9 @@
 
 #include <cstddef>
 
+#include "zek2/menus.h"
 #include "zek2/win.h"
 #include "win_slots.h"
-
-// The last menu or button command. Programs read it with the 32-bit layout,
-// where it is 46 bytes: 2-byte packing keeps the three 16-bit values last.
-#pragma pack(push, 2)
-struct Win_menu_command {
-    int32_t kind;
-    int32_t id;
-    char text[32];
-    int16_t onOff;
-    int16_t type;
-    int16_t runMode;
-};
-#pragma pack(pop)
 
 // One entry of the mouse job stack: ExecJob, then work_p0, work_m1, work_m2,
 // work_sl, work_sr, work_pb, work_mn, work_md (nine 32-bit words in i686).

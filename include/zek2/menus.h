@@ -40,6 +40,48 @@ typedef struct Win_menu_entry {
 } Win_menu_entry;
 #pragma pack(pop)
 
+/* One entry of a button table (Win_InitButton, Win_InitToolBar,
+   Win_InitLockMenu, Win_InitStatusBar): packed; the bitmap pointers keep
+   their full width, so an entry is 146 bytes in 32 bits and 162 in 64. A
+   state of -1 ends the table; frame 113 makes an entry the table's
+   rectangle rather than a button. Texts are NUL-terminated only when
+   shorter than 32 bytes. */
+#pragma pack(push, 1)
+typedef struct Win_button_entry {
+    int16_t state;   /* -1 end; 1 enabled, 2 hidden, else grayed */
+    int16_t onOff;   /* low byte: 0 push, 1 toggle, 2 radio */
+    int16_t group;
+    int16_t mode;    /* initial pressed state */
+    int16_t frame;
+    int16_t x, y, w, h;
+    int16_t ox, oy;  /* text offset in pixels */
+    int32_t comId;   /* command identifier */
+    int16_t comType; /* 0: a click sends key; else WIN_COMMAND */
+    int16_t runMode;
+    int32_t key;     /* 0: nothing is sent */
+    char text[32];
+    char hint[32];
+    char text2[32];
+    const void *bmpInfo; /* bitmap header with colour table; null: text button */
+    const void *bmpBits;
+    const void *selInfo; /* picture while selected; null: none */
+    const void *selBits;
+} Win_button_entry;
+#pragma pack(pop)
+
+/* The last menu or button command (a Win's bMenuDt), ready when a loop
+   returns ZEK_CMD_MENU: 46 bytes, 2-byte packing. */
+#pragma pack(push, 2)
+typedef struct Win_menu_command {
+    int32_t kind;
+    int32_t id;
+    char text[32];
+    int16_t onOff;
+    int16_t type;
+    int16_t runMode;
+} Win_menu_command;
+#pragma pack(pop)
+
 /* Side codes of Win_InitLockMenu and Win_CreateLockMenu. */
 enum {
     WIN_LOCK_LEFT = 10,

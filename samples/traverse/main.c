@@ -53,22 +53,8 @@ static const Win_menu_entry menu_table[] = {
 
 static const char *const child_titles[CHILD_COUNT] = {"測点入力", "平面図", "緯度経度"};
 
-/* A button table entry as Win_InitButton reads it: packed, 146 bytes with
-   32-bit pointers. */
-#pragma pack(push, 1)
-typedef struct ButtonEntry {
-    int16_t state, on_off, group, mode, frame;
-    int16_t x, y, w, h, ox, oy;
-    int32_t command;
-    int16_t command_type, run_mode;
-    int32_t key;
-    char text[32], hint[32], text2[32];
-    const void *bitmap, *bits, *selected_bitmap, *selected_bits;
-} ButtonEntry;
-#pragma pack(pop)
-
 #define TOOLBAR_HEIGHT 30
-static const ButtonEntry tool_buttons[] = {
+static const Win_button_entry tool_buttons[] = {
     {1, 0, 0, 0, 101, 0, 0, 56, 22, 12, 4, 1, 0, 1, KEY_COMPUTE, "計算", "座標を計算する", "", 0, 0, 0, 0},
     {1, 0, 0, 0, 101, 0, 0, 56, 22, 12, 4, 2, 0, 1, KEY_SAVE, "保存", "測点ファイルに保存", "", 0, 0, 0, 0},
     {1, 0, 0, 0, 101, 0, 0, 56, 22, 12, 4, 3, 0, 1, KEY_OPEN, "開く", "測点ファイルを読み直す", "", 0, 0, 0, 0},
@@ -79,7 +65,7 @@ static const ButtonEntry tool_buttons[] = {
 /* Laid out as a mode menu: the children's radio buttons from the top, the
    tiling button (command id 80600) at the bottom. */
 #define SIDE_MENU_WIDTH 72
-static const ButtonEntry side_buttons[] = {
+static const Win_button_entry side_buttons[] = {
     {1, 2, 0, 1, 101, 0, 0, 62, 24, 14, 5, 11, 0, 1, KEY_SHOW + CHILD_TABLE, "入力", "測点入力を前に", "", 0, 0, 0, 0},
     {1, 2, 0, 0, 101, 0, 0, 62, 24, 6, 5, 12, 0, 1, KEY_SHOW + CHILD_PLAN, "平面図", "平面図を前に", "", 0, 0, 0, 0},
     {1, 2, 0, 0, 101, 0, 0, 62, 24, 2, 5, 13, 0, 1, KEY_SHOW + CHILD_LIST, "緯度経度", "緯度経度を前に", "", 0, 0, 0, 0},
@@ -88,19 +74,12 @@ static const ButtonEntry side_buttons[] = {
 };
 
 enum { PANE_RESULT, PANE_FILE, PANE_ZONE };
-static const ButtonEntry status_panes[] = {
+static const Win_button_entry status_panes[] = {
     {1, 0, 0, 0, 109, 0, 0, 420, 19, 4, 2, 21, 0, 0, 0, "", "", "", 0, 0, 0, 0},
     {1, 0, 0, 0, 109, 0, 0, 240, 19, 4, 2, 22, 0, 0, 0, "", "", "", 0, 0, 0, 0},
     {1, 0, 0, 0, 109, 0, 0, 100, 19, 4, 2, 23, 0, 0, 0, "", "", "", 0, 0, 0, 0},
     {-1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "", "", "", 0, 0, 0, 0},
 };
-
-/* The command record the window procedure fills before it posts ZEK_CMD_MENU. */
-typedef struct MenuCommand {
-    int32_t kind, id;
-    char text[32];
-    int16_t on_off, type, run_mode;
-} MenuCommand;
 
 /* ---- The toolbar's layout file ------------------------------------------- */
 
@@ -267,7 +246,7 @@ static int run_key(int32_t key)
     if (key == ZEK_CMD_END)
         return 0;
     if (key == ZEK_CMD_MENU)
-        id = ((const MenuCommand *)win_member(app.frame, "bMenuDt"))->id;
+        id = ((const Win_menu_command *)win_member(app.frame, "bMenuDt"))->id;
     if (id == CMD_EXIT)
         return 0;
     if (id == CMD_COMPUTE || key == KEY_COMPUTE) {
