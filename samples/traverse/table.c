@@ -290,19 +290,23 @@ int table_load(const char *path)
         const FileHeader h = *(const FileHeader *)Fd_Io_GetOffsetPtr(in);
         ok = memcmp(h.magic, kMagic, sizeof kMagic) == 0 && h.count >= 0 &&
              h.count <= TRAVERSE_MAX_STATIONS && h.zone >= 1 && h.zone <= 19;
+        /* Every record is read before the table is cleared, so a short or
+           unreadable file leaves the stations on screen as they were. */
+        static Station loaded[TRAVERSE_MAX_STATIONS];
+        for (int i = 0; ok && i < h.count; ++i) {
+            ok = Fd_Io_Get(in, i);
+            if (ok) {
+                memcpy(&loaded[i], in->pRecord, sizeof loaded[i]);
+                loaded[i].name[STATION_NAME_SIZE - 1] = 0;
+            }
+        }
         if (ok) {
             FdioInput_InputInitDataDir(app.table);
             FdioInput_EditFlagOff(app.table);
             app.start = (TraverseStart){h.x, h.y, h.azimuth, h.zone};
-            for (int i = 0; i < h.count && ok; ++i) {
-                Station s;
-                ok = Fd_Io_Get(in, i);
-                if (ok) {
-                    memcpy(&s, in->pRecord, sizeof s);
-                    put_station(i, &s);
-                }
-            }
-            *last_record() = ok ? h.count - 1 : -1;
+            for (int i = 0; i < h.count; ++i)
+                put_station(i, &loaded[i]);
+            *last_record() = h.count - 1;
             write_header();
         }
         /* Nothing of the file changes: its header goes back as it was read. */
@@ -310,7 +314,8 @@ int table_load(const char *path)
         Fd_Io_Close(in);
     }
     ZEK_dtorC(in);
-    app.result.ok = 0;
+    if (ok)
+        app.result.ok = 0;
     return ok;
 }
 
