@@ -120,6 +120,13 @@ DWORD WINAPI reader_main(void *parameter)
         if (net_decode(buffer, sizeof buffer, m))
             net_dispatch(link, m);
     }
+    // A pipe that broke without a close message: the peer is gone (ended or
+    // killed), so its link ends as if it had said so, with its objects.
+    if (!link.mailslot && link.reading && WaitForSingleObject(link.stop, 0) == WAIT_TIMEOUT) {
+        NetMessage gone;
+        gone.type = kNetClose;
+        net_dispatch(link, gone);
+    }
     link.reading = false;
     // A link that its peer closed may be this thread's to end; nothing
     // touches it after this.

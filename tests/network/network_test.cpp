@@ -69,6 +69,15 @@ TEST_F(Server, PeersOverPipesThenMailslots) {
     run_peer("zek_net_peer.exe", "slot2", true);  // linked only once the first ended its link
 }
 
+// A client killed while its object lives: its broken pipe ends the link and
+// deletes what was made for it; the next client is served.
+TEST_F(Server, AKilledPeerLeavesNothingBehind) {
+    int32_t before = module_dtors(nullptr);
+    EXPECT_EQ(run_peer_program("\"zek_net_peer.exe\" vanish"), 0u);
+    EXPECT_TRUE(dtors_reach(before + 1));
+    run_peer("zek_net_peer.exe", "after", false);
+}
+
 TEST_F(Server, PeerOfTheOtherArchitecture) {
     std::string other = std::string(ZEK_OTHER_BIN) + "\\zek_net_peer.exe";
     if (GetFileAttributesA(other.c_str()) == INVALID_FILE_ATTRIBUTES)

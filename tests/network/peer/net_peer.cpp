@@ -13,6 +13,8 @@ int main(int argc, char **argv)
         return 10;
     if (ZEK_NetNew(o, "zeknetmod.dll", 5) != 0)
         return 11;
+    if (!std::strcmp(tag, "vanish"))  // killed: no close message, nothing deleted
+        TerminateProcess(GetCurrentProcess(), 0);
     int32_t r = 0;
     int32_t add[3] = {0, 2, 3};
     if (ZEK_class_SendNetworkProc(o, &r, add, 1, 1, 12) != 0 || r != 10)
