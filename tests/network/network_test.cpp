@@ -49,7 +49,8 @@ struct Server : ::testing::Test {
         ASSERT_NE(ZEK_class_StartUpMailslotThread(server, ""), -1);
     }
     void TearDown() override {
-        server->vtbl->deleting_dtor(server, 1);
+        if (server)
+            server->vtbl->deleting_dtor(server, 1);
         FreeLibrary(keep);
     }
     void run_peer(const std::string &exe, const char *tag, bool mailslot) {
@@ -76,6 +77,23 @@ TEST_F(Server, AKilledPeerLeavesNothingBehind) {
     EXPECT_EQ(run_peer_program("\"zek_net_peer.exe\" vanish"), 0u);
     EXPECT_TRUE(dtors_reach(before + 1));
     run_peer("zek_net_peer.exe", "after", false);
+}
+
+// The server object deleted under a linked client: its objects go with it,
+// and the client's calls fail at once instead of waiting or crashing.
+TEST_F(Server, CallsAfterTheServerWentFail) {
+    ZEK_object *c = ZEK_class_ctor2(nullptr);
+    ASSERT_EQ(ZEK_class_SendComputerName(c, 16, ".", "", "orphan"), 1);
+    ASSERT_EQ(ZEK_NetNew(c, "zeknetmod.dll", 0), 0);
+    int32_t dtors = module_dtors(nullptr), r = 0, add[3] = {0, 1, 1};
+    server->vtbl->deleting_dtor(server, 1);
+    server = nullptr;
+    EXPECT_TRUE(dtors_reach(dtors + 1));
+    DWORD start = GetTickCount();
+    EXPECT_NE(ZEK_class_SendNetworkProc(c, &r, add, 1, 1, 12), 0);
+    EXPECT_EQ(ZEK_NetNew(c, "zeknetmod.dll", 0), 0x102);
+    EXPECT_LT(GetTickCount() - start, 1000u);
+    c->vtbl->deleting_dtor(c, 1);
 }
 
 TEST_F(Server, PeerOfTheOtherArchitecture) {
