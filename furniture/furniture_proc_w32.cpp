@@ -38,15 +38,6 @@ int32_t cells(int64_t span, int32_t pitch)
     return pitch > 0 && span > 0 ? int32_t(span / pitch) : 0;
 }
 
-// Mouse coordinates are signed: a captured mouse may be left of or above.
-void record_mouse(Win_data &d, LPARAM lParam)
-{
-    d.MouseGx = int16_t(LOWORD(lParam));
-    d.MouseGy = int16_t(HIWORD(lParam));
-    d.MouseCx = d.ChrWdBx > 0 ? d.MouseGx / d.ChrWdBx : 0;
-    d.MouseCy = d.ChrWdBy > 0 ? d.MouseGy / d.ChrWdBy : 0;
-}
-
 // An open drop-down menu of the owner is closed first and takes the press.
 bool owner_popup_closed(ZEK_object *owner)
 {
@@ -205,16 +196,8 @@ LRESULT on_timer(const FurnitureKind &kind, const FurnitureMessage &m)
     case WIN_TIMER_CAD:
         win_call<kWinTimerCad>(o, id);
         break;
-    case WIN_TIMER_INP:
-        win_call<kWinTimerInp>(o, id);
-        break;
-    case WIN_TIMER_IGNORED:
-        break;
-    case WIN_TIMER_SUB:
-        win_call<kWinTimerSub>(o, id);
-        break;
     default:
-        win_call<kWinTimer>(o, id);
+        win_call_timer(o, id);
         break;
     }
     return 0;
@@ -224,13 +207,7 @@ LRESULT on_mouse_move(const FurnitureMessage &m)
 {
     Win_data &d = m.d;
     win_show_mouse_cursor();
-    d.MouseGxB = d.MouseGx;
-    d.MouseGyB = d.MouseGy;
-    record_mouse(d, m.lParam);
-    if (!(m.wParam & MK_LBUTTON))
-        d.MouseSwL = 0;
-    if (!(m.wParam & MK_RBUTTON))
-        d.MouseSwR = 0;
+    win_record_mouse_move(d, m.wParam, m.lParam);
     table_call(d, "MouseMove");
     return 0;
 }
@@ -239,7 +216,7 @@ LRESULT on_left_press(const FurnitureKind &kind, const FurnitureMessage &m)
 {
     Win_data &d = m.d;
     // The press itself says where it happened, whether or not a move came first.
-    record_mouse(d, m.lParam);
+    win_record_mouse(d, m.lParam);
     d.MouseSwL = 1;
     ZEK_object *owner = owner_of(kind, m);
     if (owner_popup_closed(owner))

@@ -66,6 +66,13 @@ LRESULT win_on_mouse_track(const WinMessage &m);
 LRESULT win_on_button(const WinMessage &m);
 LRESULT win_on_wheel(const WinMessage &m);
 void win_show_mouse_cursor();
+// The position of a mouse message in pixels and cells.
+void win_record_mouse(Win_data &d, LPARAM lParam);
+// A move: the last position kept as the previous one, the new one recorded,
+// and each button no longer held released.
+void win_record_mouse_move(Win_data &d, WPARAM wParam, LPARAM lParam);
+// The timers a window hands to its Timer methods as they come.
+void win_call_timer(ZEK_object *o, int32_t id);
 
 LRESULT win_on_command(const WinMessage &m);
 LRESULT win_on_win_command(const WinMessage &m);

@@ -190,6 +190,16 @@ LRESULT win_on_timer(const WinMessage &m)
             d.bTimerOnFlag = 0;
         }
         break;
+    default:
+        win_call_timer(o, id);
+        break;
+    }
+    return win_default(m);
+}
+
+void win_call_timer(ZEK_object *o, int32_t id)
+{
+    switch (id) {
     case WIN_TIMER_INP:
         win_call<kWinTimerInp>(o, id);
         break;
@@ -202,7 +212,6 @@ LRESULT win_on_timer(const WinMessage &m)
         win_call<kWinTimer>(o, id);
         break;
     }
-    return win_default(m);
 }
 
 LRESULT win_on_scroll(const WinMessage &m)

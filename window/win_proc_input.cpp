@@ -26,15 +26,6 @@ int32_t translate(const WinMessage &m)
     return win_call<kWinMesToKeyCode>(m.object, m.message, m.wParam, m.lParam);
 }
 
-// Mouse coordinates are signed: a captured mouse may be left of or above the window.
-void record_mouse(Win_data &d, LPARAM lParam)
-{
-    d.MouseGx = int16_t(LOWORD(lParam));
-    d.MouseGy = int16_t(HIWORD(lParam));
-    d.MouseCx = d.ChrWdBx > 0 ? d.MouseGx / d.ChrWdBx : 0;
-    d.MouseCy = d.ChrWdBy > 0 ? d.MouseGy / d.ChrWdBy : 0;
-}
-
 bool in_input_field(const Win_data &d)
 {
     if (!d.InpCopyFlag || d.InpStGx == -1 || d.InpMax <= 0 || d.ChrWdBx <= 0)
@@ -158,18 +149,32 @@ LRESULT win_on_mouse_track(const WinMessage &m)
         mother->MouseGx = mother->MouseGy = 0;
         call_named<void>(mother->pButtonTbl, "MouseMove");
     }
-    d.MouseGxB = d.MouseGx;
-    d.MouseGyB = d.MouseGy;
-    record_mouse(d, m.lParam);
-    if (!(m.wParam & MK_LBUTTON))
-        d.MouseSwL = 0;
-    if (!(m.wParam & MK_RBUTTON))
-        d.MouseSwR = 0;
-    if (!(m.wParam & MK_MBUTTON))
-        d.MouseSwM = 0;
+    win_record_mouse_move(d, m.wParam, m.lParam);
     if (!input_takes_drag(m))
         win_call<kWinMouseMove>(m.object);
     return 0;
+}
+
+// Mouse coordinates are signed: a captured mouse may be left of or above the window.
+void win_record_mouse(Win_data &d, LPARAM lParam)
+{
+    d.MouseGx = int16_t(LOWORD(lParam));
+    d.MouseGy = int16_t(HIWORD(lParam));
+    d.MouseCx = d.ChrWdBx > 0 ? d.MouseGx / d.ChrWdBx : 0;
+    d.MouseCy = d.ChrWdBy > 0 ? d.MouseGy / d.ChrWdBy : 0;
+}
+
+void win_record_mouse_move(Win_data &d, WPARAM wParam, LPARAM lParam)
+{
+    d.MouseGxB = d.MouseGx;
+    d.MouseGyB = d.MouseGy;
+    win_record_mouse(d, lParam);
+    if (!(wParam & MK_LBUTTON))
+        d.MouseSwL = 0;
+    if (!(wParam & MK_RBUTTON))
+        d.MouseSwR = 0;
+    if (!(wParam & MK_MBUTTON))
+        d.MouseSwM = 0;
 }
 
 LRESULT win_on_button(const WinMessage &m)
@@ -177,7 +182,7 @@ LRESULT win_on_button(const WinMessage &m)
     Win_data &d = m.d;
     ZEK_object *o = m.object;
     // The press itself says where it happened, whether or not a move came first.
-    record_mouse(d, m.lParam);
+    win_record_mouse(d, m.lParam);
     switch (m.message) {
     case WM_LBUTTONDOWN:
         d.MouseSwL = 1;
