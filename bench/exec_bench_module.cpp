@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "ZEK2.h"
+#include "../tests/module_class.h"
 
 namespace {
 
@@ -19,35 +20,14 @@ const ZEK_member kRows[] = {
     {ZEK_KIND_METHOD, "Add", reinterpret_cast<uintptr_t>(add), 4, 1},
 };
 
-void ZEKAPI delete_object(ZEK_object *object, int32_t flags)
-{
-    for (int level = 2; level >= 0; --level) {
-        ZEK_layer *layer = ZEK_layer_at(object, level);
-        reinterpret_cast<void(ZEKAPI *)(ZEK_object *)>(layer->pSlot[0])(object);
-        layer->pfnFree(object, layer);
-    }
-    if (flags & 1)
-        std::free(object);
-}
-const ZEK_vtbl kVtbl = {delete_object};
-
 }  // namespace
 
 extern "C" ZEK_object *ZEKAPI bench_module_factory(intptr_t, void *module)
 {
-    auto *o = static_cast<ZEK_object *>(
-        std::calloc(1, offsetof(ZEK_object, layer) + 3 * sizeof(ZEK_layer)));
-    if (!o || !ZEK_class_ctor2(o) || !Exec_ctor2(o)) {
-        std::free(o);
+    ZEK_object *o = new_module_object<3>(build_exec_bases, kRows, 2 * sizeof(void *), 0,
+                                         "ExecBench", module);
+    if (!o)
         return nullptr;
-    }
-    o->vtbl = &kVtbl;
-    ZEK_layer *layer = ZEK_layer_at(o, 2);
-    ZEK_tbl_Init1(layer, kRows, 2, 2 * sizeof(void *), 0);
-    layer->pszClass = "ExecBench";
-    layer->hModule = module;
-    layer->pBase = ZEK_layer_at(o, 1);
-    ZEK_layer_at(o, 1)->pDerived = layer;
     // Calls are timed without their log line.
     ZEK_layer *exec = ZEK_layer_at(o, 1);
     const int32_t logOn = ZEK_NameSearch2(exec->pDataRow, exec->nDataRow, "bLogOn");

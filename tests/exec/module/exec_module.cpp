@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "exec_module.h"
+#include "../../module_class.h"
 
 namespace {
 
@@ -52,33 +53,11 @@ constexpr ZEK_member row(const char *name, Fn fn)
 const ZEK_member kRows[] = {row("dtor", probe_dtor), row("Sum", sum), row("Spawn", spawn),
                             row("SpawnWait", spawn_wait), row("Keep", keep)};
 
-void ZEKAPI probe_delete(ZEK_object *object, int32_t flags)
-{
-    for (int level = 2; level >= 0; --level) {
-        ZEK_layer *layer = ZEK_layer_at(object, level);
-        reinterpret_cast<void(ZEKAPI *)(ZEK_object *)>(layer->pSlot[0])(object);
-        layer->pfnFree(object, layer);
-    }
-    if (flags & 1)
-        std::free(object);
-}
-const ZEK_vtbl kVtbl = {probe_delete};
-
 }  // namespace
 
 extern "C" ExecModuleProbe *ZEKAPI exec_module_probe(void) { return &gProbe; }
 
 extern "C" ZEK_object *ZEKAPI exec_module_factory(intptr_t, void *module)
 {
-    auto *o = static_cast<ZEK_object *>(std::calloc(1, offsetof(ZEK_object, layer) + 3 * sizeof(ZEK_layer)));
-    if (!o || !ZEK_class_ctor2(o) || !Exec_ctor2(o))
-        return std::free(o), nullptr;
-    o->vtbl = &kVtbl;
-    ZEK_layer *layer = ZEK_layer_at(o, 2);
-    ZEK_tbl_Init1(layer, kRows, 5, 5 * sizeof(void *), 0);
-    layer->pszClass = "ExecProbe";
-    layer->hModule = module;
-    layer->pBase = ZEK_layer_at(o, 1);
-    ZEK_layer_at(o, 1)->pDerived = layer;
-    return o;
+    return new_module_object<3>(build_exec_bases, kRows, 5 * sizeof(void *), 0, "ExecProbe", module);
 }

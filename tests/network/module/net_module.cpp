@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "ZEK2.h"
+#include "../../module_class.h"
 
 namespace {
 
@@ -35,36 +36,16 @@ const ZEK_member kRows[] = {
     {ZEK_KIND_METHOD, "Number", reinterpret_cast<uintptr_t>(m_number), 4, 1},
 };
 
-void ZEKAPI m_delete(ZEK_object *object, int32_t flags)
-{
-    for (int level = 1; level >= 0; --level) {
-        ZEK_layer *layer = ZEK_layer_at(object, level);
-        reinterpret_cast<void(ZEKAPI *)(ZEK_object *)>(layer->pSlot[0])(object);
-        layer->pfnFree(object, layer);
-    }
-    object->vtbl = nullptr;
-    if (flags & 1)
-        std::free(object);
-}
-const ZEK_vtbl m_vtbl = {m_delete};
-
 }  // namespace
 
 // The argument is the seed that Add adds.
 extern "C" ZEK_object *ZEKAPI net_factory(intptr_t argument, void *module)
 {
-    auto *object = static_cast<ZEK_object *>(std::calloc(1, offsetof(ZEK_object, layer) + 2 * sizeof(ZEK_layer)));
-    if (!object || !ZEK_class_ctor2(object)) {
-        std::free(object);
+    ZEK_object *object =
+        new_module_object<2>(ZEK_class_ctor2, kRows, 5 * sizeof(void *), 4, "NetProbe", module);
+    if (!object)
         return nullptr;
-    }
-    object->vtbl = &m_vtbl;
     ZEK_layer *layer = ZEK_layer_at(object, 1);
-    ZEK_tbl_Init1(layer, kRows, 6, 5 * sizeof(void *), 4);
-    layer->pszClass = "NetProbe";
-    layer->hModule = module;
-    layer->pBase = ZEK_layer_at(object, 0);
-    ZEK_layer_at(object, 0)->pDerived = layer;
     *static_cast<int32_t *>(layer->pDataArea) = int32_t(argument);
     return object;
 }
